@@ -1,0 +1,41 @@
+#pragma once
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A point in time as 64-bit seconds since the epoch, read and built in the
+// local time zone of the C library (TZ).
+class CTime
+{
+public:
+    constexpr CTime() = default;
+    constexpr explicit CTime(std::int64_t nSeconds) : m_nSeconds(nSeconds) {}
+    // Local calendar parts; out-of-range parts are normalised (day 32 is the 1st
+    // of the next month). Daylight saving is decided by the local-time rules.
+    CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
+
+    constexpr std::int64_t GetTime() const { return m_nSeconds; }
+
+    int GetYear() const;
+    int GetMonth() const; // 1..12
+    int GetDay() const;   // 1..31
+    int GetHour() const;
+    int GetMinute() const;
+    int GetSecond() const;
+    int GetDayOfWeek() const; // 1 = Sunday .. 7 = Saturday
+
+    // The same time of day nDays calendar days later (earlier when negative).
+    CTime AddDays(int nDays) const;
+
+    // strftime-like: %Y %y %m %d %H %M %S %%, and %#m %#d without a leading zero.
+    std::string Format(std::string_view fmt) const;
+
+    constexpr auto operator<=>(const CTime&) const = default;
+
+private:
+    std::int64_t m_nSeconds = 0;
+};
+
+// True when year/month/day name a real calendar day from 1970 on.
+bool IsValidDate(int nYear, int nMonth, int nDay);
