@@ -1,0 +1,43 @@
+#include "app/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/LoadSubString.h"
+
+namespace {
+MessageBoxRecorder& Recorder()
+{
+    static MessageBoxRecorder recorder;
+    return recorder;
+}
+
+int Show(MESSAGEBOXCALL call)
+{
+    if ((call.nType & MB_ICONMASK) == 0)
+        call.nType |= MB_ICONEXCLAMATION;
+    if (Recorder())
+        return Recorder()(call);
+    const auto icon =
+        (call.nType & MB_ICONMASK) == MB_ICONINFORMATION ? QMessageBox::Information : QMessageBox::Warning;
+    QMessageBox box(icon, QStringLiteral("Norv2"), QString::fromStdString(call.strText), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+    return IDOK;
+}
+} // namespace
+
+int AfxMessageBox(unsigned nIDPrompt, unsigned nType)
+{
+    return Show({nIDPrompt, LoadString(nIDPrompt), nType});
+}
+
+int AfxMessageBox(const std::string& strText, unsigned nType)
+{
+    return Show({0, strText, nType});
+}
+
+void SetMessageBoxRecorder(MessageBoxRecorder recorder)
+{
+    Recorder() = std::move(recorder);
+}

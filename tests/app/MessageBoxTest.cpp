@@ -1,0 +1,24 @@
+#include "app/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+TEST(MessageBox, RecorderSeesTheTextAndIconInsteadOfABox)
+{
+    std::vector<MESSAGEBOXCALL> calls;
+    SetMessageBoxRecorder([&](const MESSAGEBOXCALL& call) {
+        calls.push_back(call);
+        return IDOK;
+    });
+    EXPECT_EQ(AfxMessageBox(10005, MB_OK | MB_ICONINFORMATION), IDOK);
+    EXPECT_EQ(AfxMessageBox(10011), IDOK);
+    AfxMessageBox(std::string("選択されたファイルが壊れています\n初期状態に戻します"));
+    SetMessageBoxRecorder({});
+
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].nID, 10005u);
+    EXPECT_EQ(calls[0].strText, "Norv2 からのお知らせ\n\n表示内容をクリップボードにコピーしました");
+    EXPECT_EQ(calls[0].nType, MB_ICONINFORMATION);
+    EXPECT_EQ(calls[1].nType, MB_ICONEXCLAMATION); // the default icon of a plain OK box
+    EXPECT_EQ(calls[2].nID, 0u);
+    EXPECT_EQ(calls[2].strText, "選択されたファイルが壊れています\n初期状態に戻します");
+}
