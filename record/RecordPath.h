@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The user a record file belongs to: its file name without the last extension
+// ("たろう" for ".../たろう.ｷﾛｸ"), never cut inside a character.
+std::string UserNameOfPath(std::string_view strPath);
+// The directory holding the file, ending in '/'.
+std::string DirectoryOfPath(std::string_view strPath);
+// The record file of a user in a directory that ends in a separator.
+std::string RecordPathOf(std::string_view strDir, std::string_view strUser);
