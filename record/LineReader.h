@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads the lines of an open file from its current offset, in large chunks.
+// A line ends at LF; the LF and one CR before it are not part of the line.
+// Memory stays bounded whatever the file holds: a line longer than 45 bytes is
+// handed out cut to 45 bytes, which is enough to know that it is too long.
+class CLineReader
+{
+public:
+    explicit CLineReader(int fd);
+
+    // The next line; at the end of the file an empty line. Valid until the next call.
+    // False on a read error.
+    bool Next(std::string_view& line);
+
+    // Bytes read from the file so far.
+    std::uint64_t BytesRead() const { return m_nBytesRead; }
+
+private:
+    bool Fill();
+    std::string_view TakeCarry();
+
+    int m_fd;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_bEof = false;
+    std::string m_carry;         // the start of a line that crossed a chunk boundary
+    std::size_t m_nCarryLen = 0; // its true length, which may exceed what is kept
+    std::string m_line;          // the last line handed out from the carry
+    std::uint64_t m_nBytesRead = 0;
+};

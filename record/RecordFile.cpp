@@ -1,0 +1,135 @@
+#include "record/RecordFile.h"
+
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "record/LineReader.h"
+#include "record/RecordBook.h"
+
+namespace {
+// Closes the descriptor on every path out.
+class CFileHandle
+{
+public:
+    explicit CFileHandle(const std::string& strPath) : m_fd(::open(strPath.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~CFileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    CFileHandle(const CFileHandle&) = delete;
+    CFileHandle& operator=(const CFileHandle&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// More records than an int counts are more than any record file holds (98 GB).
+std::int64_t RecordsIn(std::int64_t nBytes)
+{
+    return std::min<std::int64_t>(nBytes / CRecordFile::kRecordBytes, INT_MAX);
+}
+} // namespace
+
+int CRecordFile::ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
+{
+    CLineReader reader(fd);
+    // The bar steps when i * 100 / nLines first exceeds the progress P, at most once a line.
+    int nProgress = 0;
+    std::int64_t nNextStep = 0;
+    const auto stepAt = [nLines](int p) { return ((p + 1) * nLines + 99) / 100; };
+    if (pObserver)
+        nNextStep = stepAt(nProgress);
+    int nCode = 0;
+    for (std::int64_t i = 0; i < nLines; ++i) {
+        std::string_view line;
+        if (!reader.Next(line)) {
+            nCode = kReadError;
+            break;
+        }
+        nCode = book.ParseLine(line);
+        if (nCode != 0)
+            break;
+        if (pObserver && i >= nNextStep) {
+            nProgress += 4;
+            nNextStep = std::max(stepAt(nProgress), i + 1);
+            pObserver->OnLoadStepped();
+        }
+    }
+    m_nBytesRead += reader.BytesRead();
+    return nCode;
+}
+
+int CRecordFile::Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver)
+{
+    m_strPath = strPath;
+    m_bWatched = false;
+    const CFileHandle file(strPath);
+    struct stat st
+    {
+    };
+    if (file.Get() < 0 || ::fstat(file.Get(), &st) != 0)
+        return kOpenError;
+    m_nDevice = st.st_dev;
+    m_nInode = st.st_ino;
+    const std::int64_t nLines = RecordsIn(st.st_size);
+    m_nLineCount = static_cast<int>(nLines);
+    if (pObserver)
+        pObserver->OnLoadBegun();
+    const int nCode = ReadLines(file.Get(), nLines, book, pObserver);
+    if (nCode != 0)
+        return nCode;
+    if (pObserver)
+        pObserver->OnLoadEnded();
+    m_bWatched = nLines > 0;
+    return 0;
+}
+
+int CRecordFile::Reload(CRecordBook& book)
+{
+    const CFileHandle file(m_strPath);
+    struct stat st
+    {
+    };
+    if (file.Get() < 0 || ::fstat(file.Get(), &st) != 0)
+        return kReadError;
+    book.Clear();
+    m_nDevice = st.st_dev;
+    m_nInode = st.st_ino;
+    const std::int64_t nLines = RecordsIn(st.st_size);
+    m_nLineCount = static_cast<int>(nLines);
+    return ReadLines(file.Get(), nLines, book, nullptr);
+}
+
+CRecordFile::REFRESHRESULT CRecordFile::Refresh(CRecordBook& book)
+{
+    if (!m_bWatched)
+        return {};
+    struct stat st
+    {
+    };
+    // Gone, or not readable just now: try again at the next tick.
+    if (::stat(m_strPath.c_str(), &st) != 0)
+        return {};
+    const std::int64_t nRead = std::int64_t{m_nLineCount} * kRecordBytes;
+    if (st.st_dev != m_nDevice || st.st_ino != m_nInode || st.st_size < nRead) {
+        if (::access(m_strPath.c_str(), R_OK) != 0)
+            return {};
+        return {Change::Reloaded, Reload(book)};
+    }
+    const std::int64_t nLines = RecordsIn(st.st_size);
+    if (nLines <= m_nLineCount || st.st_size % kRecordBytes != 0)
+        return {};
+    const CFileHandle file(m_strPath);
+    if (file.Get() < 0)
+        return {};
+    if (::lseek(file.Get(), nRead, SEEK_SET) != nRead)
+        return {Change::Appended, kReadError};
+    const int nCode = ReadLines(file.Get(), nLines - m_nLineCount, book, nullptr);
+    if (nCode == 0)
+        m_nLineCount = static_cast<int>(nLines);
+    return {Change::Appended, nCode};
+}
