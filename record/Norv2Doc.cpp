@@ -1,0 +1,81 @@
+#include "record/Norv2Doc.h"
+
+#include <QFileInfo>
+
+#include "app/AppSetting.h"
+#include "app/MessageBox.h"
+#include "record/RecordPath.h"
+
+namespace {
+const char* const kBrokenFileText = "選択されたファイルが壊れています\n初期状態に戻します";
+const char* const kReadErrorText = "Norv2 からのお知らせ\n\nファイルを読み込めませんでした";
+} // namespace
+
+CNorv2Doc::CNorv2Doc(QObject* parent) : QObject(parent) {}
+
+QString CNorv2Doc::GetPathName() const
+{
+    return QString::fromStdString(m_File.GetPath());
+}
+
+void CNorv2Doc::DeleteContents()
+{
+    m_Book.Clear();
+}
+
+bool CNorv2Doc::OnOpenDocument(const QString& strPath)
+{
+    DeleteContents();
+    const std::string path = QFileInfo(strPath).absoluteFilePath().toStdString();
+    const int nCode = m_File.Load(path, m_Book, this);
+    if (nCode == CRecordFile::kOpenError)
+        return false;
+    if (nCode != 0) {
+        ReportBrokenFile(nCode);
+        return true;
+    }
+    if (CAppSetting* pSetting = GetSetting()) {
+        pSetting->m_strUserName = UserNameOfPath(path);
+        pSetting->m_strVeskDir = DirectoryOfPath(path);
+    }
+    return true;
+}
+
+void CNorv2Doc::Refresh()
+{
+    const CRecordFile::REFRESHRESULT result = m_File.Refresh(m_Book);
+    if (result.change == CRecordFile::Change::None)
+        return;
+    if (result.nCode != 0) {
+        ReportBrokenFile(result.nCode);
+        return;
+    }
+    emit updateAllViews();
+    emit recordsAppended();
+}
+
+void CNorv2Doc::ReportBrokenFile(int nCode)
+{
+    // The same broken lines would be reported again at every tick.
+    m_File.StopWatching();
+    if (nCode == CRecordFile::kReadError || nCode == CRecordFile::kOpenError) {
+        // The runs read so far stay, as after any failed read.
+        AfxMessageBox(std::string(kReadErrorText));
+    } else {
+        AfxMessageBox(static_cast<unsigned>(nCode));
+        DeleteContents();
+    }
+    ResetToInitialState();
+}
+
+void CNorv2Doc::ResetToInitialState()
+{
+    AfxMessageBox(std::string(kBrokenFileText), MB_OK);
+    emit resetLayout();
+    emit loadEnded();
+    if (CAppSetting* pSetting = GetSetting()) {
+        pSetting->m_strUserName.clear();
+        pSetting->m_strVeskDir.clear();
+    }
+    emit resetChart();
+}
