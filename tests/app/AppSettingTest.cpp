@@ -9,7 +9,7 @@ struct Loaded
 {
     CMemoryProfileStore store;
     CAppSetting setting;
-    void Load() { setting.Load(store, CFixedDesktop()); }
+    void Load() { setting.Load(store, FixedDesktop()); }
 };
 
 std::string Text(const CMemoryProfileStore& store, const char* section, const char* entry)

@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/DesktopMetrics.h"
+#include "app/FixedDesktopMetrics.h"
 #include "app/ProfileStore.h"
 
 // An in-memory store that keeps each value's kind and the order of writes.
@@ -64,18 +64,12 @@ private:
     }
 };
 
-// A fixed desktop: a 1024 x 768 screen and a recognisable icon-title font.
-class CFixedDesktop final : public CDesktopMetrics
+// A 1024 x 768 screen and a recognisable icon-title font.
+inline CFixedDesktopMetrics FixedDesktop()
 {
-public:
-    LOGFONT GetIconTitleFont() const override
-    {
-        LOGFONT lf;
-        lf.lfHeight = -12;
-        lf.lfWeight = 400;
-        lf.SetFaceNameBytes("IconTitle");
-        return lf;
-    }
-    int GetScreenWidth() const override { return 1024; }
-    int GetScreenHeight() const override { return 768; }
-};
+    LOGFONT lf;
+    lf.lfHeight = -12;
+    lf.lfWeight = 400;
+    lf.SetFaceNameBytes("IconTitle");
+    return CFixedDesktopMetrics(lf, 1024, 768);
+}

@@ -67,7 +67,7 @@ TEST_F(QtProfileStoreTest, EveryFieldSurvivesARealSettingsFile)
     FillEveryField(expected);
     CQtProfileStore store;
     CAppSetting s;
-    s.Load(store, CFixedDesktop());
+    s.Load(store, FixedDesktop());
     EXPECT_EQ(s.m_nBarCount, expected.m_nBarCount);
     EXPECT_EQ(s.m_nLineWidth, expected.m_nLineWidth);
     EXPECT_EQ(s.m_nBarSpace, expected.m_nBarSpace);
@@ -116,7 +116,7 @@ TEST_F(QtProfileStoreTest, EmptyStoreIsFilledOnSave)
 {
     CQtProfileStore store;
     CAppSetting s;
-    s.Load(store, CFixedDesktop());
+    s.Load(store, FixedDesktop());
     s.Save(store);
     ASSERT_TRUE(store.Flush());
     QSettings file(SettingsFile(), QSettings::IniFormat);

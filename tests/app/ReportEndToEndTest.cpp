@@ -1,0 +1,108 @@
+// Runs the real Norv2 program's reports on generated record files.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/wait.h>
+
+#include "tests/record/TempDir.h"
+
+namespace {
+struct ProcessResult
+{
+    int nExit;
+    std::string out;
+};
+
+std::string Quoted(const std::string& s)
+{
+    return "'" + s + "'";
+}
+
+// Runs a shell command line; standard error goes to errPath.
+ProcessResult Shell(const std::string& command)
+{
+    ProcessResult r{-1, {}};
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return r;
+    std::array<char, 4096> buffer;
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        r.out.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    r.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+class ReportEndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // Stored settings of the machine must not leak in; none are written either.
+        setenv("XDG_CONFIG_HOME", m_dir.File("config").c_str(), 1);
+        setenv("TZ", "UTC", 1);
+        m_file = m_dir.File("はなこ.ｷﾛｸ");
+        ASSERT_EQ(Shell(std::string(NORV2_PYTHON) + " " + NORV2_SOURCE_DIR +
+                        "/scripts/gen_records.py --seed 3 --days 70 --start 2025-01-05 " + Quoted(m_file))
+                      .nExit,
+                  0);
+    }
+
+    ProcessResult Norv2(const std::string& args, const std::string& stderrName = "err.txt")
+    {
+        return Shell(std::string(NORV2_BINARY) + " " + args + " 2>" + Quoted(m_dir.File(stderrName)));
+    }
+
+    std::string Stderr(const std::string& name = "err.txt")
+    {
+        std::ifstream in(m_dir.File(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    CTempDir m_dir;
+    std::string m_file;
+};
+} // namespace
+
+TEST_F(ReportEndToEnd, BothReportsRunWithoutADisplay)
+{
+    unsetenv("DISPLAY");
+    unsetenv("QT_QPA_PLATFORM");
+    ProcessResult r = Norv2("--periods --scale weekly " + Quoted(m_file));
+    EXPECT_EQ(r.nExit, 0) << Stderr();
+    EXPECT_TRUE(r.out.starts_with("period,best,worst,average,new_best\n2025-01-05,"));
+    EXPECT_GE(std::count(r.out.begin(), r.out.end(), '\n'), 9);
+
+    r = Norv2("--periods --category sybl --max 3 " + Quoted(m_file));
+    EXPECT_EQ(r.nExit, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
+
+    r = Norv2("--board 2025-02-12 --scale monthly " + Quoted(m_file));
+    EXPECT_EQ(r.nExit, 0) << Stderr();
+    EXPECT_TRUE(r.out.starts_with(">2025年 2月の月間記録 - はなこ\r\n>   回数")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 8);
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("config/Norv/Norv2.conf")));
+}
+
+TEST_F(ReportEndToEnd, ErrorExits)
+{
+    const std::string broken = m_dir.Write("broken.ｷﾛｸ", std::string(44, 'A') + "\r\n");
+    ProcessResult r = Norv2("--periods " + Quoted(broken));
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_EQ(Stderr(), "Veskの記録ファイルではない（変数異常）\n");
+    r = Norv2("--periods " + Quoted(m_dir.File("none.ｷﾛｸ")));
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_NE(Stderr().find("none.ｷﾛｸ"), std::string::npos);
+    for (const char* args : {"--board 2003-02-30", "--periods --scale hourly", "--periods --bogus"}) {
+        r = Norv2(std::string(args) + " " + Quoted(m_file));
+        EXPECT_EQ(r.nExit, 2) << args;
+        EXPECT_TRUE(Stderr().starts_with("Usage:")) << args;
+    }
+    r = Norv2("--help");
+    EXPECT_EQ(r.nExit, 0);
+    EXPECT_NE(r.out.find("--board YYYY-MM-DD"), std::string::npos);
+}
