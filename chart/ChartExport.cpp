@@ -1,0 +1,175 @@
+#include "chart/ChartExport.h"
+
+#include <QSaveFile>
+#include <QString>
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+#include "app/AppSetting.h"
+#include "app/LoadSubString.h"
+#include "app/QtDesktopMetrics.h"
+#include "app/QtProfileStore.h"
+#include "chart/ChartPainter.h"
+#include "record/PeriodData.h"
+#include "record/RecordBook.h"
+#include "record/RecordFile.h"
+
+namespace {
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  Norv2 --chart OUT.png [--category alph|kana|roma|sybl] [--scale daily|weekly|monthly]\n"
+    "                        [--size WxH] FILE\n"
+    "      Write the chart of FILE as a PNG image, as a window of W x H pixels shows it,\n"
+    "      with the colours, bar sizes and font of the settings. The image holds every\n"
+    "      bar, so it is wider than W when the bars need it.\n"
+    "Defaults: --category alph, --scale daily, --size 800x400. Exit status: 0 written,\n"
+    "1 the file could not be read or gives no chart, or the image could not be written,\n"
+    "2 bad arguments.\n";
+
+constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";
+
+struct CHARTARGS
+{
+    std::string strOut;
+    std::string strFile;
+    int nCategory = 0;
+    int nScale = SCALE_DAILY;
+    int cx = 800;
+    int cy = 400;
+};
+
+std::optional<int> IndexOf(std::string_view value, std::initializer_list<std::string_view> names)
+{
+    int i = 0;
+    for (std::string_view name : names) {
+        if (value == name)
+            return i;
+        ++i;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseNumber(std::string_view text)
+{
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return n;
+}
+
+// "WxH" within the sizes a chart is made for.
+bool ParseSize(std::string_view text, int& cx, int& cy)
+{
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos)
+        return false;
+    const auto w = ParseNumber(text.substr(0, x)), h = ParseNumber(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxChartClientWidth || *h > kMaxChartHeight)
+        return false;
+    cx = *w;
+    cy = *h;
+    return true;
+}
+
+std::optional<CHARTARGS> ParseArgs(const std::vector<std::string>& args)
+{
+    CHARTARGS r;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (arg == "--chart" && bHasValue && r.strOut.empty()) {
+            r.strOut = args[++i];
+            if (r.strOut.empty())
+                return std::nullopt;
+        } else if (arg == "--scale" && bHasValue) {
+            const auto scale = IndexOf(args[++i], {"daily", "weekly", "monthly"});
+            if (!scale)
+                return std::nullopt;
+            r.nScale = *scale;
+        } else if (arg == "--category" && bHasValue) {
+            const auto category = IndexOf(args[++i], {"alph", "kana", "roma", "sybl"});
+            if (!category)
+                return std::nullopt;
+            r.nCategory = *category;
+        } else if (arg == "--size" && bHasValue) {
+            if (!ParseSize(args[++i], r.cx, r.cy))
+                return std::nullopt;
+        } else if (!arg.starts_with("-") && r.strFile.empty()) {
+            r.strFile = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (r.strOut.empty() || r.strFile.empty())
+        return std::nullopt;
+    return r;
+}
+
+// The reason a file gives no book, for the error stream; empty when it loaded.
+std::string LoadBook(const std::string& strFile, CRecordBook& book)
+{
+    CRecordFile file;
+    const int nCode = file.Load(strFile, book, nullptr);
+    if (nCode == 0)
+        return {};
+    if (nCode == CRecordFile::kOpenError)
+        return "ファイルを開けません";
+    if (nCode == CRecordFile::kReadError)
+        return "ファイルを読み込めません";
+    std::string message = LoadString(static_cast<unsigned>(nCode));
+    if (message.starts_with(kHeading))
+        message.erase(0, kHeading.size());
+    return message;
+}
+} // namespace
+
+bool IsChartExportCommand(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args)
+        if (arg == "--chart")
+            return true;
+    return false;
+}
+
+int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& err)
+{
+    const std::optional<CHARTARGS> r = ParseArgs(args);
+    if (!r) {
+        err << kUsage;
+        return 2;
+    }
+
+    CRecordBook book;
+    if (const std::string reason = LoadBook(r->strFile, book); !reason.empty()) {
+        err << "Norv2: " << r->strFile << ": " << reason << '\n';
+        return 1;
+    }
+    const CHARTRENDER chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
+    if (chart.eResult != CHARTRENDER::kDone) {
+        err << "Norv2: " << r->strFile << ": "
+            << (chart.eResult == CHARTRENDER::kNotStarted ? "グラフにする記録がありません"
+                                                          : "この大きさではグラフを描けません")
+            << '\n';
+        return 1;
+    }
+
+    // Written aside and renamed, so that a failed write leaves an existing file as it was.
+    QSaveFile out(QString::fromStdString(r->strOut));
+    if (!out.open(QIODevice::WriteOnly) || !chart.image.save(&out, "PNG") || !out.commit()) {
+        err << "Norv2: " << r->strOut << ": ファイルに書き込めません\n";
+        return 1;
+    }
+    return 0;
+}
+
+int ExportChartPng(const std::vector<std::string>& args, std::ostream& err)
+{
+    if (const CAppSetting* pSetting = GetSetting())
+        return ExportChartPng(args, *pSetting, err);
+    CQtProfileStore store;
+    CAppSetting setting;
+    setting.Load(store, CQtDesktopMetrics());
+    return ExportChartPng(args, setting, err);
+}
