@@ -1,0 +1,19 @@
+#include "app/VersionDlg.h"
+
+#include <QPainter>
+
+#include "res/TitlePicture.h"
+
+CVersionDlg::CVersionDlg(QWidget* pParent) : QDialog(pParent), m_imgTitle(TitlePicture())
+{
+    setWindowTitle(QStringLiteral("バージョン情報 Norv2"));
+    setModal(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(m_imgTitle.size());
+}
+
+void CVersionDlg::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_imgTitle);
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <QColor>
+#include <QWidget>
+
+class CAppSetting;
+class QPalette;
+struct GAGEINFO;
+
+// Background and drawing colour of a gauge bar.
+struct GAGECOLORS
+{
+    QColor crBack;
+    QColor crDraw;
+};
+
+// The button colours of the palette, or, when the settings ask for gauges in the chart's
+// colours and a category (0..3) is shown, that category's back and axis colours.
+GAGECOLORS GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette);
+
+// A narrow strip beside the chart that repeats its value scale: ticks at the height of each
+// value and the labelled values, so the scale stays readable while the chart scrolls.
+class CGageBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // bRightSide: the bar stands right of the chart, with its ticks on its left edge.
+    explicit CGageBar(bool bRightSide, QWidget* pParent = nullptr);
+
+    // The frame's gauge parameters, read at every paint; null draws no ticks.
+    void SetGageInfo(const GAGEINFO* pInfo);
+    // The chart view's frame width, so that the ticks meet the values in its viewport.
+    void SetEdge(int nEdge);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    const bool m_bRightSide;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const GAGEINFO* m_pGageInfo = nullptr;
+    int m_nEdge = 0;
+};
