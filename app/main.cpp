@@ -1,13 +1,12 @@
 #include <QApplication>
-#include <QMainWindow>
 #include <iostream>
 
 #include "app/AppSetting.h"
 #include "app/FixedDesktopMetrics.h"
-#include "app/LoadSubString.h"
-#include "app/QtDesktopMetrics.h"
+#include "app/Norv2App.h"
 #include "app/QtProfileStore.h"
 #include "app/ReportCommand.h"
+#include "chart/ChartExport.h"
 
 namespace {
 // Reports read the settings as the viewer does, need no display and never save.
@@ -25,21 +24,19 @@ int main(int argc, char* argv[])
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (IsReportCommand(args))
         return RunReportWithoutWindow(args);
+    if (IsChartExportCommand(args)) {
+        // Drawing needs a GUI application, not a display.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return ExportChartPng(args, std::cerr);
+    }
 
     QApplication app(argc, argv);
-    CQtProfileStore store;
-    CAppSetting setting;
-    setting.Load(store, CQtDesktopMetrics());
-    SetSetting(&setting);
-
-    QMainWindow frame;
-    frame.setWindowTitle(QString::fromStdString(LoadString(158)));
-    frame.resize(400, 80);
-    frame.show();
-    const int result = app.exec();
-
-    setting.Save(store);
-    store.Flush();
-    SetSetting(nullptr);
-    return result;
+    CNorv2App norv2;
+    if (!norv2.InitInstance(QApplication::arguments()))
+        return 0;
+    const int nResult = app.exec();
+    norv2.ExitInstance();
+    return nResult;
 }

@@ -1,0 +1,120 @@
+#include "app/Norv2App.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+
+#include "app/AppSetting.h"
+#include "app/QtDesktopMetrics.h"
+#include "app/QtProfileStore.h"
+#include "app/SingleInstance.h"
+#include "app/VersionDlg.h"
+#include "chart/Norv2View.h"
+#include "frame/MainFrame.h"
+#include "frame/SplashWin.h"
+#include "record/Norv2Doc.h"
+#include "record/RecordPath.h"
+
+CNorv2App::CNorv2App() = default;
+
+CNorv2App::~CNorv2App()
+{
+    SetSetting(nullptr);
+}
+
+bool CNorv2App::InitInstance(const QStringList& args)
+{
+    CSplashWin::EnableSplash(!args.contains(QStringLiteral("--no-splash")));
+
+    m_pStore = std::make_unique<CQtProfileStore>();
+    m_pSetting = std::make_unique<CAppSetting>();
+    m_pSetting->Load(*m_pStore, CQtDesktopMetrics());
+    SetSetting(m_pSetting.get());
+
+    m_pInstance = std::make_unique<CSingleInstance>(QStringLiteral("Norv2"));
+    if (!m_pInstance->Claim())
+        return false;
+    connect(m_pInstance.get(), &CSingleInstance::activationRequested, this, &CNorv2App::Activate);
+
+    m_pDoc = std::make_unique<CNorv2Doc>();
+    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get());
+    connect(m_pFrame.get(), &CMainFrame::openFileRequested, this, &CNorv2App::OnFileOpen);
+    connect(m_pFrame.get(), &CMainFrame::aboutRequested, this, &CNorv2App::OnAppAbout);
+    CSplashWin::ShowSplash(nullptr);
+
+    QString strFile;
+    for (const QString& arg : args.mid(1))
+        if (!arg.startsWith(QLatin1Char('-')))
+            strFile = arg;
+    if (strFile.isEmpty() && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty())
+        strFile = QString::fromStdString(RecordPathOf(m_pSetting->m_strVeskDir, m_pSetting->m_strUserName));
+    if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
+        m_pSetting->m_strVeskDir.clear();
+        m_pSetting->m_strUserName.clear();
+    }
+    m_pFrame->EnableSelectors(!m_pSetting->m_strUserName.empty());
+
+    m_pFrame->SetCompactLayout();
+    m_pFrame->SetFrameTitle(-1, 0);
+    return true;
+}
+
+int CNorv2App::ExitInstance()
+{
+    m_pFrame.reset();
+    if (m_pSetting && m_pStore) {
+        m_pSetting->Save(*m_pStore);
+        m_pStore->Flush();
+    }
+    return 0;
+}
+
+bool CNorv2App::OpenDocumentFile(const QString& strPath)
+{
+    if (!m_bFromDialog) {
+        QFile file(strPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+    }
+    m_bFromDialog = false;
+    if (m_pFrame)
+        m_pFrame->GetView()->SetCategory(-1);
+    const bool bOpened = m_pDoc->OnOpenDocument(strPath);
+    if (bOpened && m_pFrame)
+        m_pFrame->GetView()->OnInitialUpdate();
+    return bOpened;
+}
+
+void CNorv2App::OnFileOpen()
+{
+    const QString strPath =
+        QFileDialog::getOpenFileName(m_pFrame.get(), QString(), QString(), QStringLiteral("Vesk記録ファイル (*.ｷﾛｸ)"));
+    if (strPath.isEmpty())
+        return;
+    m_bFromDialog = true;
+    if (OpenDocumentFile(strPath) && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
+        m_pFrame->EnableSelectors(true);
+        m_pFrame->SetCompactLayout();
+        m_pFrame->SetFrameTitle(-1, 0);
+    }
+}
+
+void CNorv2App::OnAppAbout()
+{
+    CVersionDlg dialog(m_pFrame.get());
+    dialog.exec();
+}
+
+void CNorv2App::Activate()
+{
+    if (!m_pFrame)
+        return;
+    if (m_pFrame->isMinimized())
+        m_pFrame->showNormal();
+    m_pFrame->raise();
+    m_pFrame->activateWindow();
+    if (QWidget* popup = QApplication::activeModalWidget()) {
+        popup->raise();
+        popup->activateWindow();
+    }
+}

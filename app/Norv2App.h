@@ -1,0 +1,44 @@
+#pragma once
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class CAppSetting;
+class CMainFrame;
+class CNorv2Doc;
+class CQtProfileStore;
+class CSingleInstance;
+
+// Start-up and exit of the viewer: settings, one running copy, the document and
+// the main window, reopening the last file, and the commands it owns.
+class CNorv2App : public QObject
+{
+    Q_OBJECT
+
+public:
+    CNorv2App();
+    ~CNorv2App() override;
+
+    // Everything before the event loop; false ends the program (a second copy, or no window).
+    bool InitInstance(const QStringList& args);
+    // Saves the settings; after the event loop.
+    int ExitInstance();
+
+    // Opens a record file: a file that cannot be read is refused silently (false).
+    bool OpenDocumentFile(const QString& strPath);
+    void OnFileOpen();
+    void OnAppAbout();
+
+    CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
+    CNorv2Doc* GetDocument() const { return m_pDoc.get(); }
+
+private:
+    void Activate();
+
+    std::unique_ptr<CQtProfileStore> m_pStore;
+    std::unique_ptr<CAppSetting> m_pSetting;
+    std::unique_ptr<CSingleInstance> m_pInstance;
+    std::unique_ptr<CNorv2Doc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    bool m_bFromDialog = false;
+};

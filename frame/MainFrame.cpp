@@ -1,0 +1,408 @@
+#include "frame/MainFrame.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/AppSetting.h"
+#include "app/LoadSubString.h"
+#include "app/MessageBox.h"
+#include "chart/Norv2View.h"
+#include "frame/GageBar.h"
+#include "record/Norv2Doc.h"
+#include "record/PeriodData.h"
+#include "res/ToolbarIcons.h"
+
+namespace {
+constexpr int kCompactWidth = 400;
+constexpr int kRefreshMs = 5000;
+constexpr int kUserSlotWidth = 100;
+constexpr int kScaleSlotWidth = 70;
+// A stored placement outside these sizes is damaged; the window stays usable.
+constexpr int kMinChartWidth = 200;
+constexpr int kMinChartHeight = 150;
+constexpr int kMaxChartSide = 16384;
+const char* const kHelpFile = "Norv2.chm";
+const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
+
+QString Text(unsigned nID, int nPiece)
+{
+    return QString::fromStdString(LoadSubString(nID, nPiece));
+}
+
+QString Format(const std::string& format, std::initializer_list<std::string> args)
+{
+    QString out = QString::fromStdString(format);
+    for (const std::string& arg : args)
+        out.replace(out.indexOf(QLatin1String("%s")), 2, QString::fromStdString(arg));
+    return out;
+}
+} // namespace
+
+CMainFrame::CMainFrame(CNorv2Doc* pDoc) : m_pDoc(pDoc)
+{
+    CreateCentralArea();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    if (const CAppSetting* pSetting = GetSetting())
+        EnableSelectors(!pSetting->m_strUserName.empty());
+
+    connect(pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
+    connect(pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
+    connect(pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
+    connect(pDoc, &CNorv2Doc::resetLayout, this, &CMainFrame::ResetLayout);
+    connect(&m_RefreshTimer, &QTimer::timeout, this, [this] {
+        m_pDoc->Refresh();
+        UpdateCommands();
+    });
+    m_RefreshTimer.start(kRefreshMs);
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::GetAction(int nID) const
+{
+    const auto it = m_Actions.find(nID);
+    return it == m_Actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateCentralArea()
+{
+    m_pChartArea = new QWidget(this);
+    auto* layout = new QHBoxLayout(m_pChartArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pView = new CNorv2View(m_pDoc, this, m_pChartArea);
+    m_pLeftGage = new CGageBar(false, m_pChartArea);
+    m_pRightGage = new CGageBar(true, m_pChartArea);
+    for (CGageBar* gage : {m_pLeftGage, m_pRightGage}) {
+        gage->SetGageInfo(&m_GageInfo);
+        gage->SetEdge(m_pView->frameWidth());
+    }
+    layout->addWidget(m_pLeftGage);
+    layout->addWidget(m_pView, 1);
+    layout->addWidget(m_pRightGage);
+    setCentralWidget(m_pChartArea);
+    connect(m_pView, &CNorv2View::contextMenuRequested, this, &CMainFrame::ShowContextMenu);
+}
+
+QAction* CMainFrame::AddAction(int nID, const QString& strText)
+{
+    auto* action = new QAction(strText, this);
+    action->setStatusTip(Text(nID, 0));
+    action->setToolTip(Text(nID, 1).isEmpty() ? strText : Text(nID, 1));
+    action->setIcon(ToolbarIcon(nID));
+    m_Actions[nID] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions()
+{
+    AddAction(ID_FILE_OPEN_DIALOG, QStringLiteral("ダイアログで開く(&O)"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    connect(GetAction(ID_FILE_OPEN_DIALOG), &QAction::triggered, this, &CMainFrame::openFileRequested);
+    connect(AddAction(ID_APP_EXIT, QStringLiteral("Norvを終了する")), &QAction::triggered, this, &QWidget::close);
+
+    const QString categories[] = {QStringLiteral("英字(&A)"), QStringLiteral("かな(&K)"), QStringLiteral("ﾛｰﾏ字(&R)"),
+                                  QStringLiteral("記号(&Y)")};
+    for (int k = 0; k < 4; ++k) {
+        QAction* action = AddAction(ID_CATEGORY_ALPH + k, categories[k]);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_pView->OnCategory(k);
+            UpdateCommands();
+        });
+    }
+    const QString scales[] = {QStringLiteral("日ごと(Daily)(&D)"), QStringLiteral("週ごと(Weekly)(&W)"),
+                              QStringLiteral("月ごと(Monthly)(&M)")};
+    for (int k = 0; k < 3; ++k) {
+        QAction* action = AddAction(ID_SCALE_DAILY + k, scales[k]);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_pView->OnScale(k);
+            UpdateCommands();
+        });
+    }
+    AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)"));
+    AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)"));
+    AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)"));
+    AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)"));
+    connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
+            &CMainFrame::OnHelp);
+    connect(AddAction(ID_APP_ABOUT, QStringLiteral("バージョン情報 Norv2(&A)...")), &QAction::triggered, this,
+            &CMainFrame::aboutRequested);
+}
+
+void CMainFrame::CreateMenus()
+{
+    const auto addMenu = [this](const QString& title, std::initializer_list<int> ids) {
+        QMenu* menu = menuBar()->addMenu(title);
+        for (int nID : ids) {
+            if (nID == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(GetAction(nID));
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    };
+    addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
+    addMenu(QStringLiteral("グラフ(&C)"),
+            {5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY});
+    addMenu(QStringLiteral("ボード(&B)"), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
+    addMenu(QStringLiteral("ヘルプ(&H)"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* toolBar = addToolBar(QString());
+    toolBar->setObjectName(QStringLiteral("toolbar"));
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(16, 15));
+    m_pUserSlot = new QWidget(toolBar);
+    m_pUserSlot->setFixedWidth(kUserSlotWidth);
+    m_pScaleSlot = new QWidget(toolBar);
+    m_pScaleSlot->setFixedWidth(kScaleSlotWidth);
+    toolBar->addWidget(m_pUserSlot);
+    toolBar->addSeparator();
+    for (int nID = ID_CATEGORY_ALPH; nID <= ID_CATEGORY_SYBL; ++nID)
+        toolBar->addAction(GetAction(nID));
+    toolBar->addSeparator();
+    toolBar->addWidget(m_pScaleSlot);
+    toolBar->addSeparator();
+    toolBar->addAction(GetAction(ID_HELP_FINDER));
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_pPane0 = new QLabel(Text(57345, 0), this);
+    m_pPane1 = new QLabel(this);
+    m_pPane1->setFrameShape(QFrame::Panel);
+    m_pPane1->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(m_pPane0, 1);
+    statusBar()->addPermanentWidget(m_pPane1);
+}
+
+void CMainFrame::UpdateCommands()
+{
+    for (int k = 0; k < 4; ++k) {
+        QAction* action = GetAction(ID_CATEGORY_ALPH + k);
+        action->setEnabled(m_pView->IsCategoryEnabled(k));
+        action->setChecked(m_pView->IsCategoryChecked(k));
+    }
+    for (int k = 0; k < 3; ++k) {
+        QAction* action = GetAction(ID_SCALE_DAILY + k);
+        action->setEnabled(m_pView->IsScaleEnabled(k));
+        action->setChecked(m_pView->IsScaleChecked(k));
+    }
+    // The boards and the property sheet are not part of this window yet.
+    for (int nID : {ID_BOARD_TILE, ID_BOARD_CLOSEALL, ID_CHART_PROPERTY, ID_BOARD_PROPERTY})
+        GetAction(nID)->setEnabled(false);
+    GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
+}
+
+void CMainFrame::StoreChartPlacement()
+{
+    CAppSetting* pSetting = GetSetting();
+    if (!pSetting)
+        return;
+    const QRect r = normalGeometry();
+    if (!pSetting->m_pWindowPos)
+        pSetting->m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
+    WINDOWPLACEMENT& wp = *pSetting->m_pWindowPos;
+    wp.showCmd = WINDOWPLACEMENT::SW_SHOWNORMAL;
+    wp.left = r.left();
+    wp.top = r.top();
+    wp.right = r.left() + r.width();
+    wp.bottom = r.top() + r.height();
+}
+
+void CMainFrame::ApplyChartPlacement()
+{
+    const CAppSetting* pSetting = GetSetting();
+    if (pSetting && pSetting->m_pWindowPos) {
+        const WINDOWPLACEMENT& wp = *pSetting->m_pWindowPos;
+        const int cx = std::clamp(wp.right - wp.left, kMinChartWidth, kMaxChartSide);
+        const int cy = std::clamp(wp.bottom - wp.top, kMinChartHeight, kMaxChartSide);
+        setGeometry(wp.left, wp.top, cx, cy);
+    }
+    if (pSetting && pSetting->m_bZoomed)
+        showMaximized();
+    else
+        showNormal();
+}
+
+int CMainFrame::SetCompactLayout()
+{
+    if (m_bCompact)
+        return -1;
+    m_pView->SetCategory(-1);
+    CAppSetting* pSetting = GetSetting();
+    if (isVisible() && !isMinimized())
+        StoreChartPlacement();
+    if (pSetting && isMaximized())
+        pSetting->m_bZoomed = true;
+    m_bCompact = true;
+    m_pChartArea->hide();
+    m_pPane1->hide();
+    if (isMaximized())
+        showNormal();
+    const int nHeight =
+        menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() + statusBar()->sizeHint().height();
+    setFixedSize(kCompactWidth, nHeight);
+    if (pSetting)
+        move(pSetting->m_ptFrame.x, pSetting->m_ptFrame.y);
+    show();
+    raise();
+    UpdateCommands();
+    return 0;
+}
+
+int CMainFrame::SetChartLayout()
+{
+    if (!m_bCompact)
+        return -1;
+    if (CAppSetting* pSetting = GetSetting())
+        pSetting->m_ptFrame = {pos().x(), pos().y()};
+    m_bCompact = false;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_pChartArea->show();
+    ApplyChartPlacement();
+    RefreshGages();
+    m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
+    m_pPane1->show();
+    UpdateCommands();
+    return 0;
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    // In the chart layout the maximized state is remembered for the next time.
+    if (event->type() == QEvent::WindowStateChange && !m_bCompact && !isMinimized())
+        if (CAppSetting* pSetting = GetSetting())
+            pSetting->m_bZoomed = isMaximized();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::SetFrameTitle(int nCategory, int nScale)
+{
+    const CAppSetting* pSetting = GetSetting();
+    const std::string user = pSetting ? pSetting->m_strUserName : std::string();
+    if (nCategory == -1)
+        setWindowTitle(user.empty() ? Text(158, 0) : Format(LoadString(157), {user}));
+    else
+        setWindowTitle(Format(LoadString(159), {user, LoadSubString(156, nScale), LoadSubString(135, nCategory)}));
+}
+
+void CMainFrame::SetScaleSelection(int /*nScale*/)
+{
+    // The scale selector takes its place on the toolbar with the user selector.
+}
+
+void CMainFrame::EnableSelectors(bool bEnable)
+{
+    m_bSelectorsEnabled = bEnable;
+    m_pUserSlot->setEnabled(bEnable);
+    m_pScaleSlot->setEnabled(bEnable);
+}
+
+int CMainFrame::ResetLayout()
+{
+    SetCompactLayout();
+    EnableSelectors(false);
+    return 0;
+}
+
+void CMainFrame::SetBarStatusText(const std::string& strText)
+{
+    m_pPane1->setText(QString::fromStdString(strText));
+}
+
+QString CMainFrame::GetBarStatusText() const
+{
+    return m_pPane1->text();
+}
+
+void CMainFrame::SetGageInfo(const GAGEINFO& info)
+{
+    m_GageInfo = info;
+    RefreshGages();
+}
+
+void CMainFrame::RefreshGages()
+{
+    for (CGageBar* gage : {m_pLeftGage, m_pRightGage}) {
+        gage->updateGeometry();
+        gage->update();
+    }
+}
+
+void CMainFrame::OpenBoard(std::unique_ptr<BOARDDATA> /*pData*/)
+{
+    // Boards get their own windows with the board list; until then the content is dropped.
+}
+
+void CMainFrame::OnLoadBegun()
+{
+    delete m_pProgress;
+    m_pProgress = new QProgressBar(statusBar());
+    m_pProgress->setRange(0, 100);
+    m_pProgress->setValue(0);
+    m_pProgress->setTextVisible(false);
+    m_pProgress->setGeometry(m_pPane0->geometry());
+    m_pProgress->show();
+    m_pProgress->repaint();
+}
+
+void CMainFrame::OnLoadStepped()
+{
+    if (m_pProgress)
+        m_pProgress->setValue(std::min(100, m_pProgress->value() + 4));
+}
+
+void CMainFrame::OnLoadEnded()
+{
+    delete m_pProgress;
+    m_pProgress = nullptr;
+}
+
+void CMainFrame::OnHelp()
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)))))
+        AfxMessageBox(10011, MB_ICONEXCLAMATION);
+}
+
+void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
+{
+    UpdateCommands();
+    QMenu menu(this);
+    for (int nID : {ID_FILE_OPEN_DIALOG, 0, 5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
+                    ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {
+        if (nID == 0)
+            menu.addSeparator();
+        else
+            menu.addAction(GetAction(nID));
+    }
+    menu.exec(ptGlobal);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    m_RefreshTimer.stop();
+    OnLoadEnded();
+    SetCompactLayout();
+    event->accept();
+}

@@ -1,0 +1,107 @@
+#pragma once
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+
+#include "chart/ChartHost.h"
+#include "frame/GageInfo.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class CGageBar;
+class CNorv2Doc;
+class CNorv2View;
+
+// Command IDs of the menus, the toolbar and the context menu.
+constexpr int ID_BOARD_CLOSEALL = 136;
+constexpr int ID_BOARD_TILE = 137;
+constexpr int ID_BOARD_PROPERTY = 141;
+constexpr int ID_SCALE_DAILY = 147;
+constexpr int ID_SCALE_WEEKLY = 148;
+constexpr int ID_SCALE_MONTHLY = 149;
+constexpr int ID_CATEGORY_ALPH = 5000;
+constexpr int ID_CATEGORY_SYBL = 5003;
+constexpr int ID_FILE_OPEN_DIALOG = 5004;
+constexpr int ID_CHART_PROPERTY = 5010;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_HELP_FINDER = 57667;
+
+// The main window: menus, toolbar, status bar, the chart between two gauge bars,
+// the compact strip and the chart layout, and the 5-second refresh tick.
+class CMainFrame : public QMainWindow, public CChartHost
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CNorv2Doc* pDoc);
+    ~CMainFrame() override;
+
+    CNorv2View* GetView() const { return m_pView; }
+    QAction* GetAction(int nID) const;
+
+    // CChartHost
+    int SetCompactLayout() override;
+    int SetChartLayout() override;
+    bool IsCompact() const override { return m_bCompact; }
+    void SetFrameTitle(int nCategory, int nScale) override;
+    void SetScaleSelection(int nScale) override;
+    bool IsScaleSelectorEnabled() const override { return m_bSelectorsEnabled; }
+    void SetBarStatusText(const std::string& strText) override;
+    void SetGageInfo(const GAGEINFO& info) override;
+    void OpenBoard(std::unique_ptr<BOARDDATA> pData) override;
+
+    // Back to the strip with the selectors disabled, after a broken file.
+    int ResetLayout();
+    // Enables or disables the user and scale selectors (a user is loaded or not).
+    void EnableSelectors(bool bEnable);
+    void RefreshGages();
+    // Recomputes which commands are enabled and checked.
+    void UpdateCommands();
+    // The text of status pane 1.
+    QString GetBarStatusText() const;
+    const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
+
+signals:
+    // Commands the application object handles.
+    void openFileRequested();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateCentralArea();
+    QAction* AddAction(int nID, const QString& strText);
+    void OnLoadBegun();
+    void OnLoadStepped();
+    void OnLoadEnded();
+    void OnHelp();
+    void ShowContextMenu(const QPoint& ptGlobal);
+    // Stores where and how big the chart layout is, as the settings keep it.
+    void StoreChartPlacement();
+    void ApplyChartPlacement();
+
+    CNorv2Doc* m_pDoc;
+    bool m_bCompact = false;
+    bool m_bSelectorsEnabled = false;
+    GAGEINFO m_GageInfo;
+    QProgressBar* m_pProgress = nullptr;
+    QTimer m_RefreshTimer;
+    QLabel* m_pPane0 = nullptr;
+    QLabel* m_pPane1 = nullptr;
+    QWidget* m_pUserSlot = nullptr;  // where the user selector stands
+    QWidget* m_pScaleSlot = nullptr; // where the scale selector stands
+    QWidget* m_pChartArea = nullptr;
+    CGageBar* m_pLeftGage = nullptr;
+    CGageBar* m_pRightGage = nullptr;
+    CNorv2View* m_pView = nullptr;
+    std::map<int, QAction*> m_Actions;
+};

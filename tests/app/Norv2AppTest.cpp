@@ -1,0 +1,70 @@
+#include "app/Norv2App.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/AppSetting.h"
+#include "app/SingleInstance.h"
+#include "chart/Norv2View.h"
+#include "frame/MainFrame.h"
+#include "record/Norv2Doc.h"
+#include "tests/record/RecordLines.h"
+#include "tests/record/TempDir.h"
+
+namespace {
+QString SettingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Norv/Norv2.conf");
+}
+} // namespace
+
+TEST(Norv2App, OpensTheFileGivenAndSavesEverySettingAtExit)
+{
+    QFile::remove(SettingsFile());
+    CTempDir dir;
+    const std::string file = dir.Write("たろう.ｷﾛｸ", Records(1, 5));
+    {
+        CNorv2App app;
+        ASSERT_TRUE(
+            app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), QString::fromStdString(file)}));
+        EXPECT_TRUE(app.GetMainFrame()->IsCompact());
+        EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv - たろうの記録"));
+        EXPECT_EQ(GetSetting()->m_strUserName, "たろう");
+        app.ExitInstance();
+    }
+    QSettings stored(SettingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.allKeys().size(), 19);
+    EXPECT_EQ(stored.value(QStringLiteral("App/UserName")).toString(), QStringLiteral("たろう"));
+
+    // The next start reopens the same user's file.
+    CNorv2App again;
+    ASSERT_TRUE(again.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash")}));
+    EXPECT_EQ(again.GetDocument()->GetPathName(), QString::fromStdString(file));
+    again.ExitInstance();
+}
+
+TEST(Norv2App, AForgottenFileStartsEmpty)
+{
+    QSettings stored(SettingsFile(), QSettings::IniFormat);
+    stored.setValue(QStringLiteral("App/VeskDir"), QStringLiteral("/nonexistent/"));
+    stored.setValue(QStringLiteral("App/UserName"), QStringLiteral("ghost"));
+    stored.sync();
+    CNorv2App app;
+    ASSERT_TRUE(app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash")}));
+    EXPECT_EQ(GetSetting()->m_strUserName, "");
+    EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv"));
+    app.ExitInstance();
+}
+
+TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)
+{
+    CSingleInstance first(QStringLiteral("Norv2-test"));
+    ASSERT_TRUE(first.Claim());
+    QSignalSpy spy(&first, &CSingleInstance::activationRequested);
+    CSingleInstance second(QStringLiteral("Norv2-test"));
+    EXPECT_FALSE(second.Claim());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return spy.count() == 1; }, 5000));
+}

@@ -1,0 +1,117 @@
+#include "frame/MainFrame.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <gtest/gtest.h>
+
+#include "app/AppSetting.h"
+#include "app/MessageBox.h"
+#include "chart/Norv2View.h"
+#include "record/Norv2Doc.h"
+#include "tests/record/RecordLines.h"
+#include "tests/record/TempDir.h"
+
+namespace {
+// A main window over a document with runs in 英字 and ﾛｰﾏ字 only.
+class MainFrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setenv("TZ", "Asia/Tokyo", 1);
+        tzset();
+        SetSetting(&m_setting);
+        m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
+        *m_setting.m_pWindowPos = {44, 0, 1, 0, 0, 0, 0, 50, 60, 850, 560};
+        m_setting.m_ptFrame = {20, 30};
+        std::string lines = Records(1, 40);
+        lines += RecordLine('R', 2003, 6, 20, 120, 4) + "\r\n";
+        ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("user1.ｷﾛｸ", lines))));
+        m_frame = std::make_unique<CMainFrame>(&m_doc);
+        m_frame->EnableSelectors(true);
+        m_frame->SetCompactLayout();
+    }
+    void TearDown() override
+    {
+        m_frame.reset();
+        SetSetting(nullptr);
+    }
+
+    void Trigger(int nID)
+    {
+        m_frame->UpdateCommands();
+        m_frame->GetAction(nID)->trigger();
+    }
+
+    CAppSetting m_setting;
+    CTempDir m_dir;
+    CNorv2Doc m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+} // namespace
+
+TEST_F(MainFrameTest, StartsAsAFixedStripAndSwitchesToTheChartAndBack)
+{
+    EXPECT_TRUE(m_frame->IsCompact());
+    EXPECT_EQ(m_frame->width(), 400);
+    EXPECT_EQ(m_frame->minimumSize(), m_frame->maximumSize()); // the strip cannot be resized
+    EXPECT_EQ(m_frame->pos(), QPoint(20, 30));
+
+    Trigger(ID_CATEGORY_ALPH);
+    EXPECT_FALSE(m_frame->IsCompact());
+    EXPECT_EQ(m_frame->GetView()->GetCategory(), 0);
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isChecked());
+    EXPECT_EQ(m_frame->size(), QSize(800, 500)); // the saved chart placement
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の 日々の記録 (英 字)"));
+    EXPECT_TRUE(m_frame->GetGageInfo().IsValid());
+
+    m_frame->resize(700, 450);
+    Trigger(ID_CATEGORY_ALPH); // the same category again
+    EXPECT_TRUE(m_frame->IsCompact());
+    EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
+    EXPECT_EQ(m_frame->width(), 400);
+    EXPECT_EQ(m_setting.m_pWindowPos->right - m_setting.m_pWindowPos->left, 700);
+}
+
+TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
+{
+    m_frame->UpdateCommands();
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
+    EXPECT_FALSE(m_frame->GetAction(5001)->isEnabled()); // no かな runs
+    EXPECT_TRUE(m_frame->GetAction(5002)->isEnabled());
+    EXPECT_FALSE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
+    EXPECT_FALSE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
+    EXPECT_FALSE(m_frame->GetAction(ID_HELP_FINDER)->isEnabled()); // no Norv2.chm here
+    EXPECT_EQ(m_frame->GetAction(ID_FILE_OPEN_DIALOG)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(m_frame->GetAction(5002)->statusTip(), QStringLiteral("ローマ字のグラフを表示する"));
+    EXPECT_EQ(m_frame->GetAction(5002)->toolTip(), QStringLiteral("ローマ字"));
+
+    Trigger(ID_CATEGORY_ALPH);
+    Trigger(ID_SCALE_WEEKLY);
+    EXPECT_EQ(m_frame->GetView()->GetScale(), 1);
+    EXPECT_TRUE(m_frame->GetAction(ID_SCALE_WEEKLY)->isChecked());
+    EXPECT_FALSE(m_frame->GetAction(ID_SCALE_DAILY)->isChecked());
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の 週ごとの記録 (英 字)"));
+
+    m_frame->EnableSelectors(false);
+    m_frame->UpdateCommands();
+    EXPECT_FALSE(m_frame->GetAction(ID_SCALE_MONTHLY)->isEnabled());
+}
+
+TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
+{
+    m_frame->SetFrameTitle(-1, 0);
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の記録"));
+    m_setting.m_strUserName.clear();
+    m_frame->SetFrameTitle(-1, 0);
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv"));
+
+    Trigger(ID_CATEGORY_ALPH);
+    SetMessageBoxRecorder([](const MESSAGEBOXCALL&) { return IDOK; });
+    m_dir.Write("user1.ｷﾛｸ", std::string(44, '?') + "\r\n", true);
+    m_doc.Refresh();
+    SetMessageBoxRecorder({});
+    EXPECT_TRUE(m_frame->IsCompact());
+    EXPECT_FALSE(m_frame->IsScaleSelectorEnabled());
+    EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
+}
