@@ -109,8 +109,9 @@ int main(int argc, char* argv[])
     std::printf("file: %s (%zu bytes, %d records), median of %d runs, page cache warm\n", path.c_str(), nBytes, nLines,
                 nRuns);
     std::printf("%-34s %10.1f ms\n", "plain read() into a reused buffer", readMs);
-    std::printf("%-34s %10.1f ms\n", "Norv2 loader", ourMs);
-    std::printf("%-34s %10.1f ms\n", "baseline getline + sscanf", baseMs);
+    const double nsPerRecord = 1e6 / std::max(1, nLines);
+    std::printf("%-34s %10.1f ms (%.1f ns a record)\n", "Norv2 loader", ourMs, ourMs * nsPerRecord);
+    std::printf("%-34s %10.1f ms (%.1f ns a record)\n", "baseline getline + sscanf", baseMs, baseMs * nsPerRecord);
     std::printf("speed-up over the baseline: %.1fx (goal: at least 15x)\n", baseMs / ourMs);
     std::printf("loader / plain read: %.2fx (goal: at most 4x)\n", ourMs / readMs);
     if (ourCode != baseCode || ourSum != baseSum) {
