@@ -5,6 +5,7 @@
 #include <QFileDialog>
 
 #include "app/AppSetting.h"
+#include "app/MessageBox.h"
 #include "app/QtDesktopMetrics.h"
 #include "app/QtProfileStore.h"
 #include "app/SingleInstance.h"
@@ -12,6 +13,7 @@
 #include "chart/Norv2View.h"
 #include "frame/MainFrame.h"
 #include "frame/SplashWin.h"
+#include "frame/UserCombo.h"
 #include "record/Norv2Doc.h"
 #include "record/RecordPath.h"
 
@@ -40,6 +42,7 @@ bool CNorv2App::InitInstance(const QStringList& args)
     m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get());
     connect(m_pFrame.get(), &CMainFrame::openFileRequested, this, &CNorv2App::OnFileOpen);
     connect(m_pFrame.get(), &CMainFrame::aboutRequested, this, &CNorv2App::OnAppAbout);
+    connect(m_pFrame.get(), &CMainFrame::userFileChosen, this, &CNorv2App::OnUserFileChosen);
     CSplashWin::ShowSplash(nullptr);
 
     QString strFile;
@@ -94,9 +97,20 @@ void CNorv2App::OnFileOpen()
     m_bFromDialog = true;
     if (OpenDocumentFile(strPath) && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
         m_pFrame->EnableSelectors(true);
+        m_pFrame->GetUserCombo()->FillUserList();
         m_pFrame->SetCompactLayout();
         m_pFrame->SetFrameTitle(-1, 0);
     }
+}
+
+void CNorv2App::OnUserFileChosen(const QString& strPath)
+{
+    if (!OpenDocumentFile(strPath)) {
+        AfxMessageBox(10010);
+        m_pFrame->GetUserCombo()->FillUserList();
+    }
+    m_pFrame->SetCompactLayout();
+    m_pFrame->SetFrameTitle(-1, 0);
 }
 
 void CNorv2App::OnAppAbout()

@@ -27,6 +27,8 @@ public:
     // Opens a record file: a file that cannot be read is refused silently (false).
     bool OpenDocumentFile(const QString& strPath);
     void OnFileOpen();
+    // Another user chosen on the toolbar.
+    void OnUserFileChosen(const QString& strPath);
     void OnAppAbout();
 
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }

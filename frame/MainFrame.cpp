@@ -19,6 +19,8 @@
 #include "app/MessageBox.h"
 #include "chart/Norv2View.h"
 #include "frame/GageBar.h"
+#include "frame/ScaleCombo.h"
+#include "frame/UserCombo.h"
 #include "record/Norv2Doc.h"
 #include "record/PeriodData.h"
 #include "res/ToolbarIcons.h"
@@ -171,16 +173,21 @@ void CMainFrame::CreateToolBar()
     toolBar->setObjectName(QStringLiteral("toolbar"));
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(16, 15));
-    m_pUserSlot = new QWidget(toolBar);
-    m_pUserSlot->setFixedWidth(kUserSlotWidth);
-    m_pScaleSlot = new QWidget(toolBar);
-    m_pScaleSlot->setFixedWidth(kScaleSlotWidth);
-    toolBar->addWidget(m_pUserSlot);
+    m_pUserCombo = new CUserCombo(toolBar);
+    m_pUserCombo->setFixedWidth(kUserSlotWidth);
+    m_pScaleCombo = new CScaleCombo(toolBar);
+    m_pScaleCombo->setFixedWidth(kScaleSlotWidth);
+    connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::userFileChosen);
+    connect(m_pScaleCombo, &CScaleCombo::scaleChosen, this, [this](int nScale) {
+        m_pView->OnScale(nScale);
+        UpdateCommands();
+    });
+    toolBar->addWidget(m_pUserCombo);
     toolBar->addSeparator();
     for (int nID = ID_CATEGORY_ALPH; nID <= ID_CATEGORY_SYBL; ++nID)
         toolBar->addAction(GetAction(nID));
     toolBar->addSeparator();
-    toolBar->addWidget(m_pScaleSlot);
+    toolBar->addWidget(m_pScaleCombo);
     toolBar->addSeparator();
     toolBar->addAction(GetAction(ID_HELP_FINDER));
 }
@@ -307,21 +314,22 @@ void CMainFrame::SetFrameTitle(int nCategory, int nScale)
         setWindowTitle(Format(LoadString(159), {user, LoadSubString(156, nScale), LoadSubString(135, nCategory)}));
 }
 
-void CMainFrame::SetScaleSelection(int /*nScale*/)
+void CMainFrame::SetScaleSelection(int nScale)
 {
-    // The scale selector takes its place on the toolbar with the user selector.
+    m_pScaleCombo->SetScale(nScale);
 }
 
 void CMainFrame::EnableSelectors(bool bEnable)
 {
     m_bSelectorsEnabled = bEnable;
-    m_pUserSlot->setEnabled(bEnable);
-    m_pScaleSlot->setEnabled(bEnable);
+    m_pUserCombo->setEnabled(bEnable);
+    m_pScaleCombo->setEnabled(bEnable);
 }
 
 int CMainFrame::ResetLayout()
 {
     SetCompactLayout();
+    m_pUserCombo->clear();
     EnableSelectors(false);
     return 0;
 }

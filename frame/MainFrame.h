@@ -11,6 +11,8 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class CGageBar;
+class CScaleCombo;
+class CUserCombo;
 class CNorv2Doc;
 class CNorv2View;
 
@@ -40,6 +42,8 @@ public:
     ~CMainFrame() override;
 
     CNorv2View* GetView() const { return m_pView; }
+    CUserCombo* GetUserCombo() const { return m_pUserCombo; }
+    CScaleCombo* GetScaleCombo() const { return m_pScaleCombo; }
     QAction* GetAction(int nID) const;
 
     // CChartHost
@@ -68,6 +72,8 @@ signals:
     // Commands the application object handles.
     void openFileRequested();
     void aboutRequested();
+    // The user selector picked another user's record file.
+    void userFileChosen(const QString& strPath);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,8 +103,8 @@ private:
     QTimer m_RefreshTimer;
     QLabel* m_pPane0 = nullptr;
     QLabel* m_pPane1 = nullptr;
-    QWidget* m_pUserSlot = nullptr;  // where the user selector stands
-    QWidget* m_pScaleSlot = nullptr; // where the scale selector stands
+    CUserCombo* m_pUserCombo = nullptr;
+    CScaleCombo* m_pScaleCombo = nullptr;
     QWidget* m_pChartArea = nullptr;
     CGageBar* m_pLeftGage = nullptr;
     CGageBar* m_pRightGage = nullptr;
