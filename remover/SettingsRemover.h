@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+// Deletes the viewer's stored settings under configHome (the folder holding "Norv"):
+// the sections App, Frame, Chart and Board of Norv/Norv2.conf, then that file, then the
+// Norv folder, each step only after the one before succeeded and each written to disk
+// at once. Returns 0 on success (also when nothing was stored) or the system's error
+// code of the step that failed (2 when something did not exist).
+int DeleteStoredSettings(const QString& configHome);
+
+// The text that reports the result of DeleteStoredSettings.
+QString RemoverMessage(int nResult);

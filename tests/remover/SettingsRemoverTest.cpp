@@ -1,0 +1,81 @@
+#include "remover/SettingsRemover.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+#include "app/AppSetting.h"
+#include "app/FixedDesktopMetrics.h"
+#include "app/QtProfileStore.h"
+
+namespace {
+// A private config home with a Norv folder holding the given sections.
+class SettingsRemoverTest : public ::testing::Test
+{
+protected:
+    QString Home() const { return m_home.path(); }
+    QString Norv() const { return m_home.filePath(QStringLiteral("Norv")); }
+    QString File() const { return Norv() + QStringLiteral("/Norv2.conf"); }
+
+    void Store(std::initializer_list<const char*> sections)
+    {
+        QSettings settings(File(), QSettings::IniFormat);
+        for (const char* section : sections)
+            settings.setValue(QLatin1String(section) + QStringLiteral("/Value"), 1);
+    }
+
+    QTemporaryDir m_home;
+};
+} // namespace
+
+TEST_F(SettingsRemoverTest, NothingStoredIsASuccessEveryTime)
+{
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    Store({"App", "Frame", "Chart", "Board"});
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_FALSE(QDir(Norv()).exists());
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0); // a second run
+    EXPECT_EQ(RemoverMessage(0), QStringLiteral("規定のレジストリキーを削除しました"));
+}
+
+TEST_F(SettingsRemoverTest, MissingPiecesFailWithCodeTwoAndKeepTheRest)
+{
+    ASSERT_TRUE(QDir().mkpath(Norv()));
+    EXPECT_EQ(DeleteStoredSettings(Home()), ENOENT); // an empty Norv folder
+    EXPECT_TRUE(QDir(Norv()).exists());
+
+    Store({"App", "Frame", "Chart"});
+    EXPECT_EQ(DeleteStoredSettings(Home()), ENOENT);
+    QSettings left(File(), QSettings::IniFormat);
+    EXPECT_TRUE(left.childGroups().isEmpty()); // the three were deleted before the failure
+    EXPECT_TRUE(QFile::exists(File()));
+    EXPECT_EQ(RemoverMessage(2), QStringLiteral("レジストリの削除に失敗しました\nError Code : [2]"));
+}
+
+TEST_F(SettingsRemoverTest, AnotherProgramsFileKeepsTheFolder)
+{
+    Store({"App", "Frame", "Chart", "Board"});
+    QSettings other(Norv() + QStringLiteral("/Other.conf"), QSettings::IniFormat);
+    other.setValue(QStringLiteral("Keep/Me"), 1);
+    other.sync();
+    EXPECT_EQ(DeleteStoredSettings(Home()), ENOTEMPTY);
+    EXPECT_FALSE(QFile::exists(File()));
+    EXPECT_TRUE(QFile::exists(Norv() + QStringLiteral("/Other.conf")));
+}
+
+TEST_F(SettingsRemoverTest, EverythingTheViewerSavedIsGone)
+{
+    qputenv("XDG_CONFIG_HOME", Home().toUtf8());
+    {
+        CQtProfileStore store;
+        CAppSetting setting;
+        setting.Load(store, CFixedDesktopMetrics(LOGFONT{}, 1024, 768));
+        setting.Save(store);
+        ASSERT_TRUE(store.Flush());
+    }
+    ASSERT_TRUE(QFile::exists(File()));
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_TRUE(QDir(Home()).isEmpty());
+}
