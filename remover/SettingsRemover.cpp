@@ -29,8 +29,9 @@ int ErrnoOf(bool bOk)
 int DeleteStoredSettings(const QString& configHome)
 {
     const QDir software(configHome);
+    // A fresh account may have no configuration folder at all: nothing is stored then.
     if (!software.exists())
-        return ENOENT;
+        return 0;
     const QString norvPath = software.filePath(QStringLiteral("Norv"));
     if (!QFileInfo(norvPath).isDir())
         return QFileInfo::exists(norvPath) ? ENOTDIR : 0; // nothing stored: nothing to delete

@@ -33,6 +33,7 @@ protected:
 TEST_F(SettingsRemoverTest, NothingStoredIsASuccessEveryTime)
 {
     EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_EQ(DeleteStoredSettings(Home() + QStringLiteral("/missing")), 0);
     Store({"App", "Frame", "Chart", "Board"});
     EXPECT_EQ(DeleteStoredSettings(Home()), 0);
     EXPECT_FALSE(QDir(Norv()).exists());
