@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
+#include <ctime>
 
 #include "app/AppSetting.h"
 #include "app/LoadSubString.h"
@@ -65,6 +66,9 @@ CMainFrame::CMainFrame(CNorv2Doc* pDoc) : m_pDoc(pDoc)
     connect(pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
     connect(pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
     connect(pDoc, &CNorv2Doc::resetLayout, this, &CMainFrame::ResetLayout);
+    connect(pDoc, &CNorv2Doc::recordsAppended, this,
+            [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
+    m_Boards.SetChangeHandler([this] { UpdateCommands(); });
     connect(&m_RefreshTimer, &QTimer::timeout, this, [this] {
         m_pDoc->Refresh();
         UpdateCommands();
@@ -73,7 +77,12 @@ CMainFrame::CMainFrame(CNorv2Doc* pDoc) : m_pDoc(pDoc)
     UpdateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Each board stores its position in the settings, which outlive the frame.
+    m_Boards.SetChangeHandler({});
+    m_Boards.CloseAllBoards();
+}
 
 QAction* CMainFrame::GetAction(int nID) const
 {
@@ -139,8 +148,10 @@ void CMainFrame::CreateActions()
         });
     }
     AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)"));
-    AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)"));
-    AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)"));
+    connect(AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)")), &QAction::triggered, this,
+            &CMainFrame::TileBoards);
+    connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
+            [this] { m_Boards.CloseAllBoards(); });
     AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)"));
     connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
             &CMainFrame::OnHelp);
@@ -214,8 +225,10 @@ void CMainFrame::UpdateCommands()
         action->setEnabled(m_pView->IsScaleEnabled(k));
         action->setChecked(m_pView->IsScaleChecked(k));
     }
-    // The boards and the property sheet are not part of this window yet.
-    for (int nID : {ID_BOARD_TILE, ID_BOARD_CLOSEALL, ID_CHART_PROPERTY, ID_BOARD_PROPERTY})
+    GetAction(ID_BOARD_CLOSEALL)->setEnabled(m_Boards.Count() > 0);
+    GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
+    // The property sheet is not part of this window yet.
+    for (int nID : {ID_CHART_PROPERTY, ID_BOARD_PROPERTY})
         GetAction(nID)->setEnabled(false);
     GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
 }
@@ -358,9 +371,17 @@ void CMainFrame::RefreshGages()
     }
 }
 
-void CMainFrame::OpenBoard(std::unique_ptr<BOARDDATA> /*pData*/)
+void CMainFrame::OpenBoard(std::unique_ptr<BOARDDATA> pData)
 {
-    // Boards get their own windows with the board list; until then the content is dropped.
+    m_Boards.OpenBoard(std::move(pData));
+}
+
+int CMainFrame::TileBoards()
+{
+    // Qt's client area includes the menu bar; the grid starts below it.
+    const QRect client(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
+    return m_Boards.TileBoards(client, m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+                               m_bCompact || isMinimized());
 }
 
 void CMainFrame::OnLoadBegun()

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <map>
 
+#include "board/BoardList.h"
 #include "chart/ChartHost.h"
 #include "frame/GageInfo.h"
 
@@ -66,6 +67,9 @@ public:
     void UpdateCommands();
     // The text of status pane 1.
     QString GetBarStatusText() const;
+    CBoardList& GetBoards() { return m_Boards; }
+    // Tiles the open boards in the window, columns of three (command 137).
+    int TileBoards();
     const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
 
 signals:
@@ -110,4 +114,5 @@ private:
     CGageBar* m_pRightGage = nullptr;
     CNorv2View* m_pView = nullptr;
     std::map<int, QAction*> m_Actions;
+    CBoardList m_Boards;
 };

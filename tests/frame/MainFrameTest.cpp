@@ -1,11 +1,16 @@
 #include "frame/MainFrame.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QStatusBar>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "app/AppSetting.h"
 #include "app/MessageBox.h"
+#include "app/ReportCommand.h"
+#include "board/Norv2Board.h"
 #include "chart/Norv2View.h"
 #include "record/Norv2Doc.h"
 #include "tests/record/RecordLines.h"
@@ -114,4 +119,32 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
     EXPECT_TRUE(m_frame->IsCompact());
     EXPECT_FALSE(m_frame->IsScaleSelectorEnabled());
     EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
+}
+
+TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
+{
+    Trigger(ID_CATEGORY_ALPH);
+    auto data = std::make_unique<BOARDDATA>();
+    data->Date = CTime(2003, 5, 4, 0, 0, 0);
+    data->nScale = SCALE_WEEKLY;
+    ASSERT_TRUE(m_doc.FillBoard(data.get()));
+    m_frame->OpenBoard(std::move(data));
+    ASSERT_EQ(m_frame->GetBoards().Count(), 1);
+    EXPECT_TRUE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
+    EXPECT_TRUE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
+
+    SetMessageBoxRecorder([](const MESSAGEBOXCALL&) { return IDOK; });
+    ASSERT_TRUE(m_frame->GetBoards().At(0)->CopyToClipboard());
+    SetMessageBoxRecorder({});
+    std::ostringstream report, err;
+    ASSERT_EQ(RunReport({"--board", "2003-05-07", "--scale", "weekly", m_doc.GetPathName().toStdString()}, m_setting,
+                        report, err),
+              0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), report.str());
+
+    Trigger(ID_CATEGORY_ALPH); // back to the strip: tiling is off, closing all is not
+    EXPECT_FALSE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
+    Trigger(ID_BOARD_CLOSEALL);
+    EXPECT_EQ(m_frame->GetBoards().Count(), 0);
+    EXPECT_FALSE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
 }
