@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t kChunkBytes = 1 << 20;
+constexpr std::size_t kChunkBytes = 1 << 18;
 // One more than a valid line with its CR: anything longer is simply "too long".
 constexpr std::size_t kKeptBytes = 46;
 constexpr std::size_t kTooLongView = 45;
@@ -32,24 +32,30 @@ std::string_view WithoutCR(std::string_view line)
         line.remove_suffix(1);
     return line;
 }
+
+// read() that goes on when a signal interrupts it.
+ssize_t ReadChunk(int fd, char* p)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd, p, kChunkBytes);
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
+}
 } // namespace
 
-CLineReader::CLineReader(int fd) : m_fd(fd), m_buffer(kChunkBytes) {}
+CLineReader::CLineReader(int fd) : m_fd(fd), m_buffer(std::make_unique_for_overwrite<char[]>(kChunkBytes)) {}
 
 bool CLineReader::Fill()
 {
-    for (;;) {
-        const ssize_t n = ::read(m_fd, m_buffer.data(), m_buffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        m_pos = 0;
-        m_end = static_cast<std::size_t>(n);
-        m_bEof = n == 0;
-        m_nBytesRead += static_cast<std::uint64_t>(n);
-        return true;
-    }
+    const ssize_t n = ReadChunk(m_fd, m_buffer.get());
+    if (n < 0)
+        return false;
+    m_pos = 0;
+    m_end = static_cast<std::size_t>(n);
+    m_bEof = n == 0;
+    m_nBytesRead += static_cast<std::uint64_t>(n);
+    return true;
 }
 
 std::string_view CLineReader::TakeCarry()
@@ -72,7 +78,7 @@ bool CLineReader::Next(std::string_view& line)
             line = TakeCarry();
             return true;
         }
-        const char* begin = m_buffer.data() + m_pos;
+        const char* begin = m_buffer.get() + m_pos;
         // Nearly every line is a whole record with CR LF: take it without a search.
         if (m_nCarryLen == 0 && m_end - m_pos >= kKeptBytes && begin[44] == '\r' && begin[45] == '\n' &&
             NoLineFeedIn44(begin)) {

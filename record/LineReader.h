@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Reads the lines of an open file from its current offset, in large chunks.
 // A line ends at LF; the LF and one CR before it are not part of the line.
@@ -12,10 +12,21 @@ class CLineReader
 {
 public:
     explicit CLineReader(int fd);
+    CLineReader(const CLineReader&) = delete;
+    CLineReader& operator=(const CLineReader&) = delete;
 
     // The next line; at the end of the file an empty line. Valid until the next call.
     // False on a read error.
     bool Next(std::string_view& line);
+
+    // The bytes read from the file but not yet handed out, when no line is partly taken;
+    // else nothing. Valid until the next call of Next.
+    std::string_view Buffered() const
+    {
+        return m_nCarryLen == 0 ? std::string_view(m_buffer.get() + m_pos, m_end - m_pos) : std::string_view();
+    }
+    // Passes over the first nBytes of Buffered(), which the caller has taken as whole lines.
+    void Skip(std::size_t nBytes) { m_pos += nBytes; }
 
     // Bytes read from the file so far.
     std::uint64_t BytesRead() const { return m_nBytesRead; }
@@ -25,7 +36,7 @@ private:
     std::string_view TakeCarry();
 
     int m_fd;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_bEof = false;

@@ -1,7 +1,9 @@
 #include "record/RecordFile.h"
 
+#include <algorithm>
 #include <climits>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,18 +46,31 @@ int CRecordFile::ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoad
     if (pObserver)
         nNextStep = stepAt(nProgress);
     int nCode = 0;
-    for (std::int64_t i = 0; i < nLines; ++i) {
-        std::string_view line;
-        if (!reader.Next(line)) {
-            nCode = kReadError;
-            break;
+    for (std::int64_t i = 0; i < nLines;) {
+        // Whole records straight from the buffer, up to the next line that may step the bar;
+        // the line they stop at goes the long way.
+        const std::int64_t nEnd = pObserver ? std::min(nLines, nNextStep + 1) : nLines;
+        const std::string_view buffered = reader.Buffered();
+        const auto nRoom = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(buffered.size() / kRecordBytes), nEnd - i));
+        const std::size_t nStored = book.StoreRecords(buffered.data(), nRoom);
+        reader.Skip(nStored * kRecordBytes);
+        i += static_cast<std::int64_t>(nStored);
+        if (nStored < nRoom || nRoom == 0) {
+            std::string_view line;
+            if (!reader.Next(line)) {
+                nCode = kReadError;
+                break;
+            }
+            nCode = book.ParseLine(line);
+            if (nCode != 0)
+                break;
+            ++i;
         }
-        nCode = book.ParseLine(line);
-        if (nCode != 0)
-            break;
-        if (pObserver && i >= nNextStep) {
+        // Only the last line taken can have reached the next step.
+        if (pObserver && i - 1 >= nNextStep) {
             nProgress += 4;
-            nNextStep = std::max(stepAt(nProgress), i + 1);
+            nNextStep = std::max(stepAt(nProgress), i);
             pObserver->OnLoadStepped();
         }
     }

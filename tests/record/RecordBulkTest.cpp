@@ -27,7 +27,6 @@ class CLineSplitter
 {
 public:
     explicit CLineSplitter(std::string_view bytes) : m_bytes(bytes) {}
-    std::size_t Pos() const { return m_pos; }
     void Skip(std::size_t n) { m_pos += n; }
     std::string_view Rest() const { return m_bytes.substr(m_pos); }
     std::string_view Next()
@@ -250,8 +249,9 @@ TEST(RecordBulk, RefusesWhatItDoesNotStoreAndTouchesNothingThen)
     EXPECT_EQ(book.StoreRecords(good.data(), 0), 0u);
 }
 
-// Load reads through the buffer in bulk; the lines, the codes and the 4 % steps are those of
-// reading line by line, and a step comes right after the line that makes it.
+// Load reads through the buffer in bulk, a large file read ahead; the lines, the codes and
+// the 4 % steps are those of reading line by line, and a step comes right after the line
+// that makes it.
 TEST(RecordBulk, LoadMatchesLineByLineWithItsProgressSteps)
 {
     class CStepRecorder : public CLoadObserver
@@ -275,7 +275,7 @@ TEST(RecordBulk, LoadMatchesLineByLineWithItsProgressSteps)
 
     CTempDir dir;
     CFileMaker maker(99u);
-    for (int nLines : {1, 2, 3, 24, 25, 26, 99, 100, 101, 1000, 2345, 30000}) {
+    for (int nLines : {1, 2, 3, 24, 25, 26, 99, 100, 101, 1000, 2345, 30000, 200000}) {
         for (bool bRefusals : {false, true}) {
             const std::string bytes = maker.File(nLines, bRefusals);
             CRecordBook expected;
@@ -326,6 +326,20 @@ TEST(RecordBulk, ManyDaysInAndOutOfOrder)
         EXPECT_EQ(lineByLine.m_RomaList.size() + lineByLine.m_SyblList.size(), f.nDays);
         ExpectSameBooks(bulk, lineByLine, std::to_string(f.nDays) + " days");
     }
+}
+
+// The sums of a day's runs grow far beyond 32 bits in one call.
+TEST(RecordBulk, AVeryLongDaySumsExactly)
+{
+    std::string bytes;
+    for (int i = 0; i < 150000; ++i)
+        bytes += i % 3 ? "A 2003-05-11  12:34:56   HIT:9999  MISS:9999\r\n"
+                       : "A 2003-05-11  12:34:56   HIT:   0  MISS:   0\r\n";
+    CRecordBook lineByLine, bulk;
+    ASSERT_EQ(LoadLineByLine(bytes, lineByLine).nCode, 0);
+    ASSERT_EQ(bulk.StoreRecords(bytes.data(), 150000), 150000u);
+    ExpectSameBooks(bulk, lineByLine, "one long day");
+    EXPECT_EQ(bulk.m_AlphList.front().m_nTotalMiss, 100000LL * 9999);
 }
 
 TEST(RecordBulk, ACopiedListOutlivesItsBook)
