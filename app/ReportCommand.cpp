@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/AppSetting.h"
+#include "app/CommandLineValues.h"
 #include "app/LoadSubString.h"
 #include "board/BoardText.h"
 #include "record/Calendar.h"
@@ -51,26 +52,6 @@ struct REPORTARGS
     std::optional<int> nMax;
     std::string strFile;
 };
-
-std::optional<int> IndexOf(std::string_view value, std::initializer_list<std::string_view> names)
-{
-    int i = 0;
-    for (std::string_view name : names) {
-        if (value == name)
-            return i;
-        ++i;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ParseNumber(std::string_view text)
-{
-    int n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return n;
-}
 
 // YYYY-MM-DD of a real calendar day.
 std::optional<int> ParseDate(std::string_view text)

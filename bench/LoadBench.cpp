@@ -13,22 +13,11 @@
 #include <vector>
 
 #include "app/LoadSubString.h"
+#include "bench/MedianTime.h"
 #include "record/RecordBook.h"
 #include "record/RecordFile.h"
 
 namespace {
-double MedianMs(int nRuns, const std::function<void()>& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < nRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 std::size_t PlainRead(const std::string& path, std::vector<char>& buffer)
 {
     const int fd = ::open(path.c_str(), O_RDONLY);

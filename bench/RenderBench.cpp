@@ -7,23 +7,12 @@
 #include <vector>
 
 #include "app/AppSetting.h"
+#include "bench/MedianTime.h"
 #include "chart/ChartPainter.h"
 #include "record/CivilDay.h"
 #include "record/RecordBook.h"
 
 namespace {
-double MedianMs(int nRuns, const std::function<void()>& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < nRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 // 1,200 days of alphabet runs with a rising score, so that every bar differs.
 void FillBook(CRecordBook& book)
 {

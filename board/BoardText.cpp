@@ -4,6 +4,7 @@
 
 #include "app/AppSetting.h"
 #include "app/LoadSubString.h"
+#include "app/Printf.h"
 #include "app/UsableSettings.h"
 #include "record/PeriodData.h"
 
@@ -28,18 +29,6 @@ constexpr unsigned kCopyRuleID = 155;
 constexpr unsigned kCopyLabelsID = 161;
 
 constexpr int kCategories = 4;
-
-// printf into a string of whatever length the values need: widths in the formats are
-// minimum widths, and a wide value must lengthen its line rather than be cut.
-template <typename... Args> std::string Printf(const std::string& format, Args... args)
-{
-    const int n = std::snprintf(nullptr, 0, format.c_str(), args...);
-    if (n <= 0)
-        return {};
-    std::string out(static_cast<std::size_t>(n), '\0');
-    std::snprintf(out.data(), out.size() + 1, format.c_str(), args...);
-    return out;
-}
 
 std::string PeriodText(const BOARDDATA& data)
 {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/AppSetting.h"
+#include "app/CommandLineValues.h"
 #include "app/LoadSubString.h"
 #include "app/QtDesktopMetrics.h"
 #include "app/QtProfileStore.h"
@@ -38,26 +39,6 @@ struct CHARTARGS
     int cx = 800;
     int cy = 400;
 };
-
-std::optional<int> IndexOf(std::string_view value, std::initializer_list<std::string_view> names)
-{
-    int i = 0;
-    for (std::string_view name : names) {
-        if (value == name)
-            return i;
-        ++i;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ParseNumber(std::string_view text)
-{
-    int n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return n;
-}
 
 // "WxH" within the sizes a chart is made for.
 bool ParseSize(std::string_view text, int& cx, int& cy)

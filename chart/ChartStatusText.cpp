@@ -3,23 +3,12 @@
 #include <cstdio>
 
 #include "app/LoadSubString.h"
+#include "app/Printf.h"
 #include "record/PeriodData.h"
 
 namespace {
 constexpr unsigned kStatusFormatID = 130;
 constexpr unsigned kCategoryNamesID = 135;
-
-// printf into a string as long as the values need: a figure wider than its field
-// lengthens the text rather than being cut.
-template <typename... Args> std::string Printf(const std::string& format, Args... args)
-{
-    const int n = std::snprintf(nullptr, 0, format.c_str(), args...);
-    if (n <= 0)
-        return {};
-    std::string out(static_cast<std::size_t>(n), '\0');
-    std::snprintf(out.data(), out.size() + 1, format.c_str(), args...);
-    return out;
-}
 } // namespace
 
 std::string StatusPeriodText(CTime date, int nScale)

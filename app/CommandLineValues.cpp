@@ -1,0 +1,23 @@
+#include "app/CommandLineValues.h"
+
+#include <charconv>
+
+std::optional<int> IndexOf(std::string_view value, std::initializer_list<std::string_view> names)
+{
+    int i = 0;
+    for (std::string_view name : names) {
+        if (value == name)
+            return i;
+        ++i;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseNumber(std::string_view text)
+{
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return n;
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+// The median wall time of nRuns calls of run, in milliseconds.
+inline double MedianMs(int nRuns, const std::function<void()>& run)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < nRuns; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
