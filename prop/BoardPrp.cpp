@@ -1,0 +1,267 @@
+#include "prop/BoardPrp.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+#include "app/MessageBox.h"
+#include "app/UsableSettings.h"
+#include "prop/ColorBtn.h"
+#include "prop/PrpRules.h"
+
+namespace {
+// Loading any real colour into a button built with this one counts as a change.
+constexpr COLORREF kPlaceholderColor = 0x010101;
+
+constexpr int IDC_ROW_FIRST = 1027;
+constexpr int IDC_FONT_SIZE = 1040;
+constexpr int IDC_FONT_CHANGE = 1041;
+constexpr int IDC_SCALE_FIRST = 1042;
+constexpr int IDC_ROW_COLOR_FIRST = 1088;
+constexpr int IDC_BACK_COLOR = 1092;
+constexpr int IDC_LABEL_COLOR = 1093;
+constexpr int IDC_RULE_COLOR = 1094;
+constexpr int IDC_REF_STR = 1109;
+constexpr int IDC_FACE_NAME = 7018;
+
+QString DecodeFace(const LOGFONT& lf)
+{
+    const std::string bytes = lf.FaceNameBytes();
+    QStringDecoder decoder("Shift_JIS");
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+} // namespace
+
+CBoardPrp::CBoardPrp(int nScale, QWidget* pParent) : CPrpPage(pParent)
+{
+    m_nScale = nScale >= 0 && nScale <= 2 ? nScale : 0;
+    if (const CAppSetting* pSetting = GetSetting()) {
+        m_nBoardFlag = pSetting->m_nBoardFlag;
+        if (pSetting->m_pBoardFont)
+            m_lfBoard = *pSetting->m_pBoardFont;
+        for (int i = 0; i < 3; ++i)
+            pSetting->GetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
+    }
+}
+
+void CBoardPrp::OnInitDialog()
+{
+    if (const CAppSetting* pSetting = GetSetting())
+        m_strRefStr = pSetting->m_strRefStr;
+
+    auto* layout = new QVBoxLayout(this);
+    auto* grpColors = Register(new QGroupBox(QStringLiteral("各部の色"), this), 0);
+    auto* colorLayout = new QGridLayout(grpColors);
+    m_grpScale = new QButtonGroup(this);
+    const char* const kScales[] = {"日ごと(&D)", "週ごと(&W)", "月ごと(&M)"};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = Register(new QRadioButton(QString::fromUtf8(kScales[i]), grpColors), IDC_SCALE_FIRST + i);
+        m_grpScale->addButton(radio, i);
+        colorLayout->addWidget(radio, 0, i * 2, 1, 2);
+    }
+    auto newButton = [&](int nID) {
+        auto* pButton = Register(new CColorBtn(kPlaceholderColor, grpColors), nID);
+        pButton->setMinimumSize(48, 24);
+        WatchColorButton(pButton);
+        return pButton;
+    };
+    const char* const kRows[] = {"英字(&A)", "かな(&K)", "ﾛｰﾏ字(&R)", "記号(&S)"};
+    CColorBtn** const rowButtons[] = {&m_btnAlph, &m_btnKana, &m_btnRoma, &m_btnSybl};
+    for (int i = 0; i < 4; ++i) {
+        m_chkFlag[static_cast<std::size_t>(i)] =
+            Register(new QCheckBox(QString::fromUtf8(kRows[i]), grpColors), IDC_ROW_FIRST + i);
+        *rowButtons[i] = newButton(IDC_ROW_COLOR_FIRST + i);
+        colorLayout->addWidget(m_chkFlag[static_cast<std::size_t>(i)], 1 + i, 0);
+        colorLayout->addWidget(*rowButtons[i], 1 + i, 1);
+    }
+    auto addLabelled = [&](CColorBtn*& pButton, int nID, const char* pszLabel, int nRow) {
+        auto* label = Register(new QLabel(QString::fromUtf8(pszLabel), grpColors), 0);
+        pButton = newButton(nID);
+        label->setBuddy(pButton);
+        colorLayout->addWidget(label, nRow, 3);
+        colorLayout->addWidget(pButton, nRow, 4);
+    };
+    addLabelled(m_btnBack, IDC_BACK_COLOR, "背景(&B)", 1);
+    addLabelled(m_btnLabel, IDC_LABEL_COLOR, "ラベル(&L)", 2);
+    addLabelled(m_btnRule, IDC_RULE_COLOR, "区切線(&P)", 3);
+    layout->addWidget(grpColors);
+
+    m_chkFlag[4] = Register(new QCheckBox(QStringLiteral("日本語表記にする(&J)"), this), IDC_ROW_FIRST + 4);
+    layout->addWidget(m_chkFlag[4]);
+
+    auto* refLayout = new QHBoxLayout;
+    auto* refLabel = Register(new QLabel(QStringLiteral("ｺﾋﾟｰ文字列の引用符(&F)"), this), 0);
+    m_editRefStr = Register(new QLineEdit(this), IDC_REF_STR);
+    refLabel->setBuddy(m_editRefStr);
+    refLayout->addWidget(refLabel);
+    refLayout->addWidget(m_editRefStr);
+    layout->addLayout(refLayout);
+
+    auto* grpFont = Register(new QGroupBox(QStringLiteral("フォント"), this), 0);
+    auto* fontLayout = new QHBoxLayout(grpFont);
+    m_editFaceName = Register(new QLineEdit(grpFont), IDC_FACE_NAME);
+    m_editFontSize = Register(new QLineEdit(grpFont), IDC_FONT_SIZE);
+    m_editFaceName->setReadOnly(true);
+    m_editFontSize->setReadOnly(true);
+    auto* btnFont = Register(new QPushButton(QStringLiteral("変更(&C)"), grpFont), IDC_FONT_CHANGE);
+    fontLayout->addWidget(m_editFaceName, 2);
+    fontLayout->addWidget(m_editFontSize, 1);
+    fontLayout->addWidget(btnFont);
+    layout->addWidget(grpFont);
+    layout->addStretch(1);
+
+    UpdateData(false);
+    m_strLastRefText = m_editRefStr->text();
+
+    LoadColorButtons(m_nScale);
+    for (int n = 0; n < 5; ++n) {
+        const bool bSet = (m_nBoardFlag & (1 << n)) != 0;
+        m_chkFlag[static_cast<std::size_t>(n)]->setChecked(bSet);
+        if (n < 4)
+            (*rowButtons[n])->setEnabled(bSet);
+    }
+    ShowFontInfo();
+    SetModified(false);
+
+    connect(m_grpScale, &QButtonGroup::idClicked, this, &CBoardPrp::OnScaleClicked);
+    for (int n = 0; n < 5; ++n)
+        connect(m_chkFlag[static_cast<std::size_t>(n)], &QCheckBox::clicked, this, [this, n] { OnFlagClicked(n); });
+    connect(m_editRefStr, &QLineEdit::textEdited, this, &CBoardPrp::OnQuoteEdited);
+    connect(m_editRefStr, &QLineEdit::textChanged, this, [this] { SetModified(true); });
+    connect(btnFont, &QPushButton::clicked, this, &CBoardPrp::OnFontClicked);
+}
+
+bool CBoardPrp::UpdateData(bool bSave)
+{
+    if (!IsCreated())
+        return true;
+    if (!bSave) {
+        if (QAbstractButton* radio = m_grpScale->button(m_nScale))
+            radio->setChecked(true);
+        m_editRefStr->setText(QString::fromStdString(m_strRefStr));
+        return true;
+    }
+    m_nScale = std::max(m_grpScale->checkedId(), 0);
+    // The row boxes are read through their own click handler, which keeps m_nBoardFlag.
+    m_strRefStr = m_editRefStr->text().toStdString();
+    if (!IsQuoteWithinLimit(m_strRefStr)) {
+        AfxMessageBox(QuoteLimitMessage(), MB_OK | MB_ICONEXCLAMATION);
+        m_editRefStr->setFocus();
+        m_editRefStr->selectAll();
+        return false;
+    }
+    return true;
+}
+
+int CBoardPrp::LoadColorButtons(int nScale)
+{
+    if (!IsCreated() || nScale < 0 || nScale > 2)
+        return -1;
+    const BOARDCOLOR& colors = m_Colors[static_cast<std::size_t>(nScale)];
+    m_btnAlph->SetColor(colors.crAlph);
+    m_btnKana->SetColor(colors.crKana);
+    m_btnRoma->SetColor(colors.crRoma);
+    m_btnSybl->SetColor(colors.crSybl);
+    m_btnBack->SetColor(colors.crBack);
+    m_btnLabel->SetColor(colors.crLabel);
+    m_btnRule->SetColor(colors.crRule);
+    return 0;
+}
+
+int CBoardPrp::StoreColorButtons(int nScale)
+{
+    if (!IsCreated() || nScale < 0 || nScale > 2)
+        return -1;
+    BOARDCOLOR& colors = m_Colors[static_cast<std::size_t>(nScale)];
+    colors.crAlph = m_btnAlph->GetColor();
+    colors.crKana = m_btnKana->GetColor();
+    colors.crRoma = m_btnRoma->GetColor();
+    colors.crSybl = m_btnSybl->GetColor();
+    colors.crBack = m_btnBack->GetColor();
+    colors.crLabel = m_btnLabel->GetColor();
+    colors.crRule = m_btnRule->GetColor();
+    return 0;
+}
+
+void CBoardPrp::OnScaleClicked()
+{
+    StoreColorButtons(m_nScale);
+    // Loading another scale's colours is no edit of its own, but edits made before
+    // the switch are still waiting for Apply.
+    const bool bWasModified = IsModified();
+    // The scale is read before the quote string, so a refused quote still leaves the
+    // new scale selected, and its colours belong in the buttons.
+    UpdateData(true);
+    LoadColorButtons(m_nScale);
+    SetModified(bWasModified);
+}
+
+void CBoardPrp::OnFlagClicked(int nBit)
+{
+    SetModified(true);
+    QCheckBox* pBox = m_chkFlag[static_cast<std::size_t>(nBit)];
+    const bool bChecked = pBox->checkState() != Qt::Unchecked;
+    m_nBoardFlag = ChangeBoardFlag(m_nBoardFlag, nBit, bChecked);
+    if (nBit == 4)
+        return;
+    CColorBtn* const rowButtons[] = {m_btnAlph, m_btnKana, m_btnRoma, m_btnSybl};
+    for (int n = 0; n < 4; ++n) {
+        const bool bShown = (m_nBoardFlag & (1 << n)) != 0;
+        m_chkFlag[static_cast<std::size_t>(n)]->setChecked(bShown);
+        rowButtons[n]->setEnabled(bShown);
+    }
+}
+
+void CBoardPrp::OnQuoteEdited(const QString& strText)
+{
+    // Input stops at 5 bytes; a longer stored value may still be shortened.
+    const std::size_t nNew = Cp932Length(strText.toStdString());
+    if (nNew > kMaxQuoteBytes && nNew > Cp932Length(m_strLastRefText.toStdString())) {
+        const int nCursor = m_editRefStr->cursorPosition() - static_cast<int>(strText.size() - m_strLastRefText.size());
+        m_editRefStr->setText(m_strLastRefText);
+        m_editRefStr->setCursorPosition(std::max(nCursor, 0));
+        return;
+    }
+    m_strLastRefText = strText;
+}
+
+void CBoardPrp::OnFontClicked()
+{
+    if (ChooseFont(m_lfBoard))
+        ShowFontInfo();
+}
+
+void CBoardPrp::ShowFontInfo()
+{
+    m_editFaceName->setText(DecodeFace(m_lfBoard));
+    m_editFontSize->setText(QString::fromStdString(FontInfoText(m_lfBoard, ScreenLogPixelsY())));
+}
+
+void CBoardPrp::StoreSettings()
+{
+    if (!IsCreated())
+        return;
+    CAppSetting* pSetting = GetSetting();
+    if (!pSetting)
+        return;
+    pSetting->m_nBoardFlag = m_nBoardFlag;
+    // The sheet validated this page when it was left or when OK was pressed.
+    UpdateData(true);
+    pSetting->m_strRefStr = m_strRefStr;
+    if (pSetting->m_pBoardFont)
+        *pSetting->m_pBoardFont = m_lfBoard;
+    else
+        pSetting->m_pBoardFont = std::make_unique<LOGFONT>(m_lfBoard);
+    StoreColorButtons(m_nScale);
+    for (int i = 0; i < 3; ++i)
+        pSetting->SetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
+    emit settingsStored();
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <QDialog>
+
+class QPushButton;
+class QTabWidget;
+class CBoardPrp;
+class CChartPrp;
+class CPrpPage;
+
+// The property sheet: the chart page and the board page, with OK, Cancel, Apply and a
+// Help button that is shown but never enabled.
+class CNorvPrpSheet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // nStartPage: 0 chart, 1 board; nCategory (-1..3) and nScale (0..2) are the view's.
+    CNorvPrpSheet(unsigned nIDCaption, QWidget* pParent, int nStartPage, int nCategory, int nScale);
+    ~CNorvPrpSheet() override;
+
+    CChartPrp& GetChartPage() const { return *m_pChartPage; }
+    CBoardPrp& GetBoardPage() const { return *m_pBoardPage; }
+    QTabWidget* GetTabs() const { return m_pTabs; }
+    QPushButton* GetOkButton() const { return m_btnOk; }
+    QPushButton* GetCancelButton() const { return m_btnCancel; }
+    QPushButton* GetApplyButton() const { return m_btnApply; }
+    QPushButton* GetHelpButton() const { return m_btnHelp; }
+
+    // Validates the shown page, then every created page stores its values; false when refused.
+    bool Apply();
+    void accept() override;
+
+signals:
+    // The chart settings were written: the chart and the gauges must be redrawn.
+    void chartSettingsApplied();
+    // The board settings were written: every open board must be re-placed and repainted.
+    void boardSettingsApplied();
+    // What status pane 0 should show while the pointer moves over the pages.
+    void statusTextChanged(const QString& strText);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    CPrpPage* Page(int nIndex) const;
+    void OnTabChanged(int nIndex);
+    void UpdateApplyButton();
+
+    CChartPrp* m_pChartPage;
+    CBoardPrp* m_pBoardPage;
+    QTabWidget* m_pTabs;
+    QPushButton* m_btnOk;
+    QPushButton* m_btnCancel;
+    QPushButton* m_btnApply;
+    QPushButton* m_btnHelp;
+    int m_nActive = 0;
+};

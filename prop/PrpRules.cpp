@@ -1,0 +1,84 @@
+#include "prop/PrpRules.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "app/MulDiv.h"
+#include "app/UsableSettings.h"
+
+namespace {
+constexpr int kAllRows = 0x0F;
+constexpr int kNormalWeight = 400;
+} // namespace
+
+std::optional<int> ParseDigits(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > INT_MAX)
+            return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+std::string IntRangeMessage(int nMin, int nMax)
+{
+    return std::to_string(nMin) + " から " + std::to_string(nMax) + " までの整数を入力してください。";
+}
+
+bool IsQuoteWithinLimit(std::string_view utf8)
+{
+    return Cp932Length(utf8) <= kMaxQuoteBytes;
+}
+
+std::string QuoteLimitMessage()
+{
+    return "半角 " + std::to_string(kMaxQuoteBytes) + " 文字以内で入力してください。";
+}
+
+std::string FontInfoText(const LOGFONT& lf, int nLogPixelsY)
+{
+    std::string text = std::to_string(MulDiv(lf.lfHeight, -72, nLogPixelsY));
+    if (lf.lfWeight > kNormalWeight)
+        text += " : 太字";
+    if (lf.lfItalic)
+        text += " : 斜体";
+    if (lf.lfWeight <= kNormalWeight && !lf.lfItalic)
+        text += " : 標準";
+    return text;
+}
+
+bool IsFontChoiceChanged(const LOGFONT& lfCurrent, const LOGFONT& lfChosen)
+{
+    return lfCurrent.lfHeight != lfChosen.lfHeight || (lfCurrent.lfItalic != 0) != (lfChosen.lfItalic != 0) ||
+           lfCurrent.lfWeight != lfChosen.lfWeight || lfCurrent.FaceNameBytes() != lfChosen.FaceNameBytes();
+}
+
+LOGFONT LimitFontPoints(LOGFONT lf, int nLogPixelsY)
+{
+    if (nLogPixelsY <= 0)
+        return lf;
+    const int nPoints = MulDiv(lf.lfHeight, -72, nLogPixelsY);
+    const int nLimited = std::clamp(nPoints, kMinFontPoints, kMaxFontPoints);
+    if (nLimited != nPoints)
+        lf.lfHeight = -MulDiv(nLimited, nLogPixelsY, 72);
+    return lf;
+}
+
+int ChangeBoardFlag(int nFlag, int nBit, bool bChecked)
+{
+    if (nBit < 0 || nBit > 4)
+        return nFlag;
+    if (bChecked)
+        nFlag |= 1 << nBit;
+    else
+        nFlag &= ~(1 << nBit);
+    if (nBit < 4 && !bChecked && (nFlag & kAllRows) == 0)
+        nFlag |= kAllRows;
+    return nFlag;
+}

@@ -1,0 +1,34 @@
+#include "tests/prop/PrpTestSupport.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+namespace {
+QLineEdit* EditOf(const CPrpPage& page, int nID)
+{
+    QWidget* pCtrl = page.GetDlgItem(nID);
+    if (auto* pSpin = dynamic_cast<CDigitSpin*>(pCtrl))
+        return pSpin->Edit();
+    return qobject_cast<QLineEdit*>(pCtrl);
+}
+} // namespace
+
+void PrpTest::Type(const CPrpPage& page, int nID, const QString& strText)
+{
+    QLineEdit* pEdit = EditOf(page, nID);
+    ASSERT_NE(pEdit, nullptr) << "edit " << nID;
+    pEdit->selectAll();
+    pEdit->del();
+    // One key event per character, as typing sends them; QTest's key names are ASCII only.
+    for (QChar c : strText) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(pEdit, &press);
+    }
+}
+
+QString PrpTest::EditText(const CPrpPage& page, int nID)
+{
+    QLineEdit* pEdit = EditOf(page, nID);
+    return pEdit ? pEdit->text() : QString();
+}
