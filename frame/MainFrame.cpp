@@ -22,6 +22,7 @@
 #include "frame/GageBar.h"
 #include "frame/ScaleCombo.h"
 #include "frame/UserCombo.h"
+#include "prop/NorvPrpSheet.h"
 #include "record/Norv2Doc.h"
 #include "record/PeriodData.h"
 #include "res/ToolbarIcons.h"
@@ -147,12 +148,14 @@ void CMainFrame::CreateActions()
             UpdateCommands();
         });
     }
-    AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)"));
+    connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
+            [this] { OpenPropertySheet(0); });
     connect(AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)")), &QAction::triggered, this,
             &CMainFrame::TileBoards);
     connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
             [this] { m_Boards.CloseAllBoards(); });
-    AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)"));
+    connect(AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
+            [this] { OpenPropertySheet(1); });
     connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
             &CMainFrame::OnHelp);
     connect(AddAction(ID_APP_ABOUT, QStringLiteral("バージョン情報 Norv2(&A)...")), &QAction::triggered, this,
@@ -227,9 +230,6 @@ void CMainFrame::UpdateCommands()
     }
     GetAction(ID_BOARD_CLOSEALL)->setEnabled(m_Boards.Count() > 0);
     GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
-    // The property sheet is not part of this window yet.
-    for (int nID : {ID_CHART_PROPERTY, ID_BOARD_PROPERTY})
-        GetAction(nID)->setEnabled(false);
     GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
 }
 
@@ -376,12 +376,32 @@ void CMainFrame::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     m_Boards.OpenBoard(std::move(pData));
 }
 
-int CMainFrame::TileBoards()
+QRect CMainFrame::BoardGridOrigin() const
 {
     // Qt's client area includes the menu bar; the grid starts below it.
-    const QRect client(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
-    return m_Boards.TileBoards(client, m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+    return QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
+}
+
+int CMainFrame::TileBoards()
+{
+    return m_Boards.TileBoards(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
                                m_bCompact || isMinimized());
+}
+
+void CMainFrame::OpenPropertySheet(int nPage)
+{
+    CNorvPrpSheet sheet(129, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
+    connect(&sheet, &CNorvPrpSheet::chartSettingsApplied, this, [this] {
+        m_pView->OnUpdate();
+        RefreshGages();
+    });
+    connect(&sheet, &CNorvPrpSheet::boardSettingsApplied, this, [this] {
+        m_Boards.RelayoutAll(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+                             m_bCompact || isMinimized());
+    });
+    connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
+    sheet.exec();
+    m_pPane0->setText(Text(57345, 0));
 }
 
 void CMainFrame::OnLoadBegun()

@@ -70,6 +70,8 @@ public:
     CBoardList& GetBoards() { return m_Boards; }
     // Tiles the open boards in the window, columns of three (command 137).
     int TileBoards();
+    // The property sheet, modal, on its chart (0) or board (1) page.
+    void OpenPropertySheet(int nPage);
     const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
 
 signals:
@@ -97,6 +99,8 @@ private:
     void ShowContextMenu(const QPoint& ptGlobal);
     // Stores where and how big the chart layout is, as the settings keep it.
     void StoreChartPlacement();
+    // Where the board grid starts: below the menu bar, right of the left gauge, below the toolbar.
+    QRect BoardGridOrigin() const;
     void ApplyChartPlacement();
 
     CNorv2Doc* m_pDoc;
