@@ -21,3 +21,13 @@ std::optional<int> ParseNumber(std::string_view text)
         return std::nullopt;
     return n;
 }
+
+std::optional<int> ScaleOfName(std::string_view name)
+{
+    return IndexOf(name, {"daily", "weekly", "monthly"});
+}
+
+std::optional<int> CategoryOfName(std::string_view name)
+{
+    return IndexOf(name, {"alph", "kana", "roma", "sybl"});
+}

@@ -83,12 +83,12 @@ std::optional<REPORTARGS> ParseArgs(const std::vector<std::string>& args)
         } else if (arg == "--periods" && !eReport) {
             eReport = EReport::Periods;
         } else if (arg == "--scale" && bHasValue) {
-            const auto scale = IndexOf(args[++i], {"daily", "weekly", "monthly"});
+            const auto scale = ScaleOfName(args[++i]);
             if (!scale)
                 return std::nullopt;
             r.nScale = *scale;
         } else if (arg == "--category" && bHasValue) {
-            const auto category = IndexOf(args[++i], {"alph", "kana", "roma", "sybl"});
+            const auto category = CategoryOfName(args[++i]);
             if (!category)
                 return std::nullopt;
             r.nCategory = *category;
