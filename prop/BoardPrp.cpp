@@ -7,20 +7,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include "app/MessageBox.h"
 #include "app/UsableSettings.h"
-#include "prop/ColorBtn.h"
 #include "prop/PrpRules.h"
 
 namespace {
-// Loading any real colour into a button built with this one counts as a change.
-constexpr COLORREF kPlaceholderColor = 0x010101;
-
 constexpr int IDC_ROW_FIRST = 1027;
 constexpr int IDC_FONT_SIZE = 1040;
 constexpr int IDC_FONT_CHANGE = 1041;
@@ -31,13 +25,6 @@ constexpr int IDC_LABEL_COLOR = 1093;
 constexpr int IDC_RULE_COLOR = 1094;
 constexpr int IDC_REF_STR = 1109;
 constexpr int IDC_FACE_NAME = 7018;
-
-QString DecodeFace(const LOGFONT& lf)
-{
-    const std::string bytes = lf.FaceNameBytes();
-    QStringDecoder decoder("Shift_JIS");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 } // namespace
 
 CBoardPrp::CBoardPrp(int nScale, QWidget* pParent) : CPrpPage(pParent)
@@ -67,24 +54,18 @@ void CBoardPrp::OnInitDialog()
         m_grpScale->addButton(radio, i);
         colorLayout->addWidget(radio, 0, i * 2, 1, 2);
     }
-    auto newButton = [&](int nID) {
-        auto* pButton = Register(new CColorBtn(kPlaceholderColor, grpColors), nID);
-        pButton->setMinimumSize(48, 24);
-        WatchColorButton(pButton);
-        return pButton;
-    };
     const char* const kRows[] = {"英字(&A)", "かな(&K)", "ﾛｰﾏ字(&R)", "記号(&S)"};
     CColorBtn** const rowButtons[] = {&m_btnAlph, &m_btnKana, &m_btnRoma, &m_btnSybl};
     for (int i = 0; i < 4; ++i) {
         m_chkFlag[static_cast<std::size_t>(i)] =
             Register(new QCheckBox(QString::fromUtf8(kRows[i]), grpColors), IDC_ROW_FIRST + i);
-        *rowButtons[i] = newButton(IDC_ROW_COLOR_FIRST + i);
+        *rowButtons[i] = CreateColorButton(IDC_ROW_COLOR_FIRST + i, grpColors);
         colorLayout->addWidget(m_chkFlag[static_cast<std::size_t>(i)], 1 + i, 0);
         colorLayout->addWidget(*rowButtons[i], 1 + i, 1);
     }
     auto addLabelled = [&](CColorBtn*& pButton, int nID, const char* pszLabel, int nRow) {
         auto* label = Register(new QLabel(QString::fromUtf8(pszLabel), grpColors), 0);
-        pButton = newButton(nID);
+        pButton = CreateColorButton(nID, grpColors);
         label->setBuddy(pButton);
         colorLayout->addWidget(label, nRow, 3);
         colorLayout->addWidget(pButton, nRow, 4);
@@ -105,17 +86,8 @@ void CBoardPrp::OnInitDialog()
     refLayout->addWidget(m_editRefStr);
     layout->addLayout(refLayout);
 
-    auto* grpFont = Register(new QGroupBox(QStringLiteral("フォント"), this), 0);
-    auto* fontLayout = new QHBoxLayout(grpFont);
-    m_editFaceName = Register(new QLineEdit(grpFont), IDC_FACE_NAME);
-    m_editFontSize = Register(new QLineEdit(grpFont), IDC_FONT_SIZE);
-    m_editFaceName->setReadOnly(true);
-    m_editFontSize->setReadOnly(true);
-    auto* btnFont = Register(new QPushButton(QStringLiteral("変更(&C)"), grpFont), IDC_FONT_CHANGE);
-    fontLayout->addWidget(m_editFaceName, 2);
-    fontLayout->addWidget(m_editFontSize, 1);
-    fontLayout->addWidget(btnFont);
-    layout->addWidget(grpFont);
+    layout->addWidget(
+        CreateFontGroup(m_lfBoard, IDC_FACE_NAME, IDC_FONT_SIZE, IDC_FONT_CHANGE, QStringLiteral("変更(&C)")));
     layout->addStretch(1);
 
     UpdateData(false);
@@ -128,15 +100,13 @@ void CBoardPrp::OnInitDialog()
         if (n < 4)
             (*rowButtons[n])->setEnabled(bSet);
     }
-    ShowFontInfo();
     SetModified(false);
 
-    connect(m_grpScale, &QButtonGroup::idClicked, this, &CBoardPrp::OnScaleClicked);
+    connect(m_grpScale, &QButtonGroup::idClicked, this, [this] { SwitchColorSet(m_grpScale, m_nScale); });
     for (int n = 0; n < 5; ++n)
         connect(m_chkFlag[static_cast<std::size_t>(n)], &QCheckBox::clicked, this, [this, n] { OnFlagClicked(n); });
     connect(m_editRefStr, &QLineEdit::textEdited, this, &CBoardPrp::OnQuoteEdited);
     connect(m_editRefStr, &QLineEdit::textChanged, this, [this] { SetModified(true); });
-    connect(btnFont, &QPushButton::clicked, this, &CBoardPrp::OnFontClicked);
 }
 
 bool CBoardPrp::UpdateData(bool bSave)
@@ -161,47 +131,25 @@ bool CBoardPrp::UpdateData(bool bSave)
     return true;
 }
 
+std::array<CPrpPage::ColorRole<BOARDCOLOR>, 7> CBoardPrp::ColorRoles() const
+{
+    return {{{m_btnAlph, &BOARDCOLOR::crAlph},
+             {m_btnKana, &BOARDCOLOR::crKana},
+             {m_btnRoma, &BOARDCOLOR::crRoma},
+             {m_btnSybl, &BOARDCOLOR::crSybl},
+             {m_btnBack, &BOARDCOLOR::crBack},
+             {m_btnLabel, &BOARDCOLOR::crLabel},
+             {m_btnRule, &BOARDCOLOR::crRule}}};
+}
+
 int CBoardPrp::LoadColorButtons(int nScale)
 {
-    if (!IsCreated() || nScale < 0 || nScale > 2)
-        return -1;
-    const BOARDCOLOR& colors = m_Colors[static_cast<std::size_t>(nScale)];
-    m_btnAlph->SetColor(colors.crAlph);
-    m_btnKana->SetColor(colors.crKana);
-    m_btnRoma->SetColor(colors.crRoma);
-    m_btnSybl->SetColor(colors.crSybl);
-    m_btnBack->SetColor(colors.crBack);
-    m_btnLabel->SetColor(colors.crLabel);
-    m_btnRule->SetColor(colors.crRule);
-    return 0;
+    return LoadColorSet(ColorRoles(), m_Colors, nScale);
 }
 
 int CBoardPrp::StoreColorButtons(int nScale)
 {
-    if (!IsCreated() || nScale < 0 || nScale > 2)
-        return -1;
-    BOARDCOLOR& colors = m_Colors[static_cast<std::size_t>(nScale)];
-    colors.crAlph = m_btnAlph->GetColor();
-    colors.crKana = m_btnKana->GetColor();
-    colors.crRoma = m_btnRoma->GetColor();
-    colors.crSybl = m_btnSybl->GetColor();
-    colors.crBack = m_btnBack->GetColor();
-    colors.crLabel = m_btnLabel->GetColor();
-    colors.crRule = m_btnRule->GetColor();
-    return 0;
-}
-
-void CBoardPrp::OnScaleClicked()
-{
-    StoreColorButtons(m_nScale);
-    // Loading another scale's colours is no edit of its own, but edits made before
-    // the switch are still waiting for Apply.
-    const bool bWasModified = IsModified();
-    // The scale is read before the quote string, so a refused quote still leaves the
-    // new scale selected, and its colours belong in the buttons.
-    UpdateData(true);
-    LoadColorButtons(m_nScale);
-    SetModified(bWasModified);
+    return StoreColorSet(ColorRoles(), m_Colors, nScale);
 }
 
 void CBoardPrp::OnFlagClicked(int nBit)
@@ -231,18 +179,6 @@ void CBoardPrp::OnQuoteEdited(const QString& strText)
         return;
     }
     m_strLastRefText = strText;
-}
-
-void CBoardPrp::OnFontClicked()
-{
-    if (ChooseFont(m_lfBoard))
-        ShowFontInfo();
-}
-
-void CBoardPrp::ShowFontInfo()
-{
-    m_editFaceName->setText(DecodeFace(m_lfBoard));
-    m_editFontSize->setText(QString::fromStdString(FontInfoText(m_lfBoard, ScreenLogPixelsY())));
 }
 
 void CBoardPrp::StoreSettings()

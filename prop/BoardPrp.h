@@ -27,20 +27,17 @@ public:
     const BOARDCOLOR& GetColors(int nScale) const { return m_Colors.at(static_cast<std::size_t>(nScale)); }
     const LOGFONT& GetBoardFont() const { return m_lfBoard; }
 
-    // Shows the colours of scale 0..2 in the seven buttons; -1 for any other value.
-    int LoadColorButtons(int nScale);
-    // Keeps the seven buttons' colours as those of scale 0..2; -1 for any other value.
-    int StoreColorButtons(int nScale);
+    // The colour sets are the three scales.
+    int LoadColorButtons(int nScale) override;
+    int StoreColorButtons(int nScale) override;
 
 protected:
     void OnInitDialog() override;
 
 private:
-    void OnScaleClicked();
+    std::array<ColorRole<BOARDCOLOR>, 7> ColorRoles() const;
     void OnFlagClicked(int nBit);
     void OnQuoteEdited(const QString& strText);
-    void OnFontClicked();
-    void ShowFontInfo();
 
     int m_nScale = 0;
     LOGFONT m_lfBoard;
@@ -58,6 +55,4 @@ private:
     QButtonGroup* m_grpScale = nullptr;
     QLineEdit* m_editRefStr = nullptr;
     QString m_strLastRefText; // the quote edit's text before the latest keystroke
-    QLineEdit* m_editFaceName = nullptr;
-    QLineEdit* m_editFontSize = nullptr;
 };

@@ -4,21 +4,14 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
-#include "prop/ColorBtn.h"
 #include "prop/PrpRules.h"
 
 namespace {
-// Loading any real colour into a button built with this one counts as a change.
-constexpr COLORREF kPlaceholderColor = 0x010101;
-
 constexpr int IDC_BAR_WIDTH = 7002;
 constexpr int IDC_BAR_SPACE = 7003;
 constexpr int IDC_BAR_COUNT = 7004;
@@ -32,13 +25,6 @@ constexpr int IDC_AXIS_COLOR = 1087;
 constexpr int IDC_FACE_NAME = 1039;
 constexpr int IDC_FONT_SIZE = 7019;
 constexpr int IDC_FONT_CHANGE = 7020;
-
-QString DecodeFace(const LOGFONT& lf)
-{
-    const std::string bytes = lf.FaceNameBytes();
-    QStringDecoder decoder("Shift_JIS");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 } // namespace
 
 CChartPrp::CChartPrp(int nCategory, QWidget* pParent) : CPrpPage(pParent)
@@ -72,12 +58,10 @@ void CChartPrp::OnInitDialog()
     }
     auto addColor = [&](CColorBtn*& pButton, int nID, const char* pszLabel, int nRow, int nColumn) {
         auto* label = Register(new QLabel(QString::fromUtf8(pszLabel), grpColors), 0);
-        pButton = Register(new CColorBtn(kPlaceholderColor, grpColors), nID);
-        pButton->setMinimumSize(48, 24);
+        pButton = CreateColorButton(nID, grpColors);
         label->setBuddy(pButton);
         colorLayout->addWidget(label, nRow, nColumn);
         colorLayout->addWidget(pButton, nRow, nColumn + 1);
-        WatchColorButton(pButton);
     };
     addColor(m_btnBar, IDC_BAR_COLOR, "棒(&B)", 1, 0);
     addColor(m_btnLine, IDC_LINE_COLOR, "折れ線(&P)", 1, 2);
@@ -85,7 +69,8 @@ void CChartPrp::OnInitDialog()
     addColor(m_btnAxis, IDC_AXIS_COLOR, "軸・日付(&X)", 2, 2);
     layout->addWidget(grpColors);
 
-    m_chkGageColor = Register(new QCheckBox(QStringLiteral("ゲージもグラフと同じ配色にする:(&C)"), this), IDC_GAGE_COLOR);
+    m_chkGageColor =
+        Register(new QCheckBox(QStringLiteral("ゲージもグラフと同じ配色にする:(&C)"), this), IDC_GAGE_COLOR);
     layout->addWidget(m_chkGageColor);
 
     auto* sizeLayout = new QGridLayout;
@@ -102,17 +87,8 @@ void CChartPrp::OnInitDialog()
     addSpin(m_spinLineWidth, IDC_LINE_WIDTH, 1, 10, "線の幅(&L)", 1, 2);
     layout->addLayout(sizeLayout);
 
-    auto* grpFont = Register(new QGroupBox(QStringLiteral("フォント"), this), 0);
-    auto* fontLayout = new QHBoxLayout(grpFont);
-    m_editFaceName = Register(new QLineEdit(grpFont), IDC_FACE_NAME);
-    m_editFontSize = Register(new QLineEdit(grpFont), IDC_FONT_SIZE);
-    m_editFaceName->setReadOnly(true);
-    m_editFontSize->setReadOnly(true);
-    auto* btnFont = Register(new QPushButton(QStringLiteral("変更(&F)"), grpFont), IDC_FONT_CHANGE);
-    fontLayout->addWidget(m_editFaceName, 2);
-    fontLayout->addWidget(m_editFontSize, 1);
-    fontLayout->addWidget(btnFont);
-    layout->addWidget(grpFont);
+    layout->addWidget(
+        CreateFontGroup(m_lfChart, IDC_FACE_NAME, IDC_FONT_SIZE, IDC_FONT_CHANGE, QStringLiteral("変更(&F)")));
     layout->addStretch(1);
 
     UpdateData(false);
@@ -123,14 +99,12 @@ void CChartPrp::OnInitDialog()
     m_spinLineWidth->SetPos(m_nLineWidth);
 
     LoadColorButtons(m_nCategory);
-    ShowFontInfo();
     SetModified(false);
 
     for (CDigitSpin* pSpin : {m_spinBarWidth, m_spinBarSpace, m_spinBarCount, m_spinLineWidth})
         connect(pSpin->Edit(), &QLineEdit::textChanged, this, [this] { SetModified(true); });
-    connect(m_grpCategory, &QButtonGroup::idClicked, this, &CChartPrp::OnCategoryClicked);
+    connect(m_grpCategory, &QButtonGroup::idClicked, this, [this] { SwitchColorSet(m_grpCategory, m_nCategory); });
     connect(m_chkGageColor, &QCheckBox::clicked, this, &CChartPrp::OnGageColorClicked);
-    connect(btnFont, &QPushButton::clicked, this, &CChartPrp::OnFontClicked);
 }
 
 bool CChartPrp::UpdateData(bool bSave)
@@ -153,63 +127,28 @@ bool CChartPrp::UpdateData(bool bSave)
     return true;
 }
 
+std::array<CPrpPage::ColorRole<CHARTCOLOR>, 4> CChartPrp::ColorRoles() const
+{
+    return {{{m_btnBar, &CHARTCOLOR::crBar},
+             {m_btnBack, &CHARTCOLOR::crBack},
+             {m_btnAxis, &CHARTCOLOR::crAxis},
+             {m_btnLine, &CHARTCOLOR::crLine}}};
+}
+
 int CChartPrp::LoadColorButtons(int nCategory)
 {
-    if (!IsCreated() || nCategory < 0 || nCategory > 3)
-        return -1;
-    const CHARTCOLOR& colors = m_Colors[static_cast<std::size_t>(nCategory)];
-    m_btnBar->SetColor(colors.crBar);
-    m_btnBack->SetColor(colors.crBack);
-    m_btnAxis->SetColor(colors.crAxis);
-    m_btnLine->SetColor(colors.crLine);
-    return 0;
+    return LoadColorSet(ColorRoles(), m_Colors, nCategory);
 }
 
 int CChartPrp::StoreColorButtons(int nCategory)
 {
-    if (!IsCreated() || nCategory < 0 || nCategory > 3)
-        return -1;
-    CHARTCOLOR& colors = m_Colors[static_cast<std::size_t>(nCategory)];
-    colors.crAxis = m_btnAxis->GetColor();
-    colors.crBack = m_btnBack->GetColor();
-    colors.crBar = m_btnBar->GetColor();
-    colors.crLine = m_btnLine->GetColor();
-    return 0;
-}
-
-void CChartPrp::OnCategoryClicked()
-{
-    StoreColorButtons(m_nCategory);
-    // Loading another category's colours is no edit of its own, but edits made before
-    // the switch are still waiting for Apply.
-    const bool bWasModified = IsModified();
-    if (!UpdateData(true)) {
-        // The category stays; the radio buttons must say so, or the buttons' colours
-        // would be taken for the category shown as selected.
-        if (QAbstractButton* radio = m_grpCategory->button(m_nCategory))
-            radio->setChecked(true);
-        return;
-    }
-    LoadColorButtons(m_nCategory);
-    SetModified(bWasModified);
+    return StoreColorSet(ColorRoles(), m_Colors, nCategory);
 }
 
 void CChartPrp::OnGageColorClicked()
 {
     SetModified(true);
     UpdateData(true);
-}
-
-void CChartPrp::OnFontClicked()
-{
-    if (ChooseFont(m_lfChart))
-        ShowFontInfo();
-}
-
-void CChartPrp::ShowFontInfo()
-{
-    m_editFaceName->setText(DecodeFace(m_lfChart));
-    m_editFontSize->setText(QString::fromStdString(FontInfoText(m_lfChart, ScreenLogPixelsY())));
 }
 
 void CChartPrp::StoreSettings()

@@ -6,7 +6,6 @@
 
 class QButtonGroup;
 class QCheckBox;
-class QLineEdit;
 
 // The chart page: colours of each category, bar and line sizes, the gauge colouring and the chart font.
 class CChartPrp : public CPrpPage
@@ -24,19 +23,16 @@ public:
     const CHARTCOLOR& GetColors(int nCategory) const { return m_Colors.at(static_cast<std::size_t>(nCategory)); }
     const LOGFONT& GetChartFont() const { return m_lfChart; }
 
-    // Shows the colours of category 0..3 in the four buttons; -1 for any other value.
-    int LoadColorButtons(int nCategory);
-    // Keeps the four buttons' colours as those of category 0..3; -1 for any other value.
-    int StoreColorButtons(int nCategory);
+    // The colour sets are the four categories.
+    int LoadColorButtons(int nCategory) override;
+    int StoreColorButtons(int nCategory) override;
 
 protected:
     void OnInitDialog() override;
 
 private:
-    void OnCategoryClicked();
+    std::array<ColorRole<CHARTCOLOR>, 4> ColorRoles() const;
     void OnGageColorClicked();
-    void OnFontClicked();
-    void ShowFontInfo();
 
     int m_bGageColor = 0;
     int m_nBarSpace = 0;
@@ -56,6 +52,4 @@ private:
     int m_nCategory = 0;
     QButtonGroup* m_grpCategory = nullptr;
     QCheckBox* m_chkGageColor = nullptr;
-    QLineEdit* m_editFaceName = nullptr;
-    QLineEdit* m_editFontSize = nullptr;
 };

@@ -1,21 +1,27 @@
 #include "prop/PrpPage.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QStringDecoder>
 #include <algorithm>
 
 #include "app/FontConvert.h"
 #include "app/LoadSubString.h"
 #include "app/MessageBox.h"
 #include "app/NamedColor.h"
-#include "prop/ColorBtn.h"
 #include "prop/PrpRules.h"
 
 namespace {
 constexpr unsigned kIdleTextID = 57345;
 constexpr int kNoScreenDpi = 96;
+// Loading any real colour into a button built with this one counts as a change.
+constexpr COLORREF kPlaceholderColor = 0x010101;
 
 CPrpPage::FontChooser& Chooser()
 {
@@ -30,6 +36,13 @@ std::optional<QFont> ChooseWithDialog(QWidget* pOwner, const QFont& initial)
     if (!bOk)
         return std::nullopt;
     return font;
+}
+
+QString DecodeFace(const LOGFONT& lf)
+{
+    const std::string bytes = lf.FaceNameBytes();
+    QStringDecoder decoder("Shift_JIS");
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 } // namespace
 
@@ -113,14 +126,32 @@ void CPrpPage::RegisterWidget(QWidget* pCtrl, int nID)
         pCtrl->setToolTip(QString::fromStdString(strTip));
 }
 
-void CPrpPage::WatchColorButton(CColorBtn* pButton)
+CColorBtn* CPrpPage::CreateColorButton(int nID, QWidget* pParent)
 {
+    auto* pButton = Register(new CColorBtn(kPlaceholderColor, pParent), nID);
+    pButton->setMinimumSize(48, 24);
     connect(pButton, &CColorBtn::colorChanged, this, [this](COLORREF crColor, CColorBtn* pSender) {
         SetModified(true);
         std::string strName;
         GetColorName(crColor, strName);
         pSender->setToolTip(QString::fromStdString(strName));
     });
+    return pButton;
+}
+
+void CPrpPage::SwitchColorSet(QButtonGroup* pGroup, const int& nSet)
+{
+    StoreColorButtons(nSet);
+    // Loading another set's colours is no edit of its own, but edits made before
+    // the switch are still waiting for Apply.
+    const bool bWasModified = IsModified();
+    UpdateData(true);
+    // A value refused before the radio group was read leaves the old set current; the
+    // radio buttons must say so, or the colours shown would be taken for the other set.
+    if (QAbstractButton* pRadio = pGroup->button(nSet))
+        pRadio->setChecked(true);
+    LoadColorButtons(nSet);
+    SetModified(bWasModified);
 }
 
 bool CPrpPage::ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, bool bSaveAndValidate)
@@ -140,8 +171,36 @@ bool CPrpPage::ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, b
     return true;
 }
 
-bool CPrpPage::ChooseFont(LOGFONT& lf)
+QGroupBox* CPrpPage::CreateFontGroup(LOGFONT& lf, int nFaceID, int nSizeID, int nButtonID, const QString& strButton)
 {
+    m_pFont = &lf;
+    auto* pGroup = Register(new QGroupBox(QStringLiteral("フォント"), this), 0);
+    auto* pLayout = new QHBoxLayout(pGroup);
+    m_editFaceName = Register(new QLineEdit(pGroup), nFaceID);
+    m_editFontSize = Register(new QLineEdit(pGroup), nSizeID);
+    m_editFaceName->setReadOnly(true);
+    m_editFontSize->setReadOnly(true);
+    auto* pButton = Register(new QPushButton(strButton, pGroup), nButtonID);
+    pLayout->addWidget(m_editFaceName, 2);
+    pLayout->addWidget(m_editFontSize, 1);
+    pLayout->addWidget(pButton);
+    connect(pButton, &QPushButton::clicked, this, [this] {
+        if (ChooseFont())
+            ShowFontInfo();
+    });
+    ShowFontInfo();
+    return pGroup;
+}
+
+void CPrpPage::ShowFontInfo()
+{
+    m_editFaceName->setText(DecodeFace(*m_pFont));
+    m_editFontSize->setText(QString::fromStdString(FontInfoText(*m_pFont, ScreenLogPixelsY())));
+}
+
+bool CPrpPage::ChooseFont()
+{
+    LOGFONT& lf = *m_pFont;
     const QFont initial = QFontFromLogFont(lf);
     const auto chosen = Chooser() ? Chooser()(this, initial) : ChooseWithDialog(this, initial);
     if (!chosen)
