@@ -38,6 +38,13 @@ std::optional<QFont> ChooseWithDialog(QWidget* pOwner, const QFont& initial)
     return font;
 }
 
+void NameColor(CColorBtn* pButton, COLORREF crColor)
+{
+    std::string strName;
+    GetColorName(crColor, strName);
+    pButton->setToolTip(QString::fromStdString(strName));
+}
+
 QString DecodeFace(const LOGFONT& lf)
 {
     const std::string bytes = lf.FaceNameBytes();
@@ -130,11 +137,12 @@ CColorBtn* CPrpPage::CreateColorButton(int nID, QWidget* pParent)
 {
     auto* pButton = Register(new CColorBtn(kPlaceholderColor, pParent), nID);
     pButton->setMinimumSize(48, 24);
+    // The string table's tooltip is a bare "%s"; a stored colour equal to the placeholder
+    // sends no change, so the button is named from the start rather than showing that.
+    NameColor(pButton, kPlaceholderColor);
     connect(pButton, &CColorBtn::colorChanged, this, [this](COLORREF crColor, CColorBtn* pSender) {
         SetModified(true);
-        std::string strName;
-        GetColorName(crColor, strName);
-        pSender->setToolTip(QString::fromStdString(strName));
+        NameColor(pSender, crColor);
     });
     return pButton;
 }

@@ -1,9 +1,11 @@
 #include "frame/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -12,6 +14,9 @@
 #include "app/ReportCommand.h"
 #include "board/Norv2Board.h"
 #include "chart/Norv2View.h"
+#include "prop/BoardPrp.h"
+#include "prop/ChartPrp.h"
+#include "prop/NorvPrpSheet.h"
 #include "record/Norv2Doc.h"
 #include "tests/record/RecordLines.h"
 #include "tests/record/TempDir.h"
@@ -46,6 +51,40 @@ protected:
     {
         m_frame->UpdateCommands();
         m_frame->GetAction(nID)->trigger();
+    }
+
+    // Runs a command that opens the modal property sheet, lets edit() work on it and presses OK.
+    // What Apply changes is seen at once, before anything else could repaint the window.
+    void EditProperties(int nID, const std::function<void(CNorvPrpSheet&)>& edit)
+    {
+        QTimer::singleShot(0, [&edit] {
+            auto* pSheet = qobject_cast<CNorvPrpSheet*>(QApplication::activeModalWidget());
+            ASSERT_NE(pSheet, nullptr);
+            edit(*pSheet);
+            pSheet->GetOkButton()->click();
+        });
+        Trigger(nID);
+    }
+
+    void OpenWeeklyBoard()
+    {
+        auto data = std::make_unique<BOARDDATA>();
+        data->Date = CTime(2003, 5, 4, 0, 0, 0);
+        data->nScale = SCALE_WEEKLY;
+        ASSERT_TRUE(m_doc.FillBoard(data.get()));
+        m_frame->OpenBoard(std::move(data));
+        ASSERT_EQ(m_frame->GetBoards().Count(), 1);
+    }
+
+    static bool Shows(const QImage& image, COLORREF crColor)
+    {
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+        const QRgb wanted = qRgb(GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
+        for (int y = 0; y < rgb.height(); ++y)
+            for (int x = 0; x < rgb.width(); ++x)
+                if (rgb.pixel(x, y) == wanted)
+                    return true;
+        return false;
     }
 
     CAppSetting m_setting;
@@ -124,12 +163,7 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
 {
     Trigger(ID_CATEGORY_ALPH);
-    auto data = std::make_unique<BOARDDATA>();
-    data->Date = CTime(2003, 5, 4, 0, 0, 0);
-    data->nScale = SCALE_WEEKLY;
-    ASSERT_TRUE(m_doc.FillBoard(data.get()));
-    m_frame->OpenBoard(std::move(data));
-    ASSERT_EQ(m_frame->GetBoards().Count(), 1);
+    OpenWeeklyBoard();
     EXPECT_TRUE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
     EXPECT_TRUE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
 
@@ -147,4 +181,46 @@ TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
     Trigger(ID_BOARD_CLOSEALL);
     EXPECT_EQ(m_frame->GetBoards().Count(), 0);
     EXPECT_FALSE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
+}
+
+TEST_F(MainFrameTest, PropertySheetChangesShowInTheChartAndTheBoards)
+{
+    Trigger(ID_CATEGORY_ALPH);
+    Trigger(ID_SCALE_WEEKLY);
+    OpenWeeklyBoard();
+    QCoreApplication::processEvents(); // the chart settles at the window's size first
+    CNorv2Board* pBoard = m_frame->GetBoards().At(0);
+    const QSize boardSize = pBoard->size();
+    constexpr COLORREF crBack = RGB(1, 200, 3);
+    constexpr COLORREF crBar = RGB(3, 1, 200);
+    ASSERT_FALSE(Shows(pBoard->grab().toImage(), crBack));
+    ASSERT_FALSE(Shows(m_frame->GetView()->GetChartImage(), crBar));
+
+    CColorBtn::SetColorChooser([](QWidget*, COLORREF) { return crBack; });
+    QFont bigger("IPAGothic");
+    bigger.setPixelSize(24);
+    CPrpPage::SetFontChooser([&bigger](QWidget*, const QFont&) { return bigger; });
+    EditProperties(ID_BOARD_PROPERTY, [&](CNorvPrpSheet& sheet) {
+        EXPECT_EQ(sheet.GetTabs()->currentIndex(), 1);
+        EXPECT_EQ(sheet.GetBoardPage().GetScale(), SCALE_WEEKLY);
+        sheet.GetBoardPage().GetDlgItem<QAbstractButton>(1092)->click(); // background
+        sheet.GetBoardPage().GetDlgItem<QAbstractButton>(1041)->click(); // font
+        sheet.GetApplyButton()->click();
+        EXPECT_EQ(m_setting.m_BoardColor[SCALE_WEEKLY].crBack, crBack);
+        EXPECT_GT(pBoard->width(), boardSize.width());
+        EXPECT_GT(pBoard->height(), boardSize.height());
+        EXPECT_TRUE(Shows(pBoard->grab().toImage(), crBack));
+    });
+
+    CColorBtn::SetColorChooser([](QWidget*, COLORREF) { return crBar; });
+    EditProperties(ID_CHART_PROPERTY, [&](CNorvPrpSheet& sheet) {
+        EXPECT_EQ(sheet.GetTabs()->currentIndex(), 0);
+        EXPECT_EQ(sheet.GetChartPage().GetCategory(), 0);
+        sheet.GetChartPage().GetDlgItem<QAbstractButton>(1084)->click(); // bar
+        sheet.GetApplyButton()->click();
+        EXPECT_EQ(m_setting.m_ChartColor[0].crBar, crBar);
+        EXPECT_TRUE(Shows(m_frame->GetView()->GetChartImage(), crBar));
+    });
+    CColorBtn::SetColorChooser({});
+    CPrpPage::SetFontChooser({});
 }

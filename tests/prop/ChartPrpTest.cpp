@@ -51,7 +51,7 @@ TEST_F(ChartPrpTest, OpensOnAlphWhenNoCategoryIsShownWithApplyAndHelpDisabled)
     EXPECT_EQ(Ctrl(page, 7002)->toolTip(), QStringLiteral("3 ～ 30 ﾋﾟｸｾﾙ"));
 }
 
-TEST_F(ChartPrpTest, ColourTooltipsNameTheColourOrKeepTheirTextForThePlaceholder)
+TEST_F(ChartPrpTest, ColourTooltipsNameTheColourEvenWhenItEqualsThePlaceholder)
 {
     m_setting.m_ChartColor[2] = {RGB(1, 2, 3), RGB(255, 255, 255), 0x010101, RGB(255, 0, 0)};
     auto pSheet = Open(0, 2);
@@ -59,7 +59,7 @@ TEST_F(ChartPrpTest, ColourTooltipsNameTheColourOrKeepTheirTextForThePlaceholder
     EXPECT_EQ(ColorBtn(page, 1087)->toolTip(), "RGB(1,2,3)");
     EXPECT_EQ(ColorBtn(page, 1086)->toolTip(), "white");
     EXPECT_EQ(ColorBtn(page, 1085)->toolTip(), "red");
-    EXPECT_EQ(ColorBtn(page, 1084)->toolTip(), "%s"); // the placeholder was never left
+    EXPECT_EQ(ColorBtn(page, 1084)->toolTip(), "RGB(1,1,1)"); // not the string table's bare "%s"
     EXPECT_FALSE(page.IsModified());
 }
 
