@@ -1,24 +1,15 @@
 #include "board/BoardText.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <gtest/gtest.h>
 
 #include "app/AppSetting.h"
 #include "record/PeriodData.h"
+#include "tests/record/ZoneTest.h"
 
 namespace {
-class BoardTextTest : public ::testing::Test
+class BoardTextTest : public ZoneTest
 {
 protected:
-    static void UseZone(const char* zone)
-    {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    void SetUp() override { UseZone("Asia/Tokyo"); }
-    void TearDown() override { UseZone("UTC"); }
-
     static BOARDDATA Period(int nScale, int y, int m, int d)
     {
         BOARDDATA data;

@@ -1,23 +1,14 @@
 #include "chart/ChartStatusText.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <gtest/gtest.h>
 
 #include "record/PeriodData.h"
+#include "tests/record/ZoneTest.h"
 
 namespace {
-class ChartStatusTextTest : public ::testing::Test
+class ChartStatusTextTest : public ZoneTest
 {
 protected:
-    static void UseZone(const char* zone)
-    {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    void SetUp() override { UseZone("Asia/Tokyo"); }
-    void TearDown() override { UseZone("UTC"); }
-
     static BOARDDATA Week(int y, int m, int d)
     {
         BOARDDATA data;

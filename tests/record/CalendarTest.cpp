@@ -1,41 +1,15 @@
 #include "record/Calendar.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 
 #include "record/CivilDay.h"
 #include "record/PeriodData.h"
+#include "tests/record/ZoneTest.h"
 
 namespace {
-class CalendarTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (const char* tz = std::getenv("TZ"))
-            m_oldZone = tz;
-        UseZone("Asia/Tokyo");
-    }
-    void TearDown() override
-    {
-        if (m_oldZone)
-            setenv("TZ", m_oldZone->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    static void UseZone(const char* zone)
-    {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-
-    std::optional<std::string> m_oldZone;
-};
+using CalendarTest = ZoneTest;
 
 int D(int y, int m, int d)
 {

@@ -1,15 +1,13 @@
 #include "record/RecordBook.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "record/CivilDay.h"
+#include "tests/record/ZoneTest.h"
 
 namespace {
 struct Hits
@@ -49,29 +47,9 @@ BOARDDATA Board(CTime date, int nScale)
     return b;
 }
 
-class StatsTest : public ::testing::Test
+class StatsTest : public ZoneTest
 {
 protected:
-    void SetUp() override
-    {
-        if (const char* tz = std::getenv("TZ"))
-            m_oldZone = tz;
-        UseZone("Asia/Tokyo");
-    }
-    void TearDown() override
-    {
-        if (m_oldZone)
-            setenv("TZ", m_oldZone->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    static void UseZone(const char* zone)
-    {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-
     // All periods of a category, newest first.
     std::vector<PERIODDATA> Periods(int k, int nScale) const
     {
@@ -81,7 +59,6 @@ protected:
     }
 
     CRecordBook book;
-    std::optional<std::string> m_oldZone;
 };
 
 TEST_F(StatsTest, WeeklyPeriodsSplitOnSundayAndAverageOverRuns)
