@@ -22,12 +22,22 @@ std::optional<int> ParseNumber(std::string_view text)
     return n;
 }
 
-std::optional<int> ScaleOfName(std::string_view name)
+namespace {
+bool ReadIndex(std::string_view value, std::initializer_list<std::string_view> names, int& nIndex)
 {
-    return IndexOf(name, {"daily", "weekly", "monthly"});
+    const std::optional<int> index = IndexOf(value, names);
+    if (index)
+        nIndex = *index;
+    return index.has_value();
+}
+} // namespace
+
+bool ReadScaleName(std::string_view name, int& nScale)
+{
+    return ReadIndex(name, {"daily", "weekly", "monthly"}, nScale);
 }
 
-std::optional<int> CategoryOfName(std::string_view name)
+bool ReadCategoryName(std::string_view name, int& nCategory)
 {
-    return IndexOf(name, {"alph", "kana", "roma", "sybl"});
+    return ReadIndex(name, {"alph", "kana", "roma", "sybl"}, nCategory);
 }

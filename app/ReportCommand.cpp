@@ -83,15 +83,11 @@ std::optional<REPORTARGS> ParseArgs(const std::vector<std::string>& args)
         } else if (arg == "--periods" && !eReport) {
             eReport = EReport::Periods;
         } else if (arg == "--scale" && bHasValue) {
-            const auto scale = ScaleOfName(args[++i]);
-            if (!scale)
+            if (!ReadScaleName(args[++i], r.nScale))
                 return std::nullopt;
-            r.nScale = *scale;
         } else if (arg == "--category" && bHasValue) {
-            const auto category = CategoryOfName(args[++i]);
-            if (!category)
+            if (!ReadCategoryName(args[++i], r.nCategory))
                 return std::nullopt;
-            r.nCategory = *category;
             bCategory = true;
         } else if (arg == "--max" && bHasValue) {
             r.nMax = ParseNumber(args[++i]);

@@ -65,15 +65,11 @@ std::optional<CHARTARGS> ParseArgs(const std::vector<std::string>& args)
             if (r.strOut.empty())
                 return std::nullopt;
         } else if (arg == "--scale" && bHasValue) {
-            const auto scale = ScaleOfName(args[++i]);
-            if (!scale)
+            if (!ReadScaleName(args[++i], r.nScale))
                 return std::nullopt;
-            r.nScale = *scale;
         } else if (arg == "--category" && bHasValue) {
-            const auto category = CategoryOfName(args[++i]);
-            if (!category)
+            if (!ReadCategoryName(args[++i], r.nCategory))
                 return std::nullopt;
-            r.nCategory = *category;
         } else if (arg == "--size" && bHasValue) {
             if (!ParseSize(args[++i], r.cx, r.cy))
                 return std::nullopt;
