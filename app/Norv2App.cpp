@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 
 #include "app/AppSetting.h"
 #include "app/MessageBox.h"
 #include "app/QtDesktopMetrics.h"
+#include "app/RecordFileDialog.h"
 #include "app/QtProfileStore.h"
 #include "app/SingleInstance.h"
 #include "app/VersionDlg.h"
@@ -46,9 +48,12 @@ bool CNorv2App::InitInstance(const QStringList& args)
     CSplashWin::ShowSplash(nullptr);
 
     QString strFile;
-    for (const QString& arg : args.mid(1))
-        if (!arg.startsWith(QLatin1Char('-')))
+    for (const QString& arg : args.mid(1)) {
+        if (!arg.startsWith(QLatin1Char('-'))) {
             strFile = arg;
+            break;
+        }
+    }
     if (strFile.isEmpty() && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty())
         strFile = QString::fromStdString(RecordPathOf(m_pSetting->m_strVeskDir, m_pSetting->m_strUserName));
     if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
@@ -90,14 +95,17 @@ bool CNorv2App::OpenDocumentFile(const QString& strPath)
 
 void CNorv2App::OnFileOpen()
 {
-    const QString strPath =
-        QFileDialog::getOpenFileName(m_pFrame.get(), QString(), QString(), QStringLiteral("Vesk記録ファイル (*.ｷﾛｸ)"));
+    // The dialog starts where the user's record files are: the open file's folder, else the
+    // remembered one.
+    QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();
+    if (strDir.isEmpty())
+        strDir = m_pSetting->m_strVeskDir.empty() ? QDir::homePath() : QString::fromStdString(m_pSetting->m_strVeskDir);
+    const QString strPath = GetRecordFileName(strDir);
     if (strPath.isEmpty())
         return;
     m_bFromDialog = true;
+    // The frame enables and refills the selectors when the document says it opened.
     if (OpenDocumentFile(strPath) && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
-        m_pFrame->EnableSelectors(true);
-        m_pFrame->GetUserCombo()->FillUserList();
         m_pFrame->SetCompactLayout();
         m_pFrame->SetFrameTitle(-1, 0);
     }
@@ -115,7 +123,7 @@ void CNorv2App::OnUserFileChosen(const QString& strPath)
 
 void CNorv2App::OnAppAbout()
 {
-    CVersionDlg dialog(m_pFrame.get());
+    CVersionDlg dialog;
     dialog.exec();
 }
 

@@ -13,6 +13,7 @@
 #include "chart/ChartHost.h"
 #include "chart/ChartPainter.h"
 #include "chart/ChartStatusText.h"
+#include "frame/GageInfo.h"
 #include "record/Norv2Doc.h"
 #include "record/PeriodData.h"
 
@@ -24,6 +25,8 @@ CNorv2View::CNorv2View(CNorv2Doc* pDoc, CChartHost* pHost, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The status text follows the mouse without a button held.
     viewport()->setMouseTracking(true);
+    // Once the user scrolls, the chart stays where it was put until the next rebuild.
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_bShowNewest = false; });
     if (m_pDoc) {
         connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CNorv2View::OnUpdate);
         connect(m_pDoc, &CNorv2Doc::resetChart, this, &CNorv2View::ResetChart);
@@ -35,9 +38,8 @@ CNorv2View::~CNorv2View() = default;
 void CNorv2View::OnInitialUpdate()
 {
     // A chart of the file shown before must not stay on screen, nor its bars be clickable.
-    ReleaseOffscreen();
     m_nCategory = -1;
-    UpdateScrollRange();
+    ReleaseOffscreen();
     viewport()->update();
 }
 
@@ -74,6 +76,13 @@ void CNorv2View::ReleaseOffscreen()
     m_Image = QImage();
     m_BarDates.clear();
     m_nBars = 0;
+    // Without a chart the gauges have no scale to repeat, and there is nothing to scroll.
+    if (m_pHost) {
+        GAGEINFO none;
+        none.nCategory = m_nCategory;
+        m_pHost->SetGageInfo(none);
+    }
+    UpdateScrollRange();
 }
 
 int CNorv2View::Rebuild()
@@ -81,9 +90,11 @@ int CNorv2View::Rebuild()
     const QSize size = Render();
     if (size.isEmpty())
         return -1;
+    // The frame may still lay out the gauges around the view, or the window manager size the
+    // window: the newest bar is kept in view through each of those until the user scrolls.
+    m_bShowNewest = true;
     UpdateScrollRange();
     viewport()->update();
-    horizontalScrollBar()->setValue(size.width() - viewport()->width());
     if (m_pHost)
         m_pHost->SetFrameTitle(m_nCategory, m_nScale);
     return 0;
@@ -91,10 +102,9 @@ int CNorv2View::Rebuild()
 
 void CNorv2View::ResetChart()
 {
-    ReleaseOffscreen();
     m_nCategory = -1;
     m_nScale = SCALE_DAILY;
-    UpdateScrollRange();
+    ReleaseOffscreen();
     viewport()->update();
 }
 
@@ -105,7 +115,6 @@ void CNorv2View::OnCategory(int k)
     if (k == m_nCategory) {
         m_nCategory = -1;
         ReleaseOffscreen();
-        UpdateScrollRange();
         viewport()->update();
         m_pHost->SetCompactLayout();
         m_pHost->SetFrameTitle(-1, m_nScale);
@@ -149,6 +158,14 @@ void CNorv2View::UpdateScrollRange()
     pBar->setRange(0, m_Image.isNull() ? 0 : std::max(0, m_Image.width() - cx));
     pBar->setPageStep(std::max(1, cx));
     pBar->setSingleStep(std::max(1, m_nBarWidth + m_nSpaceUsed));
+    if (m_bShowNewest)
+        pBar->setValue(pBar->maximum());
+}
+
+void CNorv2View::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
 }
 
 void CNorv2View::paintEvent(QPaintEvent* event)

@@ -67,6 +67,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void UpdateScrollRange();
@@ -80,4 +81,5 @@ private:
     int m_nBars = 0;
     int m_nBarWidth = 0; // bar width of the last chart, for hit tests until the next one
     int m_nSpaceUsed = 0;
+    bool m_bShowNewest = false; // keep the scroll position at the newest bar
 };

@@ -67,6 +67,11 @@ CMainFrame::CMainFrame(CNorv2Doc* pDoc) : m_pDoc(pDoc)
     connect(pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
     connect(pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
     connect(pDoc, &CNorv2Doc::resetLayout, this, &CMainFrame::ResetLayout);
+    connect(pDoc, &CNorv2Doc::opened, this, &CMainFrame::OnDocumentOpened);
+    // Figures of a bar that may no longer exist must not stay in the status bar.
+    connect(pDoc, &CNorv2Doc::reloaded, m_pPane1, &QLabel::clear);
+    connect(pDoc, &CNorv2Doc::updateAllViews, this, &CMainFrame::UpdateCommands);
+    connect(pDoc, &CNorv2Doc::resetChart, this, &CMainFrame::OnChartReset);
     connect(pDoc, &CNorv2Doc::recordsAppended, this,
             [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
     m_Boards.SetChangeHandler([this] { UpdateCommands(); });
@@ -337,6 +342,23 @@ void CMainFrame::EnableSelectors(bool bEnable)
     m_bSelectorsEnabled = bEnable;
     m_pUserCombo->setEnabled(bEnable);
     m_pScaleCombo->setEnabled(bEnable);
+}
+
+void CMainFrame::OnDocumentOpened()
+{
+    EnableSelectors(true);
+    m_pUserCombo->FillUserList();
+    m_pPane1->clear();
+    UpdateCommands();
+}
+
+void CMainFrame::OnChartReset()
+{
+    // The view went back to no category and the daily scale; the user is forgotten.
+    m_pScaleCombo->SetScale(m_pView->GetScale());
+    m_pPane1->clear();
+    SetFrameTitle(-1, m_pView->GetScale());
+    UpdateCommands();
 }
 
 int CMainFrame::ResetLayout()

@@ -46,6 +46,7 @@ public:
     CUserCombo* GetUserCombo() const { return m_pUserCombo; }
     CScaleCombo* GetScaleCombo() const { return m_pScaleCombo; }
     QAction* GetAction(int nID) const;
+    QMenu* createPopupMenu() override;
 
     // CChartHost
     int SetCompactLayout() override;
@@ -92,6 +93,10 @@ private:
     void CreateStatusBar();
     void CreateCentralArea();
     QAction* AddAction(int nID, const QString& strText);
+    // A file was loaded: the selectors list its folder with its user chosen.
+    void OnDocumentOpened();
+    // After a broken file: every display of the state back to no user, no chart, daily.
+    void OnChartReset();
     void OnLoadBegun();
     void OnLoadStepped();
     void OnLoadEnded();
@@ -102,8 +107,12 @@ private:
     // Where the board grid starts: below the menu bar, right of the left gauge, below the toolbar.
     QRect BoardGridOrigin() const;
     void ApplyChartPlacement();
+    // Puts the strip's frame at ptFrame, or where its title bar can be reached.
+    void PlaceStrip(QPoint ptFrame);
 
     CNorv2Doc* m_pDoc;
+    QMargins m_ChartFrame; // the frame the chart layout was placed with
+    QMargins m_StripFrame; // the frame of the strip when it was last shown
     bool m_bCompact = false;
     bool m_bSelectorsEnabled = false;
     GAGEINFO m_GageInfo;

@@ -38,6 +38,7 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
         pSetting->m_strUserName = UserNameOfPath(path);
         pSetting->m_strVeskDir = DirectoryOfPath(path);
     }
+    emit opened();
     return true;
 }
 
@@ -50,6 +51,8 @@ void CNorv2Doc::Refresh()
         ReportBrokenFile(result.nCode);
         return;
     }
+    if (result.change == CRecordFile::Change::Reloaded)
+        emit reloaded();
     emit updateAllViews();
     emit recordsAppended();
 }

@@ -40,6 +40,8 @@ signals:
     void loadBegun();       // show the progress bar (0..100, step 4)
     void loadStepped();     // advance it one step
     void loadEnded();       // remove it; also sent when a broken file was reset
+    void opened();          // a file was loaded whole: its user and folder are in the settings
+    void reloaded();        // a refresh found the file replaced and read it again from the start
     void recordsAppended(); // a refresh added records: recompute the boards of today
     void updateAllViews();  // the book changed: rebuild the chart
     void resetLayout();     // back to the compact layout with the selectors emptied

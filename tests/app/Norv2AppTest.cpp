@@ -10,6 +10,7 @@
 #include "app/SingleInstance.h"
 #include "chart/Norv2View.h"
 #include "frame/MainFrame.h"
+#include "frame/UserCombo.h"
 #include "record/Norv2Doc.h"
 #include "tests/record/RecordLines.h"
 #include "tests/record/TempDir.h"
@@ -26,13 +27,17 @@ TEST(Norv2App, OpensTheFileGivenAndSavesEverySettingAtExit)
     QFile::remove(SettingsFile());
     CTempDir dir;
     const std::string file = dir.Write("たろう.ｷﾛｸ", Records(1, 5));
+    const std::string other = dir.Write("じろう.ｷﾛｸ", Records(1, 5));
     {
         CNorv2App app;
-        ASSERT_TRUE(
-            app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), QString::fromStdString(file)}));
+        ASSERT_TRUE(app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"),
+                                      QString::fromStdString(file), QString::fromStdString(other)}));
         EXPECT_TRUE(app.GetMainFrame()->IsCompact());
         EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv - たろうの記録"));
         EXPECT_EQ(GetSetting()->m_strUserName, "たろう");
+        // The selector lists the opened file's folder, not the one the program started in.
+        EXPECT_EQ(app.GetMainFrame()->GetUserCombo()->count(), 2);
+        EXPECT_EQ(app.GetMainFrame()->GetUserCombo()->currentText(), QStringLiteral("たろう"));
         app.ExitInstance();
     }
     QSettings stored(SettingsFile(), QSettings::IniFormat);

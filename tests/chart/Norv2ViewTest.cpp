@@ -43,7 +43,11 @@ public:
     void SetScaleSelection(int nScale) override { selections.push_back(nScale); }
     bool IsScaleSelectorEnabled() const override { return bScaleSelectorEnabled; }
     void SetBarStatusText(const std::string& strText) override { statusTexts.push_back(strText); }
-    void SetGageInfo(const GAGEINFO& info) override { gages.push_back(info); }
+    void SetGageInfo(const GAGEINFO& info) override
+    {
+        if (info.IsValid()) // a scale taken away is no rendering
+            gages.push_back(info);
+    }
     void OpenBoard(std::unique_ptr<BOARDDATA> pData) override { boards.push_back(std::move(pData)); }
 
     bool bCompact = true;

@@ -3,6 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionMenuItem>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -14,10 +20,13 @@
 #include "app/ReportCommand.h"
 #include "board/Norv2Board.h"
 #include "chart/Norv2View.h"
+#include "frame/ScaleCombo.h"
+#include "frame/UserCombo.h"
 #include "prop/BoardPrp.h"
 #include "prop/ChartPrp.h"
 #include "prop/NorvPrpSheet.h"
 #include "record/Norv2Doc.h"
+#include "tests/ShownWindow.h"
 #include "tests/record/RecordLines.h"
 #include "tests/record/TempDir.h"
 
@@ -58,7 +67,7 @@ protected:
     void EditProperties(int nID, const std::function<void(CNorvPrpSheet&)>& edit)
     {
         QTimer::singleShot(0, [&edit] {
-            auto* pSheet = qobject_cast<CNorvPrpSheet*>(QApplication::activeModalWidget());
+            auto* pSheet = ShownWindow<CNorvPrpSheet>();
             ASSERT_NE(pSheet, nullptr);
             edit(*pSheet);
             pSheet->GetOkButton()->click();
@@ -105,16 +114,39 @@ TEST_F(MainFrameTest, StartsAsAFixedStripAndSwitchesToTheChartAndBack)
     EXPECT_FALSE(m_frame->IsCompact());
     EXPECT_EQ(m_frame->GetView()->GetCategory(), 0);
     EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isChecked());
-    EXPECT_EQ(m_frame->size(), QSize(800, 500)); // the saved chart placement
+    EXPECT_EQ(m_frame->frameGeometry().size(), QSize(800, 500)); // the saved placement is the outer window
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の 日々の記録 (英 字)"));
     EXPECT_TRUE(m_frame->GetGageInfo().IsValid());
 
     m_frame->resize(700, 450);
+    const int nOuterWidth = m_frame->frameGeometry().width();
     Trigger(ID_CATEGORY_ALPH); // the same category again
     EXPECT_TRUE(m_frame->IsCompact());
     EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
     EXPECT_EQ(m_frame->width(), 400);
-    EXPECT_EQ(m_setting.m_pWindowPos->right - m_setting.m_pWindowPos->left, 700);
+    EXPECT_EQ(m_setting.m_pWindowPos->right - m_setting.m_pWindowPos->left, nOuterWidth);
+}
+
+TEST_F(MainFrameTest, ADamagedPlacementOpensAUsableWindowOnTheScreen)
+{
+    *m_setting.m_pWindowPos = {44, 0, 1, 0, 0, 0, 0, -2000000000, 5000, 2000000000, 100000};
+    Trigger(ID_CATEGORY_ALPH);
+    EXPECT_EQ(m_frame->frameGeometry().size(), QSize(16384, 16384));
+    EXPECT_EQ(m_frame->frameGeometry().topLeft(), m_frame->screen()->availableGeometry().topLeft());
+}
+
+TEST_F(MainFrameTest, TheChartOpensAtTheNewestBarAndAWindowTooLowKeepsNoOldScale)
+{
+    Trigger(ID_CATEGORY_ALPH);
+    QCoreApplication::processEvents(); // the frame lays the gauges out around the view
+    const QScrollBar* pBar = m_frame->GetView()->horizontalScrollBar();
+    ASSERT_GT(pBar->maximum(), 0);
+    EXPECT_EQ(pBar->value(), pBar->maximum());
+
+    m_frame->resize(m_frame->width(), 120);
+    m_frame->GetView()->viewport()->grab();
+    EXPECT_FALSE(m_frame->GetGageInfo().IsValid());
+    EXPECT_EQ(pBar->maximum(), 0);
 }
 
 TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
@@ -146,11 +178,9 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 {
     m_frame->SetFrameTitle(-1, 0);
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の記録"));
-    m_setting.m_strUserName.clear();
-    m_frame->SetFrameTitle(-1, 0);
-    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv"));
 
     Trigger(ID_CATEGORY_ALPH);
+    Trigger(ID_SCALE_WEEKLY);
     SetMessageBoxRecorder([](const MESSAGEBOXCALL&) { return IDOK; });
     m_dir.Write("user1.ｷﾛｸ", std::string(44, '?') + "\r\n", true);
     m_doc.Refresh();
@@ -158,6 +188,56 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
     EXPECT_TRUE(m_frame->IsCompact());
     EXPECT_FALSE(m_frame->IsScaleSelectorEnabled());
     EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
+    // Everything that shows the state follows it: no user, the daily scale.
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv"));
+    EXPECT_EQ(m_frame->GetScaleCombo()->currentIndex(), SCALE_DAILY);
+}
+
+TEST_F(MainFrameTest, CommandsAndSelectorsFollowTheDocumentAtOnce)
+{
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(
+        m_dir.Write("user2.ｷﾛｸ", RecordLine('\xB1', 2003, 6, 1, 150, 3) + "\r\n"))));
+    EXPECT_FALSE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
+    EXPECT_TRUE(m_frame->GetAction(5001)->isEnabled());
+    EXPECT_EQ(m_frame->GetUserCombo()->count(), 2);
+    EXPECT_EQ(m_frame->GetUserCombo()->currentText(), QStringLiteral("user2"));
+
+    m_dir.Write("user2.ｷﾛｸ", RecordLine('A', 2003, 6, 2, 150, 3) + "\r\n", true);
+    m_doc.Refresh();
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
+}
+
+TEST_F(MainFrameTest, AReplacedFileLeavesNoFiguresOfVanishedBars)
+{
+    Trigger(ID_CATEGORY_ALPH);
+    m_frame->SetBarStatusText("[2003/1/40] 英 字 ...");
+    m_dir.Write("user1.ｷﾛｸ", Records(1, 3));
+    m_doc.Refresh();
+    EXPECT_TRUE(m_frame->GetBarStatusText().isEmpty());
+}
+
+TEST_F(MainFrameTest, MenusToolbarAndSelectorsShowWhatTheyHold)
+{
+    Trigger(ID_CATEGORY_ALPH);
+    // A chosen category shows a check mark in the menus, not the toolbar's picture.
+    struct CMenuProbe : QMenu
+    {
+        using QMenu::initStyleOption;
+    } menu;
+    QStyleOptionMenuItem item;
+    menu.addAction(m_frame->GetAction(ID_CATEGORY_ALPH));
+    menu.initStyleOption(&item, m_frame->GetAction(ID_CATEGORY_ALPH));
+    EXPECT_TRUE(item.checked);
+    EXPECT_TRUE(item.icon.isNull());
+
+    // No nameless item that would hide the toolbar and both selectors.
+    EXPECT_EQ(m_frame->createPopupMenu(), nullptr);
+
+    QComboBox* pScale = m_frame->GetScaleCombo();
+    QStyleOptionComboBox box;
+    box.initFrom(pScale);
+    const QRect text = pScale->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, pScale);
+    EXPECT_GE(text.width(), pScale->fontMetrics().horizontalAdvance(QStringLiteral("Monthly")));
 }
 
 TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
