@@ -2,6 +2,7 @@
 
 #include "app/AppSetting.h"
 #include "app/MessageBox.h"
+#include "app/OnScreen.h"
 #include "board/Norv2Board.h"
 #include "record/Calendar.h"
 #include "record/Norv2Doc.h"
@@ -41,11 +42,14 @@ CNorv2Board* CBoardList::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     QObject::connect(pBoard, &CNorv2Board::closed, [this](CNorv2Board* pClosed) { RemoveBoard(pClosed); });
     if (const CAppSetting* pSetting = GetSetting()) {
         const CPoint pt = pSetting->m_ptBoard[static_cast<std::size_t>(nSlot)];
-        pBoard->move(pt.x, pt.y);
+        pBoard->move(OnScreenPosition(*pBoard, {pt.x, pt.y}, pBoard->GetBoardSize()));
     }
     m_pBoards[static_cast<std::size_t>(nSlot)] = pBoard;
     ++m_nCount;
     pBoard->show();
+    // The new board takes the keyboard, so that its copy command answers at once.
+    pBoard->raise();
+    pBoard->activateWindow();
     if (m_onChange)
         m_onChange();
     return pBoard;
@@ -65,7 +69,9 @@ QPoint CBoardList::PlaceBoard(int nIndex, const QRect& rcFrameClient, int nLeftG
              QPoint((nIndex / 3) * size.width() + nLeftGageWidth, (nIndex % 3) * size.height() + nToolBarHeight);
         pBoard->move(pt);
     }
-    pBoard->show();
+    // A board the window manager minimized after all comes back here.
+    pBoard->showNormal();
+    pBoard->raise();
     return pt;
 }
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 
 #include "app/AppSetting.h"
 #include "app/FontConvert.h"
@@ -40,6 +41,16 @@ QFont BoardFont()
 CSize TextExtent(const QFontMetrics& metrics, const std::string& strText)
 {
     return {metrics.horizontalAdvance(QString::fromStdString(strText)), metrics.height()};
+}
+
+// The eleven cells' sizes, measured in the board font.
+std::array<CSize, 11> CellSizes(const QFontMetrics& metrics, bool bJapanese)
+{
+    const auto templates = BoardCellTemplates(bJapanese);
+    std::array<CSize, 11> sizeCells;
+    for (std::size_t i = 0; i < templates.size(); ++i)
+        sizeCells[i] = TextExtent(metrics, templates[i]);
+    return sizeCells;
 }
 
 QColor ToQColor(COLORREF cr)
@@ -120,7 +131,7 @@ QSize CNorv2Board::GetClientSize() const
     const CAppSetting& setting = Setting();
     const QFontMetrics metrics(BoardFont());
     const CSize size = BoardClientSize(TextExtent(metrics, BoardMeasuringTemplate(setting.IsBoardJapanese())),
-                                       CountShownBoardRows(setting));
+                                       CellSizes(metrics, setting.IsBoardJapanese()), CountShownBoardRows(setting));
     return {size.cx, size.cy};
 }
 
@@ -164,11 +175,7 @@ void CNorv2Board::paintEvent(QPaintEvent* /*event*/)
     const int nScale = m_pData->nScale;
     const QFont font = BoardFont();
     const QFontMetrics metrics(font);
-    const auto templates = BoardCellTemplates(setting.IsBoardJapanese());
-    std::array<CSize, 11> sizeCells;
-    for (std::size_t i = 0; i < templates.size(); ++i)
-        sizeCells[i] = TextExtent(metrics, templates[i]);
-    const BOARDLAYOUT layout = LayoutBoard(*m_pData, setting, sizeCells);
+    const BOARDLAYOUT layout = LayoutBoard(*m_pData, setting, CellSizes(metrics, setting.IsBoardJapanese()));
 
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(setting.GetBoardColor(nScale, CLR_BOARD_BACK)));
@@ -186,6 +193,15 @@ void CNorv2Board::paintEvent(QPaintEvent* /*event*/)
         for (const BOARDTEXT& figure : row.figures)
             DrawBoardText(painter, figure);
     }
+}
+
+void CNorv2Board::changeEvent(QEvent* event)
+{
+    // A board has no minimize button; one minimized anyway, by a window manager that offers
+    // it regardless, comes straight back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, &QWidget::showNormal);
+    QWidget::changeEvent(event);
 }
 
 void CNorv2Board::closeEvent(QCloseEvent* event)

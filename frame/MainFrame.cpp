@@ -18,6 +18,9 @@
 #include "app/AppSetting.h"
 #include "app/LoadSubString.h"
 #include "app/MessageBox.h"
+#include "app/OnScreen.h"
+#include "app/OwnerModal.h"
+#include "app/ScreenFit.h"
 #include "chart/Norv2View.h"
 #include "frame/GageBar.h"
 #include "frame/ScaleCombo.h"
@@ -32,10 +35,6 @@ constexpr int kCompactWidth = 400;
 constexpr int kRefreshMs = 5000;
 constexpr int kUserSlotWidth = 100;
 constexpr int kScaleSlotWidth = 70;
-// A stored placement outside these sizes is damaged; the window stays usable.
-constexpr int kMinChartWidth = 200;
-constexpr int kMinChartHeight = 150;
-constexpr int kMaxChartSide = 16384;
 const char* const kHelpFile = "Norv2.chm";
 const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
 
@@ -243,7 +242,10 @@ void CMainFrame::StoreChartPlacement()
     CAppSetting* pSetting = GetSetting();
     if (!pSetting)
         return;
-    const QRect r = normalGeometry();
+    // The settings keep the outer window, with the frame it was placed with: a window
+    // manager may frame a resizable window differently once it is sized, and the stored
+    // size must not grow by that at every switch.
+    const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
     if (!pSetting->m_pWindowPos)
         pSetting->m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
     WINDOWPLACEMENT& wp = *pSetting->m_pWindowPos;
@@ -258,15 +260,29 @@ void CMainFrame::ApplyChartPlacement()
 {
     const CAppSetting* pSetting = GetSetting();
     if (pSetting && pSetting->m_pWindowPos) {
-        const WINDOWPLACEMENT& wp = *pSetting->m_pWindowPos;
-        const int cx = std::clamp(wp.right - wp.left, kMinChartWidth, kMaxChartSide);
-        const int cy = std::clamp(wp.bottom - wp.top, kMinChartHeight, kMaxChartSide);
-        setGeometry(wp.left, wp.top, cx, cy);
+        // The stored rectangle is the outer window: Qt places a window by its frame and
+        // sizes it by its client area.
+        const CRect rc = ChartWindowRect(*pSetting->m_pWindowPos);
+        m_ChartFrame = FrameMargins(*this);
+        move(OnScreenPosition(*this, {rc.left, rc.top}, {rc.Width(), rc.Height()}));
+        resize(std::max(1, rc.Width() - m_ChartFrame.left() - m_ChartFrame.right()),
+               std::max(1, rc.Height() - m_ChartFrame.top() - m_ChartFrame.bottom()));
     }
     if (pSetting && pSetting->m_bZoomed)
         showMaximized();
     else
         showNormal();
+}
+
+void CMainFrame::PlaceStrip(QPoint ptFrame)
+{
+    const QPoint pt = OnScreenPosition(*this, ptFrame, size().grownBy(m_StripFrame));
+    // Qt places a window by its frame with the margins it last knew, which after maximizing
+    // are those of the maximized window; the strip's own frame is known once it was shown.
+    if (m_StripFrame.isNull())
+        move(pt);
+    else
+        setGeometry(QRect(pt + QPoint(m_StripFrame.left(), m_StripFrame.top()), size()));
 }
 
 int CMainFrame::SetCompactLayout()
@@ -288,7 +304,7 @@ int CMainFrame::SetCompactLayout()
         menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(kCompactWidth, nHeight);
     if (pSetting)
-        move(pSetting->m_ptFrame.x, pSetting->m_ptFrame.y);
+        PlaceStrip({pSetting->m_ptFrame.x, pSetting->m_ptFrame.y});
     show();
     raise();
     UpdateCommands();
@@ -301,6 +317,7 @@ int CMainFrame::SetChartLayout()
         return -1;
     if (CAppSetting* pSetting = GetSetting())
         pSetting->m_ptFrame = {pos().x(), pos().y()};
+    m_StripFrame = FrameMargins(*this);
     m_bCompact = false;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
