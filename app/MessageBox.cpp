@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/DialogAboveBoards.h"
 #include "app/LoadSubString.h"
 
 namespace {
@@ -20,8 +21,8 @@ int Show(MESSAGEBOXCALL call)
         return Recorder()(call);
     const auto icon =
         (call.nType & MB_ICONMASK) == MB_ICONINFORMATION ? QMessageBox::Information : QMessageBox::Warning;
-    QMessageBox box(icon, QStringLiteral("Norv2"), QString::fromStdString(call.strText), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(icon, QStringLiteral("Norv2"), QString::fromStdString(call.strText), QMessageBox::Ok);
+    KeepAboveBoards(box);
     box.exec();
     return IDOK;
 }

@@ -2,12 +2,14 @@
 
 #include <QPainter>
 
+#include "app/DialogAboveBoards.h"
 #include "res/TitlePicture.h"
 
-CVersionDlg::CVersionDlg(QWidget* pParent) : QDialog(pParent), m_imgTitle(TitlePicture())
+CVersionDlg::CVersionDlg() : m_imgTitle(TitlePicture())
 {
     setWindowTitle(QStringLiteral("バージョン情報 Norv2"));
     setModal(true);
+    KeepAboveBoards(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(m_imgTitle.size());
 }

@@ -8,7 +8,7 @@ class CVersionDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit CVersionDlg(QWidget* pParent = nullptr);
+    CVersionDlg();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

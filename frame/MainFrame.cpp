@@ -439,7 +439,8 @@ void CMainFrame::OpenPropertySheet(int nPage)
                              m_bCompact || isMinimized());
     });
     connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
-    sheet.exec();
+    // The sheet blocks the main window only: the boards stay usable beside it.
+    ExecOwnerModal(sheet, *this);
     m_pPane0->setText(Text(57345, 0));
 }
 

@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QPainter>
 
+#include "app/DialogAboveBoards.h"
+
 namespace {
 CColorBtn::ColorChooser& Chooser()
 {
@@ -10,12 +12,14 @@ CColorBtn::ColorChooser& Chooser()
     return chooser;
 }
 
-std::optional<COLORREF> ChooseWithDialog(QWidget* pOwner, COLORREF crInitial)
+std::optional<COLORREF> ChooseWithDialog(QWidget* /*pOwner*/, COLORREF crInitial)
 {
     const QColor initial(GetRValue(crInitial), GetGValue(crInitial), GetBValue(crInitial));
-    const QColor chosen = QColorDialog::getColor(initial, pOwner);
-    if (!chosen.isValid())
+    QColorDialog dialog(initial);
+    KeepAboveBoards(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const QColor chosen = dialog.selectedColor();
     return RGB(chosen.red(), chosen.green(), chosen.blue());
 }
 

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/DialogAboveBoards.h"
 #include "app/LoadSubString.h"
 #include "prop/BoardPrp.h"
 #include "prop/ChartPrp.h"
@@ -24,6 +25,7 @@ CNorvPrpSheet::CNorvPrpSheet(unsigned nIDCaption, QWidget* pParent, int nStartPa
     : QDialog(pParent)
 {
     setWindowTitle(QString::fromStdString(LoadString(nIDCaption)));
+    KeepAboveBoards(*this);
     m_pTabs = new QTabWidget(this);
     m_pChartPage = new CChartPrp(nCategory, m_pTabs);
     m_pBoardPage = new CBoardPrp(nScale, m_pTabs);
