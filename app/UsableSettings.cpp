@@ -59,17 +59,21 @@ std::size_t Cp932Length(std::string_view utf8)
     return total;
 }
 
-std::string GetUsableQuotePrefix(const CAppSetting& setting)
+std::string_view Cp932Prefix(std::string_view utf8, std::size_t nMaxBytes)
 {
-    const std::string_view text = setting.m_strRefStr;
     std::size_t bytes = 0;
     std::size_t end = 0;
-    ForEachCharacter(text, [&](std::size_t pos, std::string_view seq) {
+    ForEachCharacter(utf8, [&](std::size_t pos, std::string_view seq) {
         bytes += Cp932Width(seq);
-        if (bytes > kMaxQuoteBytes)
+        if (bytes > nMaxBytes)
             return false;
         end = pos + seq.size();
         return true;
     });
-    return std::string(text.substr(0, end));
+    return utf8.substr(0, end);
+}
+
+std::string GetUsableQuotePrefix(const CAppSetting& setting)
+{
+    return std::string(Cp932Prefix(setting.m_strRefStr, kMaxQuoteBytes));
 }

@@ -20,6 +20,10 @@ CHARTSCALES GetUsableChartScales(const CAppSetting& setting);
 // Bytes the text takes in code page 932: one for ASCII and half-width katakana, two otherwise.
 std::size_t Cp932Length(std::string_view utf8);
 
+// The longest start of the text that takes at most nMaxBytes in code page 932, never cut
+// inside a character.
+std::string_view Cp932Prefix(std::string_view utf8, std::size_t nMaxBytes);
+
 // The quote prefix as copied text uses it: at most the 5 code-page-932 bytes the
 // board page accepts, never cut inside a character.
 std::string GetUsableQuotePrefix(const CAppSetting& setting);

@@ -11,6 +11,7 @@
 namespace {
 constexpr int kCategories = 4;
 constexpr int kTop = 5;
+constexpr int kRightMargin = 5;
 
 // Gap to the left of each cell: the label sits 5 from the edge, a figure 5 or 15 from the
 // cell before, and the closing half of a paired column touches its opening half.
@@ -19,6 +20,19 @@ constexpr std::array<int, 11> kGapBefore = {5, 5, 15, 0, 15, 0, 15, 0, 15, 15, 0
 CRect Span(const CRect& first, const CRect& last)
 {
     return {first.left, kTop, last.right, last.bottom};
+}
+
+// The cells of the heading row, left to right.
+std::array<CRect, 11> CellRects(const std::array<CSize, 11>& sizeCells)
+{
+    std::array<CRect, 11> cells;
+    int x = 0;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const int left = x + kGapBefore[c];
+        cells[c] = {left, kTop, left + sizeCells[c].cx, kTop + sizeCells[c].cy};
+        x = cells[c].right;
+    }
+    return cells;
 }
 
 CRect MovedDown(CRect rc, int dy)
@@ -37,11 +51,12 @@ int CountShownBoardRows(const CAppSetting& setting)
     return n;
 }
 
-CSize BoardClientSize(CSize sizeTemplate, int nShownRows)
+CSize BoardClientSize(CSize sizeTemplate, const std::array<CSize, 11>& sizeCells, int nShownRows)
 {
     const int n = std::clamp(nShownRows, 0, kCategories);
     const int h = sizeTemplate.cy;
-    return {sizeTemplate.cx + 90, MulDiv(3 * h, n, 2) + 2 * h + 10};
+    const int cx = std::max(sizeTemplate.cx + 90, CellRects(sizeCells).back().right + kRightMargin);
+    return {cx, MulDiv(3 * h, n, 2) + 2 * h + 10};
 }
 
 BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const std::array<CSize, 11>& sizeCells)
@@ -49,12 +64,7 @@ BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const
     const bool bJapanese = setting.IsBoardJapanese();
     BOARDLAYOUT layout;
 
-    int x = 0;
-    for (std::size_t c = 0; c < layout.rcCell.size(); ++c) {
-        const int left = x + kGapBefore[c];
-        layout.rcCell[c] = {left, kTop, left + sizeCells[c].cx, kTop + sizeCells[c].cy};
-        x = layout.rcCell[c].right;
-    }
+    layout.rcCell = CellRects(sizeCells);
     const auto& cell = layout.rcCell;
     const int h0 = sizeCells[0].cy;
 
@@ -67,7 +77,7 @@ BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const
         layout.headings[k] = {rcHeading[k], headings[k], BOARD_ALIGN_CENTER};
 
     layout.nRuleColorRole = CLR_BOARD_RULE;
-    layout.rcRule = {10, cell[0].bottom + h0 / 2, cell[10].right - 5, cell[0].bottom + h0};
+    layout.rcRule = {10, cell[0].bottom + h0 / 2, cell[10].right - kRightMargin, cell[0].bottom + h0};
 
     const auto labels = BoardRowLabels(bJapanese);
     int k = 0;

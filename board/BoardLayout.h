@@ -13,8 +13,11 @@ struct BOARDDATA;
 int CountShownBoardRows(const CAppSetting& setting);
 
 // Client size of a board: sizeTemplate is the measured size of BoardMeasuringTemplate in the
-// board font. A heading row, a rule and 1.5 lines per shown row, with margins of 5 pixels.
-CSize BoardClientSize(CSize sizeTemplate, int nShownRows);
+// board font, sizeCells those of the eleven BoardCellTemplates. A heading row, a rule and
+// 1.5 lines per shown row, with margins of 5 pixels; as wide as the template and 90, or as
+// the cells need with their gaps and a margin of 5 where that is more (the template holds
+// one figure fewer than the cells, which some fonts would cut off at the right).
+CSize BoardClientSize(CSize sizeTemplate, const std::array<CSize, 11>& sizeCells, int nShownRows);
 
 // Alignment of a text inside its rectangle.
 enum

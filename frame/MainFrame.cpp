@@ -89,6 +89,12 @@ CMainFrame::~CMainFrame()
     m_Boards.CloseAllBoards();
 }
 
+QMenu* CMainFrame::createPopupMenu()
+{
+    // Qt would offer to hide the toolbar, and with it both selectors, under an empty name.
+    return nullptr;
+}
+
 QAction* CMainFrame::GetAction(int nID) const
 {
     const auto it = m_Actions.find(nID);
@@ -121,6 +127,8 @@ QAction* CMainFrame::AddAction(int nID, const QString& strText)
     action->setStatusTip(Text(nID, 0));
     action->setToolTip(Text(nID, 1).isEmpty() ? strText : Text(nID, 1));
     action->setIcon(ToolbarIcon(nID));
+    // Menus show check marks; the pictures belong to the toolbar.
+    action->setIconVisibleInMenu(false);
     m_Actions[nID] = action;
     return action;
 }
@@ -194,7 +202,8 @@ void CMainFrame::CreateToolBar()
     m_pUserCombo = new CUserCombo(toolBar);
     m_pUserCombo->setFixedWidth(kUserSlotWidth);
     m_pScaleCombo = new CScaleCombo(toolBar);
-    m_pScaleCombo->setFixedWidth(kScaleSlotWidth);
+    // The slot's width, or what the longest scale name needs in the font in use.
+    m_pScaleCombo->setFixedWidth(std::max(kScaleSlotWidth, m_pScaleCombo->sizeHint().width()));
     connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::userFileChosen);
     connect(m_pScaleCombo, &CScaleCombo::scaleChosen, this, [this](int nScale) {
         m_pView->OnScale(nScale);

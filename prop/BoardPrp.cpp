@@ -170,15 +170,15 @@ void CBoardPrp::OnFlagClicked(int nBit)
 
 void CBoardPrp::OnQuoteEdited(const QString& strText)
 {
-    // Input stops at 5 bytes; a longer stored value may still be shortened.
-    const std::size_t nNew = Cp932Length(strText.toStdString());
-    if (nNew > kMaxQuoteBytes && nNew > Cp932Length(m_strLastRefText.toStdString())) {
-        const int nCursor = m_editRefStr->cursorPosition() - static_cast<int>(strText.size() - m_strLastRefText.size());
-        m_editRefStr->setText(m_strLastRefText);
-        m_editRefStr->setCursorPosition(std::max(nCursor, 0));
-        return;
+    // Input stops at 5 bytes, keeping what fits of a paste; a longer stored value may
+    // still be shortened.
+    std::size_t nCursor = 0;
+    const std::string strFitted = FitQuoteEdit(m_strLastRefText.toStdString(), strText.toStdString(), &nCursor);
+    if (strFitted != strText.toStdString()) {
+        m_editRefStr->setText(QString::fromStdString(strFitted));
+        m_editRefStr->setCursorPosition(static_cast<int>(QString::fromStdString(strFitted.substr(0, nCursor)).size()));
     }
-    m_strLastRefText = strText;
+    m_strLastRefText = m_editRefStr->text();
 }
 
 void CBoardPrp::StoreSettings()

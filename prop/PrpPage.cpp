@@ -2,12 +2,13 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -15,6 +16,7 @@
 #include "app/LoadSubString.h"
 #include "app/MessageBox.h"
 #include "app/NamedColor.h"
+#include "prop/FontChooserDialog.h"
 #include "prop/PrpRules.h"
 
 namespace {
@@ -29,13 +31,12 @@ CPrpPage::FontChooser& Chooser()
     return chooser;
 }
 
-std::optional<QFont> ChooseWithDialog(QWidget* pOwner, const QFont& initial)
+std::optional<QFont> ChooseWithDialog(QWidget* /*pOwner*/, const QFont& initial)
 {
-    bool bOk = false;
-    const QFont font = QFontDialog::getFont(&bOk, initial, pOwner);
-    if (!bOk)
+    CFontChooserDialog dialog(initial);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font;
+    return dialog.selectedFont();
 }
 
 void NameColor(CColorBtn* pButton, COLORREF crColor)
@@ -43,6 +44,19 @@ void NameColor(CColorBtn* pButton, COLORREF crColor)
     std::string strName;
     GetColorName(crColor, strName);
     pButton->setToolTip(QString::fromStdString(strName));
+}
+
+// The width a line edit needs to show strText whole.
+int LineEditWidthFor(const QLineEdit& edit, const QString& strText)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(&edit);
+    opt.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &edit);
+    const QMargins margins = edit.textMargins();
+    // A line edit keeps two pixels of its own on either side of the text.
+    const QSize text(edit.fontMetrics().horizontalAdvance(strText) + 4 + margins.left() + margins.right(),
+                     edit.fontMetrics().height());
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, &edit).width();
 }
 
 QString DecodeFace(const LOGFONT& lf)
@@ -188,6 +202,8 @@ QGroupBox* CPrpPage::CreateFontGroup(LOGFONT& lf, int nFaceID, int nSizeID, int 
     m_editFontSize = Register(new QLineEdit(pGroup), nSizeID);
     m_editFaceName->setReadOnly(true);
     m_editFontSize->setReadOnly(true);
+    // Wide enough for the longest size and style the pages keep.
+    m_editFontSize->setMinimumWidth(LineEditWidthFor(*m_editFontSize, QStringLiteral("25 : 太字 : 斜体")));
     auto* pButton = Register(new QPushButton(strButton, pGroup), nButtonID);
     pLayout->addWidget(m_editFaceName, 2);
     pLayout->addWidget(m_editFontSize, 1);

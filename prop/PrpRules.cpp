@@ -36,6 +36,38 @@ bool IsQuoteWithinLimit(std::string_view utf8)
     return Cp932Length(utf8) <= kMaxQuoteBytes;
 }
 
+namespace {
+bool IsContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+} // namespace
+
+std::string FitQuoteEdit(std::string_view strOld, std::string_view strNew, std::size_t* pnCursor)
+{
+    // What the two texts share at their start and end, on whole characters.
+    std::size_t nHead = 0;
+    while (nHead < strOld.size() && nHead < strNew.size() && strOld[nHead] == strNew[nHead])
+        ++nHead;
+    while (nHead > 0 && nHead < strNew.size() && IsContinuationByte(strNew[nHead]))
+        --nHead;
+    std::size_t nTail = 0;
+    while (nTail < strOld.size() - nHead && nTail < strNew.size() - nHead &&
+           strOld[strOld.size() - 1 - nTail] == strNew[strNew.size() - 1 - nTail])
+        ++nTail;
+    while (nTail > 0 && IsContinuationByte(strNew[strNew.size() - nTail]))
+        --nTail;
+
+    const std::string_view head = strNew.substr(0, nHead), tail = strNew.substr(strNew.size() - nTail);
+    const std::string_view inserted = strNew.substr(nHead, strNew.size() - nHead - nTail);
+    const std::size_t nLimit = std::max(kMaxQuoteBytes, Cp932Length(strOld));
+    const std::size_t nKept = Cp932Length(head) + Cp932Length(tail);
+    const std::string_view fitting = Cp932Prefix(inserted, nLimit > nKept ? nLimit - nKept : 0);
+    if (pnCursor)
+        *pnCursor = head.size() + fitting.size();
+    return std::string(head) + std::string(fitting) + std::string(tail);
+}
+
 std::string QuoteLimitMessage()
 {
     return "半角 " + std::to_string(kMaxQuoteBytes) + " 文字以内で入力してください。";

@@ -16,6 +16,11 @@ std::string IntRangeMessage(int nMin, int nMax);
 // The quote prefix may take at most 5 bytes in code page 932.
 constexpr std::size_t kMaxQuoteBytes = 5;
 bool IsQuoteWithinLimit(std::string_view utf8);
+// The quote edit's text after an edit turned strOld into strNew: of what the edit put in,
+// as much as fits the limit (or the old text's length, for a longer stored value), as an
+// edit with a length limit takes a paste. The length of the kept start, the inserted
+// characters included, goes to *pnCursor (bytes of UTF-8).
+std::string FitQuoteEdit(std::string_view strOld, std::string_view strNew, std::size_t* pnCursor);
 std::string QuoteLimitMessage();
 
 // "9 : 標準", "12 : 太字 : 斜体": point size and style of a font at nLogPixelsY.

@@ -15,12 +15,14 @@ std::array<CSize, 11> CellSizes(int h)
 
 TEST(BoardLayout, ClientSizeGrowsByOneAndAHalfLinesPerRow)
 {
-    EXPECT_EQ(BoardClientSize({300, 16}, 0), (CSize{390, 42})); // heading and rule only
-    EXPECT_EQ(BoardClientSize({300, 16}, 1), (CSize{390, 66}));
-    EXPECT_EQ(BoardClientSize({300, 16}, 4), (CSize{390, 138}));
-    EXPECT_EQ(BoardClientSize({250, 15}, 1), (CSize{340, 63})); // 22.5 rounds up
-    EXPECT_EQ(BoardClientSize({250, 15}, 3), (CSize{340, 108}));
-    EXPECT_EQ(BoardClientSize({250, 15}, 9), BoardClientSize({250, 15}, 4));
+    EXPECT_EQ(BoardClientSize({300, 16}, CellSizes(16), 0), (CSize{390, 42})); // heading and rule only
+    EXPECT_EQ(BoardClientSize({300, 16}, CellSizes(16), 1), (CSize{390, 66}));
+    EXPECT_EQ(BoardClientSize({300, 16}, CellSizes(16), 4), (CSize{390, 138}));
+    EXPECT_EQ(BoardClientSize({250, 15}, {}, 1), (CSize{340, 63})); // 22.5 rounds up
+    EXPECT_EQ(BoardClientSize({250, 15}, {}, 3), (CSize{340, 108}));
+    EXPECT_EQ(BoardClientSize({250, 15}, {}, 9), BoardClientSize({250, 15}, {}, 4));
+    // Cells wider than the template says (they end at 381) keep their margin of 5.
+    EXPECT_EQ(BoardClientSize({290, 16}, CellSizes(16), 1).cx, 386);
 
     CAppSetting s;
     for (const auto& [flag, n] : {std::pair{0x1F, 4}, {0x10, 0}, {0x05, 2}, {0x08, 1}, {0xF0, 0}}) {
@@ -89,7 +91,7 @@ TEST(BoardLayout, LastRowEndsFivePixelsAboveTheClientBottom)
     for (int flag : {0x11, 0x13, 0x17, 0x1F}) {
         s.m_nBoardFlag = flag;
         const BOARDLAYOUT layout = LayoutBoard(BOARDDATA{}, s, CellSizes(16));
-        const CSize client = BoardClientSize({300, 16}, CountShownBoardRows(s));
+        const CSize client = BoardClientSize({300, 16}, CellSizes(16), CountShownBoardRows(s));
         EXPECT_EQ(client.cy - layout.rows.back().label.rc.bottom, 5) << flag;
     }
 }

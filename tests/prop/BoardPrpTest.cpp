@@ -1,6 +1,8 @@
 #include "prop/BoardPrp.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -112,6 +114,18 @@ TEST_F(BoardPrpTest, QuoteEditStopsAtFiveShiftJisBytes)
     EXPECT_EQ(EditText(Page(), 1109), QStringLiteral("引用>"));
     Type(Page(), 1109, QStringLiteral("ｷﾛｸｷﾛｸ"));
     EXPECT_EQ(EditText(Page(), 1109), QStringLiteral("ｷﾛｸｷﾛ"));
+    // A paste keeps what fits.
+    auto* pEdit = Ctrl<QLineEdit>(Page(), 1109);
+    Type(Page(), 1109, QStringLiteral("ｷ"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("123456789"));
+    pEdit->paste();
+    EXPECT_EQ(pEdit->text(), QStringLiteral("ｷ1234"));
+    EXPECT_EQ(pEdit->cursorPosition(), 5);
+    pEdit->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("引用符です"));
+    pEdit->paste();
+    EXPECT_EQ(pEdit->text(), QStringLiteral("引用"));
+    Type(Page(), 1109, QStringLiteral("ｷﾛｸｷﾛ"));
 
     m_pSheet->GetApplyButton()->click();
     EXPECT_EQ(m_setting.m_strRefStr, "ｷﾛｸｷﾛ");

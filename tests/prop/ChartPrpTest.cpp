@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListView>
 #include <QEnterEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,6 +13,7 @@
 #include "app/FontConvert.h"
 #include "app/MulDiv.h"
 #include "prop/BoardPrp.h"
+#include "prop/FontChooserDialog.h"
 #include "prop/NorvPrpSheet.h"
 #include "tests/prop/PrpTestSupport.h"
 
@@ -199,10 +201,13 @@ TEST_F(ChartPrpTest, CheckBoxAndFontAreStoredByApplyAndKeptAfterCancel)
     QFont bigger("IPAGothic");
     bigger.setPixelSize(20);
     bigger.setBold(true);
+    bigger.setItalic(true);
     m_nextFont = bigger;
     Click(page, 7020);
     EXPECT_TRUE(page.IsModified());
-    EXPECT_EQ(EditText(page, 7019), QString::number(MulDiv(20, 72, nDpi)) + " : 太字");
+    EXPECT_EQ(EditText(page, 7019), QString::number(MulDiv(20, 72, nDpi)) + " : 太字 : 斜体");
+    pSheet->show();
+    EXPECT_TRUE(ShowsWhole(page, 7019));
 
     Click(page, 1082);
     pSheet->GetApplyButton()->click();
@@ -244,3 +249,35 @@ TEST_F(ChartPrpTest, StatusPromptFollowsThePointerAndFallsBackToTheIdleText)
     EXPECT_EQ(spy.last().at(0).toString(), QStringLiteral("F1キーでヘルプを表示します"));
 }
 } // namespace
+
+TEST_F(ChartPrpTest, TheFontChooserOffersOnlyWhatThePagesKeep)
+{
+    QFont initial(QStringLiteral("IPAGothic"));
+    initial.setPointSize(12);
+    CFontChooserDialog dialog(initial);
+    for (const QCheckBox* pBox : dialog.findChildren<QCheckBox*>())
+        EXPECT_FALSE(pBox->isVisibleTo(&dialog)) << pBox->text().toStdString();
+    std::vector<int> offered;
+    for (const QListView* pList : dialog.findChildren<QListView*>())
+        for (int row = 0; row < pList->model()->rowCount(); ++row) {
+            bool bSize = false;
+            const int nPoints = pList->model()->index(row, 0).data().toString().toInt(&bSize);
+            if (bSize && !pList->isRowHidden(row))
+                offered.push_back(nPoints);
+        }
+    ASSERT_FALSE(offered.empty());
+    EXPECT_GE(*std::min_element(offered.begin(), offered.end()), 6);
+    EXPECT_LE(*std::max_element(offered.begin(), offered.end()), 25);
+
+    // A size typed outside them is refused with a message; one inside is taken.
+    QFont typed = initial;
+    typed.setPointSize(30);
+    dialog.setCurrentFont(typed);
+    dialog.done(QDialog::Accepted);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(m_messages.size(), 1u);
+    typed.setPointSize(25);
+    dialog.setCurrentFont(typed);
+    dialog.done(QDialog::Accepted);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +27,17 @@ void PrpTest::Type(const CPrpPage& page, int nID, const QString& strText)
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QCoreApplication::sendEvent(pEdit, &press);
     }
+}
+
+bool PrpTest::ShowsWhole(const CPrpPage& page, int nID)
+{
+    const QLineEdit* pEdit = EditOf(page, nID);
+    QStyleOptionFrame opt;
+    opt.initFrom(pEdit);
+    opt.lineWidth = pEdit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, pEdit);
+    const QRect contents = pEdit->style()->subElementRect(QStyle::SE_LineEditContents, &opt, pEdit);
+    // The edit keeps two pixels of its own on either side of the text.
+    return pEdit->fontMetrics().horizontalAdvance(pEdit->text()) <= contents.width() - 4;
 }
 
 QString PrpTest::EditText(const CPrpPage& page, int nID)

@@ -62,6 +62,8 @@ protected:
     // Types into a numeric or text edit as the user would, replacing what it shows.
     static void Type(const CPrpPage& page, int nID, const QString& strText);
     static QString EditText(const CPrpPage& page, int nID);
+    // Whether the edit shows its whole text at its laid-out width.
+    static bool ShowsWhole(const CPrpPage& page, int nID);
 
     CAppSetting m_setting;
     std::vector<std::string> m_messages;
