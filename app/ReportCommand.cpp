@@ -141,15 +141,27 @@ bool IsReportCommand(const std::vector<std::string>& args)
     return false;
 }
 
+bool AreViewerArguments(const std::vector<std::string>& args, bool bQtHasTakenItsOwn)
+{
+    return std::all_of(args.begin(), args.end(), [bQtHasTakenItsOwn](const std::string& arg) {
+        return arg == "--no-splash" || !arg.starts_with(bQtHasTakenItsOwn ? "-" : "--");
+    });
+}
+
+void PrintUsage(std::ostream& out)
+{
+    out << kUsage;
+}
+
 int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& out, std::ostream& err)
 {
     const std::optional<REPORTARGS> r = ParseArgs(args);
     if (!r) {
-        err << kUsage;
+        PrintUsage(err);
         return 2;
     }
     if (r->eReport == EReport::Help) {
-        out << kUsage;
+        PrintUsage(out);
         return 0;
     }
 

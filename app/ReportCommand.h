@@ -9,6 +9,12 @@ class CAppSetting;
 // runs without a window.
 bool IsReportCommand(const std::vector<std::string>& args);
 
+// Whether args (the program's name left out) suit the viewer itself: "--no-splash" is its
+// only option of two dashes; options of one dash are Qt's until bQtHasTakenItsOwn.
+bool AreViewerArguments(const std::vector<std::string>& args, bool bQtHasTakenItsOwn);
+// The usage text, for a command line nothing understands.
+void PrintUsage(std::ostream& out);
+
 // Runs the report the arguments ask for (args without the program name) with the
 // stored settings. Returns the exit code: 0 done, 1 the file could not be used,
 // 2 bad arguments (the usage is printed).

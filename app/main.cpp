@@ -5,6 +5,7 @@
 #include "app/FixedDesktopMetrics.h"
 #include "app/Norv2App.h"
 #include "app/QtProfileStore.h"
+#include "app/QtTranslation.h"
 #include "app/ReportCommand.h"
 #include "chart/ChartExport.h"
 
@@ -32,7 +33,20 @@ int main(int argc, char* argv[])
         return ExportChartPng(args, std::cerr);
     }
 
+    // A mistyped option is told before any window, display or not.
+    if (!AreViewerArguments(args, false)) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
     QApplication app(argc, argv);
+    std::vector<std::string> leftByQt;
+    for (const QString& arg : QApplication::arguments().mid(1))
+        leftByQt.push_back(arg.toStdString());
+    if (!AreViewerArguments(leftByQt, true)) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    InstallJapaneseQtTexts(app);
     CNorv2App norv2;
     if (!norv2.InitInstance(QApplication::arguments()))
         return 0;

@@ -1,6 +1,12 @@
 #include "app/MessageBox.h"
 
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTranslator>
 #include <gtest/gtest.h>
+
+#include "app/QtTranslation.h"
 
 TEST(MessageBox, RecorderSeesTheTextAndIconInsteadOfABox)
 {
@@ -21,4 +27,14 @@ TEST(MessageBox, RecorderSeesTheTextAndIconInsteadOfABox)
     EXPECT_EQ(calls[1].nType, MB_ICONEXCLAMATION); // the default icon of a plain OK box
     EXPECT_EQ(calls[2].nID, 0u);
     EXPECT_EQ(calls[2].strText, "選択されたファイルが壊れています\n初期状態に戻します");
+}
+
+TEST(MessageBox, QtsOwnDialogsAndButtonsSpeakJapanese)
+{
+    QTranslator* pTranslator = InstallJapaneseQtTexts(*QCoreApplication::instance());
+    ASSERT_NE(pTranslator, nullptr) << "Qt's translations (qt6-translations-l10n) are missing";
+    const QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().toStdString(), "キャンセル");
+    QCoreApplication::removeTranslator(pTranslator);
+    delete pTranslator;
 }

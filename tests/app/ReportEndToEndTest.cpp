@@ -90,6 +90,9 @@ TEST_F(ReportEndToEnd, BothReportsRunWithoutADisplay)
 
 TEST_F(ReportEndToEnd, ErrorExits)
 {
+    // Without a display too: a mistyped option starts no window.
+    unsetenv("DISPLAY");
+    unsetenv("QT_QPA_PLATFORM");
     const std::string broken = m_dir.Write("broken.ｷﾛｸ", std::string(44, 'A') + "\r\n");
     ProcessResult r = Norv2("--periods " + Quoted(broken));
     EXPECT_EQ(r.nExit, 1);
@@ -97,7 +100,7 @@ TEST_F(ReportEndToEnd, ErrorExits)
     r = Norv2("--periods " + Quoted(m_dir.File("none.ｷﾛｸ")));
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(Stderr().find("none.ｷﾛｸ"), std::string::npos);
-    for (const char* args : {"--board 2003-02-30", "--periods --scale hourly", "--periods --bogus"}) {
+    for (const char* args : {"--board 2003-02-30", "--periods --scale hourly", "--periods --bogus", "--frobnicate"}) {
         r = Norv2(std::string(args) + " " + Quoted(m_file));
         EXPECT_EQ(r.nExit, 2) << args;
         EXPECT_TRUE(Stderr().starts_with("Usage:")) << args;

@@ -1,0 +1,9 @@
+#pragma once
+
+class QCoreApplication;
+class QTranslator;
+
+// Makes Qt's own dialogs and buttons (file, colour and font choosers, message box buttons)
+// speak Japanese like the rest of the program, from Qt's translations on the system.
+// The installed translator, owned by app; null when the system has none.
+QTranslator* InstallJapaneseQtTexts(QCoreApplication& app);
