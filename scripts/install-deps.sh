@@ -2,8 +2,9 @@
 # Installs the Debian 12 packages that building, running and testing Norv2 need.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ git python3 qt6-base-dev libgtest-dev libgmock-dev fonts-ipafont-gothic
-          clang-format xvfb xauth)
+# xvfb, openbox, x11-utils and libxcb1-dev: the tests that need a real X server with a window manager.
+packages=(cmake ninja-build g++ git python3 qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
+          fonts-ipafont-gothic clang-format xvfb xauth openbox x11-utils libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
