@@ -26,4 +26,6 @@ done
 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "openbox did not start" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=xcb
+# No session bus: libdbus would otherwise start one of its own for this display.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
 "$@"
