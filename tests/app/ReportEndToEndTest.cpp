@@ -1,42 +1,14 @@
 // Runs the real Norv2 program's reports on generated record files.
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sys/wait.h>
 
+#include "tests/Shell.h"
 #include "tests/record/TempDir.h"
 
 namespace {
-struct ProcessResult
-{
-    int nExit;
-    std::string out;
-};
-
-std::string Quoted(const std::string& s)
-{
-    return "'" + s + "'";
-}
-
-// Runs a shell command line; standard error goes to errPath.
-ProcessResult Shell(const std::string& command)
-{
-    ProcessResult r{-1, {}};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        r.out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    r.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
 class ReportEndToEnd : public ::testing::Test
 {
 protected:
