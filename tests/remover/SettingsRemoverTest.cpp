@@ -9,6 +9,7 @@
 #include "app/AppSetting.h"
 #include "app/FixedDesktopMetrics.h"
 #include "app/QtProfileStore.h"
+#include "tests/Shell.h"
 
 namespace {
 // A private config home with a Norv folder holding the given sections.
@@ -24,6 +25,13 @@ protected:
         QSettings settings(File(), QSettings::IniFormat);
         for (const char* section : sections)
             settings.setValue(QLatin1String(section) + QStringLiteral("/Value"), 1);
+    }
+
+    // The real program without a display box; its message comes on standard output here.
+    ProcessResult Run(const std::string& prefix, const std::string& environment) const
+    {
+        return Shell("timeout 60 " + prefix + "env " + environment + " XDG_CONFIG_HOME=" +
+                     Quoted(Home().toStdString()) + " " + NORV2_REMOVER + " 2>&1");
     }
 
     QTemporaryDir m_home;
@@ -53,6 +61,13 @@ TEST_F(SettingsRemoverTest, MissingPiecesFailWithCodeTwoAndKeepTheRest)
     EXPECT_TRUE(left.childGroups().isEmpty()); // the three were deleted before the failure
     EXPECT_TRUE(QFile::exists(File()));
     EXPECT_EQ(RemoverMessage(2), QStringLiteral("レジストリの削除に失敗しました\nError Code : [2]"));
+}
+
+TEST_F(SettingsRemoverTest, ADisplayThatCannotBeReachedGetsTheMessageOnStandardError)
+{
+    const ProcessResult r = Run("", "-u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:2147");
+    EXPECT_EQ(r.nExit, 0);
+    EXPECT_NE(r.out.find("規定のレジストリキーを削除しました"), std::string::npos) << r.out;
 }
 
 TEST_F(SettingsRemoverTest, AnotherProgramsFileKeepsTheFolder)
