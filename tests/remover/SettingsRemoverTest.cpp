@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/AppSetting.h"
 #include "app/FixedDesktopMetrics.h"
@@ -61,6 +62,36 @@ TEST_F(SettingsRemoverTest, MissingPiecesFailWithCodeTwoAndKeepTheRest)
     EXPECT_TRUE(left.childGroups().isEmpty()); // the three were deleted before the failure
     EXPECT_TRUE(QFile::exists(File()));
     EXPECT_EQ(RemoverMessage(2), QStringLiteral("レジストリの削除に失敗しました\nError Code : [2]"));
+}
+
+TEST_F(SettingsRemoverTest, AnEmptySectionIsDeletedLikeAnyOther)
+{
+    Store({"App", "Frame", "Chart"});
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("[Board]\n");
+    file.close();
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_FALSE(QDir(Norv()).exists());
+}
+
+TEST_F(SettingsRemoverTest, FoldersItMayNotEnterOrWriteFailWithTheSystemsCode)
+{
+    const std::optional<std::string> prefix = UnprivilegedPrefix();
+    if (!prefix)
+        GTEST_SKIP() << "privileges cannot be dropped here (setpriv --reuid=nobody failed)";
+    Store({"App", "Frame", "Chart", "Board"});
+    if (!prefix->empty()) {
+        ASSERT_EQ(Shell("chown -R nobody:nogroup " + Quoted(Home().toStdString())).nExit, 0);
+    }
+    for (const QString& folder : {Home(), Norv()}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), folder == Home() ? 0 : 0555), 0);
+        const ProcessResult r = Run(*prefix, "QT_QPA_PLATFORM=offscreen");
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        EXPECT_EQ(r.nExit, EACCES) << r.out;
+        EXPECT_NE(r.out.find("Error Code : [13]"), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(QSettings(File(), QSettings::IniFormat).childGroups().size(), 4);
 }
 
 TEST_F(SettingsRemoverTest, ADisplayThatCannotBeReachedGetsTheMessageOnStandardError)
