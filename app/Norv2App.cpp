@@ -15,6 +15,7 @@
 #include "frame/SplashWin.h"
 #include "frame/UserCombo.h"
 #include "record/Norv2Doc.h"
+#include "record/RecordFile.h"
 #include "record/RecordPath.h"
 
 CNorv2App::CNorv2App() = default;
@@ -74,11 +75,8 @@ int CNorv2App::ExitInstance()
 
 bool CNorv2App::OpenDocumentFile(const QString& strPath)
 {
-    if (!m_bFromDialog) {
-        QFile file(strPath);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-    }
+    if (!m_bFromDialog && !CRecordFile::CanOpen(QFile::encodeName(strPath).toStdString()))
+        return false;
     m_bFromDialog = false;
     if (m_pFrame)
         m_pFrame->GetView()->SetCategory(-1);

@@ -8,7 +8,6 @@
 
 #include "app/AppSetting.h"
 #include "app/CommandLineValues.h"
-#include "app/LoadSubString.h"
 #include "app/QtDesktopMetrics.h"
 #include "app/QtProfileStore.h"
 #include "chart/ChartPainter.h"
@@ -27,8 +26,6 @@ constexpr std::string_view kUsage =
     "Defaults: --category alph, --scale daily, --size 800x400. Exit status: 0 written,\n"
     "1 the file could not be read or gives no chart, or the image could not be written,\n"
     "2 bad arguments.\n";
-
-constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";
 
 struct CHARTARGS
 {
@@ -89,17 +86,9 @@ std::string LoadBook(const std::string& strFile, CRecordBook& book)
 {
     CRecordFile file;
     const int nCode = file.Load(strFile, book, nullptr);
-    if (nCode == 0)
-        return {};
-    if (nCode == CRecordFile::kOpenError)
-        return "ファイルを開けません";
-    if (nCode == CRecordFile::kReadError)
-        return "ファイルを読み込めません";
-    std::string message = LoadString(static_cast<unsigned>(nCode));
-    if (message.starts_with(kHeading))
-        message.erase(0, kHeading.size());
-    return message;
+    return nCode == 0 ? std::string() : CRecordFile::ErrorText(nCode);
 }
+
 } // namespace
 
 bool IsChartExportCommand(const std::vector<std::string>& args)

@@ -28,7 +28,7 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
     DeleteContents();
     const std::string path = QFileInfo(strPath).absoluteFilePath().toStdString();
     const int nCode = m_File.Load(path, m_Book, this);
-    if (nCode == CRecordFile::kOpenError)
+    if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kNotRegular)
         return false;
     if (nCode != 0) {
         ReportBrokenFile(nCode);

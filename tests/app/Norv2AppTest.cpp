@@ -4,7 +4,10 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/AppSetting.h"
 #include "app/SingleInstance.h"
@@ -57,6 +60,22 @@ TEST(Norv2App, AForgottenFileStartsEmpty)
     EXPECT_EQ(GetSetting()->m_strUserName, "");
     EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv"));
     app.ExitInstance();
+}
+
+TEST(Norv2App, OnlyRegularFilesAreOpened)
+{
+    CTempDir dir;
+    const std::string fifo = dir.File("fifo.ｷﾛｸ");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // With a writer at the other end, opening the FIFO would not block even where it is not refused.
+    const int nWriter = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    CNorv2App app;
+    ASSERT_TRUE(
+        app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), QString::fromStdString(fifo)}));
+    EXPECT_EQ(GetSetting()->m_strUserName, "");
+    EXPECT_EQ(app.GetDocument()->GetPathName(), QString());
+    app.ExitInstance();
+    ::close(nWriter);
 }
 
 TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)

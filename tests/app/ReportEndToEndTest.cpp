@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/stat.h>
 
 #include "tests/Shell.h"
 #include "tests/record/TempDir.h"
@@ -77,4 +78,13 @@ TEST_F(ReportEndToEnd, ErrorExits)
     r = Norv2("--help");
     EXPECT_EQ(r.nExit, 0);
     EXPECT_NE(r.out.find("--board YYYY-MM-DD"), std::string::npos);
+}
+
+TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)
+{
+    const std::string fifo = m_dir.File("fifo.ｷﾛｸ");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_NE(r.out.find("通常のファイルではありません"), std::string::npos) << r.out;
 }
