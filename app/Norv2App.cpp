@@ -1,10 +1,10 @@
 #include "app/Norv2App.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 
 #include "app/AppSetting.h"
+#include "app/FileName.h"
 #include "app/MessageBox.h"
 #include "app/QtDesktopMetrics.h"
 #include "app/QtProfileStore.h"
@@ -75,7 +75,7 @@ int CNorv2App::ExitInstance()
 
 bool CNorv2App::OpenDocumentFile(const QString& strPath)
 {
-    if (!m_bFromDialog && !CRecordFile::CanOpen(QFile::encodeName(strPath).toStdString()))
+    if (!m_bFromDialog && !CRecordFile::CanOpen(FileNameFromQString(strPath)))
         return false;
     m_bFromDialog = false;
     if (m_pFrame)

@@ -1,8 +1,9 @@
 #include "record/Norv2Doc.h"
 
-#include <QFileInfo>
+#include <filesystem>
 
 #include "app/AppSetting.h"
+#include "app/FileName.h"
 #include "app/MessageBox.h"
 #include "record/RecordPath.h"
 
@@ -15,7 +16,7 @@ CNorv2Doc::CNorv2Doc(QObject* parent) : QObject(parent) {}
 
 QString CNorv2Doc::GetPathName() const
 {
-    return QString::fromStdString(m_File.GetPath());
+    return FileNameToQString(m_File.GetPath());
 }
 
 void CNorv2Doc::DeleteContents()
@@ -26,7 +27,8 @@ void CNorv2Doc::DeleteContents()
 bool CNorv2Doc::OnOpenDocument(const QString& strPath)
 {
     DeleteContents();
-    const std::string path = QFileInfo(strPath).absoluteFilePath().toStdString();
+    std::error_code error;
+    const std::string path = std::filesystem::absolute(FileNameFromQString(strPath), error).lexically_normal().string();
     const int nCode = m_File.Load(path, m_Book, this);
     if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kNotRegular)
         return false;

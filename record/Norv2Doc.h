@@ -14,8 +14,9 @@ class CNorv2Doc : public QObject, private CLoadObserver
 public:
     explicit CNorv2Doc(QObject* parent = nullptr);
 
-    // Empties the book and loads strPath. False only when the file cannot be opened or is
-    // no regular file; a broken file is reported and resets the viewer, yet stays open.
+    // Empties the book and loads strPath (a name as FileNameToQString gives it). False only
+    // when the file cannot be opened or is no regular file; a broken file is reported and
+    // resets the viewer, yet stays open.
     bool OnOpenDocument(const QString& strPath);
     // Empties the book; the line count stays.
     void DeleteContents();

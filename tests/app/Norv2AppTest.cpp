@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/AppSetting.h"
+#include "app/FileName.h"
 #include "app/SingleInstance.h"
 #include "chart/Norv2View.h"
 #include "frame/MainFrame.h"
@@ -59,6 +60,19 @@ TEST(Norv2App, AForgottenFileStartsEmpty)
     ASSERT_TRUE(app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash")}));
     EXPECT_EQ(GetSetting()->m_strUserName, "");
     EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv"));
+    app.ExitInstance();
+}
+
+TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReports)
+{
+    CTempDir dir;
+    std::string file = dir.Write("\x82\xbd\x82\xeb\x82\xa4.ｷﾛｸ", Records(1, 5)); // たろう in Shift-JIS
+    char program[] = "Norv2", noSplash[] = "--no-splash";
+    char* argv[] = {program, noSplash, file.data()};
+    CNorv2App app;
+    ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
+    EXPECT_EQ(app.GetDocument()->CountPeriods(0, 0), 5);
+    EXPECT_EQ(GetSetting()->m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
     app.ExitInstance();
 }
 
