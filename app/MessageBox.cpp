@@ -37,6 +37,11 @@ int AfxMessageBox(const std::string& strText, unsigned nType)
     return Show({0, strText, nType});
 }
 
+int ReportOutOfMemory()
+{
+    return AfxMessageBox(std::string("メモリが不足しています。"));
+}
+
 void SetMessageBoxRecorder(MessageBoxRecorder recorder)
 {
     Recorder() = std::move(recorder);

@@ -20,6 +20,10 @@ struct MESSAGEBOXCALL
 int AfxMessageBox(unsigned nIDPrompt, unsigned nType = MB_OK);
 int AfxMessageBox(const std::string& strText, unsigned nType = MB_OK);
 
+// The framework's report of running out of memory, shown before the message of the
+// operation that ran out.
+int ReportOutOfMemory();
+
 // Tests replace the modal box with a recorder; an empty function restores the box.
 using MessageBoxRecorder = std::function<int(const MESSAGEBOXCALL&)>;
 void SetMessageBoxRecorder(MessageBoxRecorder recorder);

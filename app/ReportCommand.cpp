@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <new>
 #include <optional>
 
 #include "app/AppSetting.h"
@@ -150,18 +151,23 @@ int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, 
         return 0;
     }
 
-    CRecordBook book;
-    CRecordFile file;
-    if (const int nCode = file.Load(r->strFile, book, nullptr); nCode != 0) {
-        // A file that cannot be used is named; a refused line's message stands alone.
-        if (nCode < 0)
-            err << "Norv2: " << r->strFile << ": ";
-        err << CRecordFile::ErrorText(nCode) << '\n';
+    try {
+        CRecordBook book;
+        CRecordFile file;
+        if (const int nCode = file.Load(r->strFile, book, nullptr); nCode != 0) {
+            // A file that cannot be used is named; a refused line's message stands alone.
+            if (nCode < 0)
+                err << "Norv2: " << r->strFile << ": ";
+            err << CRecordFile::ErrorText(nCode) << '\n';
+            return 1;
+        }
+        if (r->eReport == EReport::Board)
+            PrintBoard(*r, book, setting, out);
+        else
+            PrintPeriods(*r, book, out);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        err << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
         return 1;
     }
-    if (r->eReport == EReport::Board)
-        PrintBoard(*r, book, setting, out);
-    else
-        PrintPeriods(*r, book, out);
-    return 0;
 }

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <charconv>
+#include <new>
 #include <optional>
 #include <string_view>
 
@@ -107,27 +108,31 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
         return 2;
     }
 
-    CRecordBook book;
-    if (const std::string reason = LoadBook(r->strFile, book); !reason.empty()) {
-        err << "Norv2: " << r->strFile << ": " << reason << '\n';
+    try {
+        CRecordBook book;
+        if (const std::string reason = LoadBook(r->strFile, book); !reason.empty()) {
+            err << "Norv2: " << r->strFile << ": " << reason << '\n';
+            return 1;
+        }
+        const CHARTRENDER chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
+        if (chart.eResult != CHARTRENDER::kDone) {
+            err << "Norv2: " << r->strFile << ": "
+                << (chart.eResult == CHARTRENDER::kNotStarted ? "グラフにする記録がありません"
+                                                              : "この大きさではグラフを描けません")
+                << '\n';
+            return 1;
+        }
+        // Written aside and renamed, so that a failed write leaves an existing file as it was.
+        QSaveFile out(QString::fromStdString(r->strOut));
+        if (!out.open(QIODevice::WriteOnly) || !chart.image.save(&out, "PNG") || !out.commit()) {
+            err << "Norv2: " << r->strOut << ": ファイルに書き込めません\n";
+            return 1;
+        }
+        return 0;
+    } catch (const std::bad_alloc&) {
+        err << "Norv2: " << r->strFile << ": " << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
         return 1;
     }
-    const CHARTRENDER chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
-    if (chart.eResult != CHARTRENDER::kDone) {
-        err << "Norv2: " << r->strFile << ": "
-            << (chart.eResult == CHARTRENDER::kNotStarted ? "グラフにする記録がありません"
-                                                          : "この大きさではグラフを描けません")
-            << '\n';
-        return 1;
-    }
-
-    // Written aside and renamed, so that a failed write leaves an existing file as it was.
-    QSaveFile out(QString::fromStdString(r->strOut));
-    if (!out.open(QIODevice::WriteOnly) || !chart.image.save(&out, "PNG") || !out.commit()) {
-        err << "Norv2: " << r->strOut << ": ファイルに書き込めません\n";
-        return 1;
-    }
-    return 0;
 }
 
 int ExportChartPng(const std::vector<std::string>& args, std::ostream& err)

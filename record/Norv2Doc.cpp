@@ -21,7 +21,10 @@ QString CNorv2Doc::GetPathName() const
 
 void CNorv2Doc::DeleteContents()
 {
-    m_Book.Clear();
+    // A new book rather than an emptied one: the memory of the last file goes back to the
+    // system, all of it also when that file did not fit.
+    m_pBook.reset();
+    m_pBook = std::make_unique<CRecordBook>();
 }
 
 bool CNorv2Doc::OnOpenDocument(const QString& strPath)
@@ -29,7 +32,7 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
     DeleteContents();
     std::error_code error;
     const std::string path = std::filesystem::absolute(FileNameFromQString(strPath), error).lexically_normal().string();
-    const int nCode = m_File.Load(path, m_Book, this);
+    const int nCode = m_File.Load(path, *m_pBook, this);
     if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kNotRegular)
         return false;
     if (nCode != 0) {
@@ -45,7 +48,7 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
 
 void CNorv2Doc::Refresh()
 {
-    const CRecordFile::REFRESHRESULT result = m_File.Refresh(m_Book);
+    const CRecordFile::REFRESHRESULT result = m_File.Refresh(*m_pBook);
     if (result.change == CRecordFile::Change::None)
         return;
     if (result.nCode != 0) {
@@ -64,6 +67,8 @@ void CNorv2Doc::ReportBrokenFile(int nCode)
         // The runs read so far stay, as after any failed read.
         AfxMessageBox(std::string(kReadErrorText));
     } else {
+        if (nCode == IDP_OUT_OF_MEMORY)
+            ReportOutOfMemory();
         AfxMessageBox(static_cast<unsigned>(nCode));
         DeleteContents();
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <fcntl.h>
+#include <new>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +66,16 @@ std::int64_t RecordsIn(std::int64_t nBytes)
 } // namespace
 
 int CRecordFile::ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
+{
+    // Memory for the records runs out here if anywhere; the read ends as at a refused line.
+    try {
+        return ReadLinesOrThrow(fd, nLines, book, pObserver);
+    } catch (const std::bad_alloc&) {
+        return IDP_OUT_OF_MEMORY;
+    }
+}
+
+int CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
 {
     CLineReader reader(fd);
     // The bar steps when i * 100 / nLines first exceeds the progress P, at most once a line.

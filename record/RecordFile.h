@@ -37,8 +37,8 @@ public:
     };
 
     // Reads floor(size / 46) lines from the start of the file into book, which the
-    // caller has emptied. Returns 0, the message ID of the first refused line,
-    // kOpenError, kNotRegular or kReadError.
+    // caller has emptied. Returns 0, the message ID of the first refused line (61475
+    // when memory ran out), kOpenError, kNotRegular or kReadError.
     int Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver);
 
     // Whether the file is a regular file that can be opened for reading; it is closed again.
@@ -60,6 +60,7 @@ public:
 
 private:
     int ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
+    int ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
     int Reload(CRecordBook& book);
 
     std::string m_strPath;

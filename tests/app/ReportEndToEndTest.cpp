@@ -1,5 +1,6 @@
 // Runs the real Norv2 program's reports on generated record files.
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "tests/Shell.h"
+#include "tests/record/RecordLines.h"
 #include "tests/record/TempDir.h"
 
 namespace {
@@ -87,4 +89,24 @@ TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)
     const ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.out.find("通常のファイルではありません"), std::string::npos) << r.out;
+}
+
+TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit leaves";
+#endif
+    // One run a day since 1970, 1,500,000 days: more day records than 40 MB of data hold. The
+    // limit is on data rather than address space, which depends on the libraries' sizes.
+    std::string lines;
+    lines.reserve(1'500'000 * 46);
+    for (int nDays = 0; nDays < 1'500'000; ++nDays) {
+        const std::chrono::year_month_day day{std::chrono::sys_days{std::chrono::days{nDays}}};
+        lines += RecordLine('A', int(day.year()), unsigned(day.month()), unsigned(day.day()), 100, 1) + "\r\n";
+    }
+    const std::string big = m_dir.Write("big.ｷﾛｸ", lines);
+    const ProcessResult r =
+        Shell("ulimit -d 40000; " + std::string(NORV2_BINARY) + " --periods --max 3 " + Quoted(big) + " 2>&1");
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_NE(r.out.find("メモリが足りない"), std::string::npos) << r.out;
 }
