@@ -16,7 +16,9 @@ struct MESSAGEBOXCALL
 };
 
 // Shows string nIDPrompt in a modal box captioned "Norv2"; returns the button pressed.
-// Without an icon flag the box carries the exclamation icon.
+// Without an icon flag the box carries the exclamation icon. Where no window can be seen
+// (the offscreen and minimal platforms) the text goes to standard error instead of a box
+// that would wait for ever.
 int AfxMessageBox(unsigned nIDPrompt, unsigned nType = MB_OK);
 int AfxMessageBox(const std::string& strText, unsigned nType = MB_OK);
 

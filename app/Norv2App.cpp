@@ -67,8 +67,9 @@ int CNorv2App::ExitInstance()
 {
     m_pFrame.reset();
     if (m_pSetting && m_pStore) {
-        m_pSetting->Save(*m_pStore);
-        m_pStore->Flush();
+        const bool bWritten = m_pSetting->Save(*m_pStore);
+        if (!m_pStore->Flush() || !bWritten)
+            AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + m_pStore->DescribeWriteFailure());
     }
     return 0;
 }

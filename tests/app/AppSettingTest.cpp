@@ -52,7 +52,7 @@ TEST(AppSetting, EmptyStoreTakesDefaultsAndSavesAllNineteenValuesInOrder)
     EXPECT_EQ(s.m_pBoardFont->FaceNameBytes(), "IconTitle");
 
     CMemoryProfileStore out;
-    s.Save(out);
+    EXPECT_TRUE(s.Save(out));
     const std::vector<CMemoryProfileStore::Key> order = {
         {"App", "VeskDir"},   {"App", "UserName"},    {"Chart", "Scales"}, {"Chart", "Alph"},  {"Chart", "Kana"},
         {"Chart", "Roma"},    {"Chart", "Sybl"},      {"Chart", "Gage"},   {"Board", "Daily"}, {"Board", "Weekly"},
@@ -74,10 +74,16 @@ TEST(AppSetting, SaveSkipsMissingFontsAndPlacement)
 {
     CAppSetting s;
     CMemoryProfileStore out;
-    s.Save(out);
+    EXPECT_TRUE(s.Save(out));
     EXPECT_EQ(out.m_writes.size(), 16u);
     EXPECT_FALSE(out.m_values.contains({"Chart", "Font"}));
     EXPECT_FALSE(out.m_values.contains({"Frame", "WindowPos"}));
+
+    // A refused write is said, and the values after it are written all the same.
+    CMemoryProfileStore refusing;
+    refusing.m_refused = {"Chart", "Alph"};
+    EXPECT_FALSE(s.Save(refusing));
+    EXPECT_EQ(refusing.m_writes.size(), 16u);
 }
 
 TEST(AppSetting, UnreadableColourTextFallsBackForThatCategoryOnly)

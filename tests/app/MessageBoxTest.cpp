@@ -22,3 +22,10 @@ TEST(MessageBox, RecorderSeesTheTextAndIconInsteadOfABox)
     EXPECT_EQ(calls[2].nID, 0u);
     EXPECT_EQ(calls[2].strText, "選択されたファイルが壊れています\n初期状態に戻します");
 }
+
+TEST(MessageBox, WhereNoWindowCanBeSeenTheTextGoesToStandardError)
+{
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(AfxMessageBox(std::string("設定を保存できませんでした")), IDOK);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Norv2: 設定を保存できませんでした\n");
+}

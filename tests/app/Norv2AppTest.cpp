@@ -1,5 +1,6 @@
 #include "app/Norv2App.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 
 #include "app/AppSetting.h"
 #include "app/FileName.h"
+#include "app/MessageBox.h"
 #include "app/SingleInstance.h"
 #include "chart/Norv2View.h"
 #include "frame/MainFrame.h"
@@ -90,6 +92,33 @@ TEST(Norv2App, OnlyRegularFilesAreOpened)
     EXPECT_EQ(app.GetDocument()->GetPathName(), QString());
     app.ExitInstance();
     ::close(nWriter);
+}
+
+TEST(Norv2App, ASaveThatFailsIsReportedWithTheFileAndTheReason)
+{
+    // A plain file where the settings folder should be.
+    const QString folder = QFileInfo(SettingsFile()).absolutePath();
+    QDir().rename(folder, folder + QStringLiteral(".aside"));
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    std::vector<std::string> messages;
+    SetMessageBoxRecorder([&](const MESSAGEBOXCALL& call) {
+        messages.push_back(call.strText);
+        return IDOK;
+    });
+    {
+        CNorv2App app;
+        ASSERT_TRUE(app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash")}));
+        app.ExitInstance();
+    }
+    SetMessageBoxRecorder({});
+    QFile::remove(folder);
+    QDir().rename(folder + QStringLiteral(".aside"), folder);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("Norv2 からのお知らせ\n\n設定を保存できませんでした\n")) << messages[0];
+    EXPECT_NE(messages[0].find("/Norv/Norv2.conf: "), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[0].find("原因は不明です"), std::string::npos) << messages[0];
 }
 
 TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)
