@@ -1,8 +1,9 @@
 #include "chart/ChartExport.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <QString>
 #include <charconv>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "app/CommandLineValues.h"
 #include "app/QtDesktopMetrics.h"
 #include "app/QtProfileStore.h"
+#include "app/ReplaceFile.h"
 #include "chart/ChartPainter.h"
 #include "record/PeriodData.h"
 #include "record/RecordBook.h"
@@ -90,6 +92,18 @@ std::string LoadBook(const std::string& strFile, CRecordBook& book)
     return nCode == 0 ? std::string() : CRecordFile::ErrorText(nCode);
 }
 
+// The picture as PNG, into the file of that name (bytes, as given); why it failed, or empty.
+std::string WritePng(const QImage& image, const std::string& strOut)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return "画像を作れません";
+    const int nError = ReplaceFile(strOut, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    if (nError == kNotRegularFile)
+        return "通常のファイルではないので書き込みません";
+    return nError == 0 ? std::string() : std::string("ファイルに書き込めません (") + std::strerror(nError) + ")";
+}
 } // namespace
 
 bool IsChartExportCommand(const std::vector<std::string>& args)
@@ -122,10 +136,8 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
                 << '\n';
             return 1;
         }
-        // Written aside and renamed, so that a failed write leaves an existing file as it was.
-        QSaveFile out(QString::fromStdString(r->strOut));
-        if (!out.open(QIODevice::WriteOnly) || !chart.image.save(&out, "PNG") || !out.commit()) {
-            err << "Norv2: " << r->strOut << ": ファイルに書き込めません\n";
+        if (const std::string reason = WritePng(chart.image, r->strOut); !reason.empty()) {
+            err << "Norv2: " << r->strOut << ": " << reason << '\n';
             return 1;
         }
         return 0;

@@ -3,13 +3,14 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+#include "app/ReplaceFile.h"
 
 namespace {
 const char* const kSections[] = {"App", "Frame", "Chart", "Board"};
@@ -18,54 +19,31 @@ const char* const kSections[] = {"App", "Frame", "Chart", "Board"};
 // a section that holds no keys, and it reports a failed write without the system's code.
 using Lines = std::vector<std::string>;
 
-// Closes the descriptor on every path out.
-class CFd
-{
-public:
-    explicit CFd(int fd) : m_fd(fd) {}
-    ~CFd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    CFd(const CFd&) = delete;
-    CFd& operator=(const CFd&) = delete;
-    int Get() const { return m_fd; }
-    // Closes now, as the last step of a write: 0 or the system's error.
-    int Close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
-
 int ReadLines(const std::string& path, Lines& lines)
 {
-    const CFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0)
+    // Without waiting, should the name belong to a FIFO.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return errno;
     std::string text;
     char buffer[4096];
+    int nError = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            text.append(buffer, static_cast<std::size_t>(n));
+        else if (n == 0 || errno != EINTR) {
+            nError = n < 0 ? errno : 0;
             break;
-        text.append(buffer, static_cast<std::size_t>(n));
+        }
     }
+    ::close(fd);
     for (std::size_t begin = 0; begin < text.size();) {
         const std::size_t end = std::min(text.find('\n', begin), text.size());
         lines.push_back(text.substr(begin, end - begin));
         begin = end + 1;
     }
-    return 0;
+    return nError;
 }
 
 std::string_view Trimmed(std::string_view line)
@@ -100,42 +78,13 @@ bool RemoveSection(Lines& lines, std::string_view section)
     return bFound;
 }
 
-int WriteAll(int fd, const std::string& text)
-{
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-// Replaces the file by a new one with the lines, written beside it and renamed over it, so
-// that the file is either the old or the new one. 0 or the system's error.
-int WriteLines(const std::string& path, const Lines& lines, mode_t mode)
+// The file as the lines and their LFs.
+int WriteLines(const std::string& path, const Lines& lines)
 {
     std::string text;
     for (const std::string& line : lines)
         text += line + '\n';
-    std::string temp = path + ".XXXXXX";
-    CFd fd(::mkstemp(temp.data()));
-    if (fd.Get() < 0)
-        return errno;
-    int nError = ::fchmod(fd.Get(), mode) == 0 ? 0 : errno;
-    if (nError == 0)
-        nError = WriteAll(fd.Get(), text);
-    if (nError == 0 && ::fsync(fd.Get()) != 0)
-        nError = errno;
-    if (const int nClose = fd.Close(); nError == 0)
-        nError = nClose;
-    if (nError == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
-        nError = errno;
-    if (nError != 0)
-        ::unlink(temp.c_str());
-    return nError;
+    return ReplaceFile(path, text);
 }
 
 bool HoldsNothing(const Lines& lines)
@@ -165,7 +114,7 @@ int DeleteStoredSettings(const QString& configHome)
     if (!S_ISDIR(st.st_mode))
         return ENOTDIR;
     const std::string norv2Path = norvPath + "/Norv2.conf";
-    if (::access(norv2Path.c_str(), R_OK | W_OK) != 0 || ::stat(norv2Path.c_str(), &st) != 0)
+    if (::access(norv2Path.c_str(), R_OK | W_OK) != 0)
         return errno;
 
     Lines lines;
@@ -174,7 +123,7 @@ int DeleteStoredSettings(const QString& configHome)
     for (const char* section : kSections) {
         if (!RemoveSection(lines, section))
             return ENOENT;
-        if (const int nError = WriteLines(norv2Path, lines, st.st_mode & 07777))
+        if (const int nError = WriteLines(norv2Path, lines))
             return nError;
     }
     // Like a registry key, the file goes only once it holds nothing more.
