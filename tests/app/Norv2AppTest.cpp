@@ -7,6 +7,7 @@
 #include <QTest>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -129,4 +130,41 @@ TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)
     CSingleInstance second(QStringLiteral("Norv2-test"));
     EXPECT_FALSE(second.Claim());
     EXPECT_TRUE(QTest::qWaitFor([&] { return spy.count() == 1; }, 5000));
+}
+
+TEST(SingleInstance, AFallbackFolderThatIsNotTheUsersAloneIsNotUsed)
+{
+    CTempDir dir;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    // No runtime folder, and Qt's own fallback under the temporary folder taken by a file.
+    qputenv("XDG_RUNTIME_DIR", dir.Write("not-a-folder", "").c_str());
+    qputenv("TMPDIR", dir.File("tmp").c_str());
+    ASSERT_EQ(::mkdir(dir.File("tmp").c_str(), 0700), 0);
+    dir.Write("tmp/runtime-" + std::string(::getpwuid(::geteuid())->pw_name), "");
+    const std::string fallback = dir.File("tmp/Norv2-test-" + std::to_string(::geteuid()));
+    ASSERT_EQ(::mkdir(dir.File("elsewhere").c_str(), 0700), 0);
+
+    // Writable by others, or a symbolic link: no guard, and a word on standard error.
+    const auto expectNoGuard = [&fallback] {
+        ::testing::internal::CaptureStderr();
+        CSingleInstance first(QStringLiteral("Norv2-test")), second(QStringLiteral("Norv2-test"));
+        EXPECT_TRUE(first.Claim());
+        EXPECT_TRUE(second.Claim());
+        EXPECT_NE(::testing::internal::GetCapturedStderr().find(fallback), std::string::npos);
+    };
+    ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(fallback.c_str(), 0777), 0);
+    expectNoGuard();
+    ASSERT_EQ(::rmdir(fallback.c_str()), 0);
+    ASSERT_EQ(::symlink(dir.File("elsewhere").c_str(), fallback.c_str()), 0);
+    expectNoGuard();
+    // Made afresh, it is the user's alone and guards.
+    ASSERT_EQ(::unlink(fallback.c_str()), 0);
+    {
+        CSingleInstance first(QStringLiteral("Norv2-test")), second(QStringLiteral("Norv2-test"));
+        EXPECT_TRUE(first.Claim());
+        EXPECT_FALSE(second.Claim());
+    }
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qunsetenv("TMPDIR");
 }
