@@ -1,5 +1,6 @@
 #include "app/AppSetting.h"
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -59,6 +60,14 @@ bool WriteStructure(CProfileStore& store, const char* section, const char* entry
     return store.WriteProfileBinary(section, entry, {bytes.begin(), bytes.end()});
 }
 
+// A stored window position as a window can have it. Qt keeps a window's edges in int, so
+// a damaged position near either end of the int range would overflow them.
+CPoint WindowPoint(std::int32_t x, std::int32_t y)
+{
+    constexpr std::int32_t kLimit = 16777215; // QWIDGETSIZE_MAX, far beyond any screen
+    return {std::clamp(x, -kLimit, kLimit), std::clamp(y, -kLimit, kLimit)};
+}
+
 CAppSetting* g_pSetting = nullptr;
 } // namespace
 
@@ -94,7 +103,7 @@ void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
         ParseDecimalList(store.GetProfileString("Board", "Point", "30:30:60:60:90:90:120:120:150:150:180:180"), 12)
             .value_or(std::vector<std::int32_t>(12, 0));
     for (std::size_t i = 0; i < m_ptBoard.size(); ++i)
-        m_ptBoard[i] = {points[2 * i], points[2 * i + 1]};
+        m_ptBoard[i] = WindowPoint(points[2 * i], points[2 * i + 1]);
 
     std::vector<std::uint8_t> bytes;
     std::optional<WINDOWPLACEMENT> placement;
@@ -111,7 +120,7 @@ void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
 
     const auto frame =
         ParseDecimalList(store.GetProfileString("Frame", "Point", "0:0"), 2).value_or(std::vector<std::int32_t>{0, 0});
-    m_ptFrame = {frame[0], frame[1]};
+    m_ptFrame = WindowPoint(frame[0], frame[1]);
     m_bZoomed = store.GetProfileInt("Frame", "Zoomed", 0) != 0;
 }
 

@@ -134,6 +134,14 @@ TEST(AppSetting, BoardPointsNeedAllTwelveNumbers)
     u.Load();
     EXPECT_EQ(u.setting.m_ptBoard[5], (CPoint{11, -12}));
     EXPECT_EQ(u.setting.m_ptFrame, (CPoint{-5, 7}));
+
+    // Damaged positions are held to what a window can have.
+    Loaded v;
+    v.store.Put("Board", "Point", "2147483647:-2147483648:3:4:5:6:7:8:9:10:11:12");
+    v.store.Put("Frame", "Point", "-2147483648:16777216");
+    v.Load();
+    EXPECT_EQ(v.setting.m_ptBoard[0], (CPoint{16777215, -16777215}));
+    EXPECT_EQ(v.setting.m_ptFrame, (CPoint{-16777215, 16777215}));
 }
 
 TEST(AppSetting, FontOfWrongLengthOrKindIsReplacedByIconTitleFont)
