@@ -225,7 +225,7 @@ TEST_F(StatsTest, BoardCountsUpToTheLastDayOfItsPeriodOnly)
     EXPECT_EQ(b.nWorst[3], 60);
     EXPECT_EQ(b.nWorstMiss[3], 2);
     EXPECT_EQ(b.nWorstMiss[0], 2); // equal worst hits: the earlier day's misses stay
-    EXPECT_EQ(b.nAve[3], 68); // 270 / 4 = 67.5
+    EXPECT_EQ(b.nAve[3], 68);      // 270 / 4 = 67.5
     EXPECT_EQ(b.nTTry[3], 5);
     EXPECT_EQ(b.nTBest[3], 90);
     EXPECT_EQ(b.nTBestMiss[3], 9);

@@ -31,8 +31,8 @@ protected:
     // The real program without a display box; its message comes on standard output here.
     ProcessResult Run(const std::string& prefix, const std::string& environment) const
     {
-        return Shell("timeout 60 " + prefix + "env " + environment + " XDG_CONFIG_HOME=" +
-                     Quoted(Home().toStdString()) + " " + NORV2_REMOVER + " 2>&1");
+        return Shell("timeout 60 " + prefix + "env " + environment +
+                     " XDG_CONFIG_HOME=" + Quoted(Home().toStdString()) + " " + NORV2_REMOVER + " 2>&1");
     }
 
     QTemporaryDir m_home;
