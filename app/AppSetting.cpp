@@ -1,5 +1,6 @@
 #include "app/AppSetting.h"
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -31,13 +32,13 @@ Colors ReadColors(CProfileStore& store, const char* section, const char* entry, 
 }
 
 template <typename Colors, std::size_t N>
-void WriteColors(CProfileStore& store, const char* section, const char* entry, const Colors& colors,
+bool WriteColors(CProfileStore& store, const char* section, const char* entry, const Colors& colors,
                  const std::array<COLORREF Colors::*, N>& roles)
 {
     std::vector<std::uint32_t> values;
     for (const auto role : roles)
         values.push_back(colors.*role);
-    store.WriteProfileString(section, entry, FormatHexList(values));
+    return store.WriteProfileString(section, entry, FormatHexList(values));
 }
 
 std::unique_ptr<LOGFONT> ReadFont(CProfileStore& store, const char* section, const CDesktopMetrics& desktop)
@@ -49,13 +50,22 @@ std::unique_ptr<LOGFONT> ReadFont(CProfileStore& store, const char* section, con
     return std::make_unique<LOGFONT>(desktop.GetIconTitleFont());
 }
 
+// A missing structure is not written, which is no failure.
 template <typename Structure>
-void WriteStructure(CProfileStore& store, const char* section, const char* entry, const Structure* p)
+bool WriteStructure(CProfileStore& store, const char* section, const char* entry, const Structure* p)
 {
     if (!p)
-        return;
+        return true;
     const auto bytes = p->ToBytes();
-    store.WriteProfileBinary(section, entry, {bytes.begin(), bytes.end()});
+    return store.WriteProfileBinary(section, entry, {bytes.begin(), bytes.end()});
+}
+
+// A stored window position as a window can have it. Qt keeps a window's edges in int, so
+// a damaged position near either end of the int range would overflow them.
+CPoint WindowPoint(std::int32_t x, std::int32_t y)
+{
+    constexpr std::int32_t kLimit = 16777215; // QWIDGETSIZE_MAX, far beyond any screen
+    return {std::clamp(x, -kLimit, kLimit), std::clamp(y, -kLimit, kLimit)};
 }
 
 CAppSetting* g_pSetting = nullptr;
@@ -93,7 +103,7 @@ void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
         ParseDecimalList(store.GetProfileString("Board", "Point", "30:30:60:60:90:90:120:120:150:150:180:180"), 12)
             .value_or(std::vector<std::int32_t>(12, 0));
     for (std::size_t i = 0; i < m_ptBoard.size(); ++i)
-        m_ptBoard[i] = {points[2 * i], points[2 * i + 1]};
+        m_ptBoard[i] = WindowPoint(points[2 * i], points[2 * i + 1]);
 
     std::vector<std::uint8_t> bytes;
     std::optional<WINDOWPLACEMENT> placement;
@@ -110,34 +120,37 @@ void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
 
     const auto frame =
         ParseDecimalList(store.GetProfileString("Frame", "Point", "0:0"), 2).value_or(std::vector<std::int32_t>{0, 0});
-    m_ptFrame = {frame[0], frame[1]};
+    m_ptFrame = WindowPoint(frame[0], frame[1]);
     m_bZoomed = store.GetProfileInt("Frame", "Zoomed", 0) != 0;
 }
 
-void CAppSetting::Save(CProfileStore& store) const
+bool CAppSetting::Save(CProfileStore& store) const
 {
-    store.WriteProfileString("App", "VeskDir", m_strVeskDir);
-    store.WriteProfileString("App", "UserName", m_strUserName);
-    store.WriteProfileString("Chart", "Scales",
-                             FormatDecimalList({m_nBarWidth, m_nBarSpace, m_nBarCount, m_nLineWidth}));
+    bool bAllWritten = true;
+    const auto write = [&bAllWritten](bool bWritten) { bAllWritten = bAllWritten && bWritten; };
+    write(store.WriteProfileString("App", "VeskDir", m_strVeskDir));
+    write(store.WriteProfileString("App", "UserName", m_strUserName));
+    write(store.WriteProfileString("Chart", "Scales",
+                                   FormatDecimalList({m_nBarWidth, m_nBarSpace, m_nBarCount, m_nLineWidth})));
     for (int i = 0; i < 4; ++i)
-        WriteColors(store, "Chart", kCategoryKeys[i], m_ChartColor[i], kChartRoles);
-    store.WriteProfileInt("Chart", "Gage", m_bGageColor ? 1 : 0);
+        write(WriteColors(store, "Chart", kCategoryKeys[i], m_ChartColor[i], kChartRoles));
+    write(store.WriteProfileInt("Chart", "Gage", m_bGageColor ? 1 : 0));
     for (int i = 0; i < 3; ++i)
-        WriteColors(store, "Board", kScaleKeys[i], m_BoardColor[i], kBoardRoles);
-    WriteStructure(store, "Chart", "Font", m_pChartFont.get());
-    WriteStructure(store, "Board", "Font", m_pBoardFont.get());
-    store.WriteProfileInt("Board", "Flag", m_nBoardFlag);
-    store.WriteProfileString("Board", "RefStr", m_strRefStr);
+        write(WriteColors(store, "Board", kScaleKeys[i], m_BoardColor[i], kBoardRoles));
+    write(WriteStructure(store, "Chart", "Font", m_pChartFont.get()));
+    write(WriteStructure(store, "Board", "Font", m_pBoardFont.get()));
+    write(store.WriteProfileInt("Board", "Flag", m_nBoardFlag));
+    write(store.WriteProfileString("Board", "RefStr", m_strRefStr));
     std::vector<std::int32_t> points;
     for (const CPoint& pt : m_ptBoard) {
         points.push_back(pt.x);
         points.push_back(pt.y);
     }
-    store.WriteProfileString("Board", "Point", FormatDecimalList(points));
-    WriteStructure(store, "Frame", "WindowPos", m_pWindowPos.get());
-    store.WriteProfileString("Frame", "Point", FormatDecimalList({m_ptFrame.x, m_ptFrame.y}));
-    store.WriteProfileInt("Frame", "Zoomed", m_bZoomed ? 1 : 0);
+    write(store.WriteProfileString("Board", "Point", FormatDecimalList(points)));
+    write(WriteStructure(store, "Frame", "WindowPos", m_pWindowPos.get()));
+    write(store.WriteProfileString("Frame", "Point", FormatDecimalList({m_ptFrame.x, m_ptFrame.y})));
+    write(store.WriteProfileInt("Frame", "Zoomed", m_bZoomed ? 1 : 0));
+    return bAllWritten;
 }
 
 COLORREF CAppSetting::GetChartColor(int nCategory, int nRole) const

@@ -1,14 +1,16 @@
 #include "app/FontConvert.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <cstdlib>
 
+#include "app/FontPoints.h"
 #include "app/MulDiv.h"
 
 namespace {
-constexpr int kMaxPixelHeight = 200;
+constexpr int kNoScreenDpi = 96;
 constexpr std::uint8_t kDefaultCharset = 1;
 
 QString DecodeFaceName(const std::string& bytes)
@@ -34,13 +36,21 @@ std::string EncodeFaceName(const QString& name)
 }
 } // namespace
 
+int ScreenLogPixelsY()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : kNoScreenDpi;
+}
+
 QFont QFontFromLogFont(const LOGFONT& lf)
 {
     QFont font(DecodeFaceName(lf.FaceNameBytes()));
     if (lf.lfHeight != 0) {
-        // INT_MIN has no positive counterpart; it is as damaged as any other giant.
-        const int height = lf.lfHeight == INT32_MIN ? kMaxPixelHeight : std::abs(lf.lfHeight);
-        font.setPixelSize(std::clamp(height, 1, kMaxPixelHeight));
+        // A positive height counts the whole cell, a negative one the characters alone;
+        // either is taken as the characters' height.
+        LOGFONT size;
+        size.lfHeight = lf.lfHeight > 0 ? -lf.lfHeight : lf.lfHeight;
+        font.setPixelSize(-LimitFontPoints(size, ScreenLogPixelsY()).lfHeight);
     }
     if (lf.lfWeight > 0)
         font.setWeight(static_cast<QFont::Weight>(std::clamp(lf.lfWeight, 1, 1000)));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "app/DialogAboveBoards.h"
 #include "app/LoadSubString.h"
@@ -19,6 +20,11 @@ int Show(MESSAGEBOXCALL call)
         call.nType |= MB_ICONEXCLAMATION;
     if (Recorder())
         return Recorder()(call);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        std::fprintf(stderr, "Norv2: %s\n", call.strText.c_str());
+        return IDOK;
+    }
     const auto icon =
         (call.nType & MB_ICONMASK) == MB_ICONINFORMATION ? QMessageBox::Information : QMessageBox::Warning;
     QMessageBox box(icon, QStringLiteral("Norv2"), QString::fromStdString(call.strText), QMessageBox::Ok);
@@ -36,6 +42,11 @@ int AfxMessageBox(unsigned nIDPrompt, unsigned nType)
 int AfxMessageBox(const std::string& strText, unsigned nType)
 {
     return Show({0, strText, nType});
+}
+
+int ReportOutOfMemory()
+{
+    return AfxMessageBox(std::string("メモリが不足しています。"));
 }
 
 void SetMessageBoxRecorder(MessageBoxRecorder recorder)

@@ -1,15 +1,15 @@
 #include "app/Norv2App.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 
 #include "app/AppSetting.h"
+#include "app/FileName.h"
 #include "app/MessageBox.h"
 #include "app/QtDesktopMetrics.h"
-#include "app/RecordFileDialog.h"
 #include "app/QtProfileStore.h"
+#include "app/RecordFileDialog.h"
 #include "app/SingleInstance.h"
 #include "app/VersionDlg.h"
 #include "chart/Norv2View.h"
@@ -17,6 +17,7 @@
 #include "frame/SplashWin.h"
 #include "frame/UserCombo.h"
 #include "record/Norv2Doc.h"
+#include "record/RecordFile.h"
 #include "record/RecordPath.h"
 
 CNorv2App::CNorv2App() = default;
@@ -71,19 +72,17 @@ int CNorv2App::ExitInstance()
 {
     m_pFrame.reset();
     if (m_pSetting && m_pStore) {
-        m_pSetting->Save(*m_pStore);
-        m_pStore->Flush();
+        const bool bWritten = m_pSetting->Save(*m_pStore);
+        if (!m_pStore->Flush() || !bWritten)
+            AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + m_pStore->DescribeWriteFailure());
     }
     return 0;
 }
 
 bool CNorv2App::OpenDocumentFile(const QString& strPath)
 {
-    if (!m_bFromDialog) {
-        QFile file(strPath);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-    }
+    if (!m_bFromDialog && !CRecordFile::CanOpen(FileNameFromQString(strPath)))
+        return false;
     m_bFromDialog = false;
     if (m_pFrame)
         m_pFrame->GetView()->SetCategory(-1);
@@ -104,8 +103,13 @@ void CNorv2App::OnFileOpen()
     if (strPath.isEmpty())
         return;
     m_bFromDialog = true;
+    // A name the dialog offered may be no file that can be read (a FIFO, a device, gone).
+    if (!OpenDocumentFile(strPath)) {
+        AfxMessageBox(10010);
+        return;
+    }
     // The frame enables and refills the selectors when the document says it opened.
-    if (OpenDocumentFile(strPath) && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
+    if (!m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
         m_pFrame->SetCompactLayout();
         m_pFrame->SetFrameTitle(-1, 0);
     }

@@ -24,7 +24,8 @@ public:
     // Saves the settings; after the event loop.
     int ExitInstance();
 
-    // Opens a record file: a file that cannot be read is refused silently (false).
+    // Opens a record file (a name as FileNameToQString gives it): a file that cannot be read,
+    // or is no regular file, is refused silently (false).
     bool OpenDocumentFile(const QString& strPath);
     void OnFileOpen();
     // Another user chosen on the toolbar.

@@ -8,14 +8,11 @@
 namespace {
 // Without a screen (a report run with no display) the settings still need a size.
 constexpr QSize kNoScreenSize(1024, 768);
-constexpr int kNoScreenDpi = 96;
 } // namespace
 
 LOGFONT CQtDesktopMetrics::GetIconTitleFont() const
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : kNoScreenDpi;
-    return LogFontFromQFont(QApplication::font(), dpi);
+    return LogFontFromQFont(QApplication::font(), ScreenLogPixelsY());
 }
 
 int CQtDesktopMetrics::GetScreenWidth() const

@@ -1,5 +1,9 @@
 #include "app/QtProfileStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace {
 QString Key(std::string_view section, std::string_view entry)
 {
@@ -23,7 +27,7 @@ QVariant CQtProfileStore::Read(std::string_view section, std::string_view entry)
 bool CQtProfileStore::Write(std::string_view section, std::string_view entry, const QVariant& value)
 {
     m_settings.setValue(Key(section, entry), value);
-    return m_settings.status() == QSettings::NoError;
+    return m_settings.status() != QSettings::AccessError;
 }
 
 std::string CQtProfileStore::GetProfileString(std::string_view section, std::string_view entry,
@@ -78,6 +82,18 @@ bool CQtProfileStore::WriteProfileBinary(std::string_view section, std::string_v
 
 bool CQtProfileStore::Flush()
 {
+    // A format error is the reading's: the file is written all the same.
     m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    return m_settings.status() != QSettings::AccessError;
+}
+
+std::string CQtProfileStore::DescribeWriteFailure() const
+{
+    // QSettings keeps the system's reason to itself; writing as it does (the folder, then a
+    // new file beside the old one) finds it again.
+    const QString file = m_settings.fileName();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QSaveFile probe(file);
+    const QString reason = probe.open(QIODevice::WriteOnly) ? QStringLiteral("原因は不明です") : probe.errorString();
+    return (file + QStringLiteral(": ") + reason).toStdString();
 }

@@ -21,6 +21,9 @@ public:
 
     // Writes pending changes to disk; false when the file could not be written.
     bool Flush();
+    // After a write failed: the file and the system's reason ("/home/u/.config/Norv/Norv2.conf:
+    // Not a directory").
+    std::string DescribeWriteFailure() const;
 
 private:
     QVariant Read(std::string_view section, std::string_view entry) const;

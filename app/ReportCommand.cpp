@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <new>
 #include <optional>
 
 #include "app/AppSetting.h"
 #include "app/CommandLineValues.h"
-#include "app/LoadSubString.h"
 #include "board/BoardText.h"
 #include "record/Calendar.h"
 #include "record/CivilDay.h"
@@ -33,8 +33,6 @@ constexpr std::string_view kUsage =
     "      Print this text.\n"
     "Defaults: --scale daily, --category alph. Exit status: 0 done, 1 the file could\n"
     "not be read or is not a record file, 2 bad arguments.\n";
-
-constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";
 
 enum class EReport
 {
@@ -165,24 +163,23 @@ int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, 
         return 0;
     }
 
-    CRecordBook book;
-    CRecordFile file;
-    const int nCode = file.Load(r->strFile, book, nullptr);
-    if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kReadError) {
-        err << "Norv2: " << r->strFile << ": "
-            << (nCode == CRecordFile::kOpenError ? "ファイルを開けません" : "ファイルを読み込めません") << '\n';
+    try {
+        CRecordBook book;
+        CRecordFile file;
+        if (const int nCode = file.Load(r->strFile, book, nullptr); nCode != 0) {
+            // A file that cannot be used is named; a refused line's message stands alone.
+            if (nCode < 0)
+                err << "Norv2: " << r->strFile << ": ";
+            err << CRecordFile::ErrorText(nCode) << '\n';
+            return 1;
+        }
+        if (r->eReport == EReport::Board)
+            PrintBoard(*r, book, setting, out);
+        else
+            PrintPeriods(*r, book, out);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        err << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
         return 1;
     }
-    if (nCode != 0) {
-        std::string message = LoadString(static_cast<unsigned>(nCode));
-        if (message.starts_with(kHeading))
-            message.erase(0, kHeading.size());
-        err << message << '\n';
-        return 1;
-    }
-    if (r->eReport == EReport::Board)
-        PrintBoard(*r, book, setting, out);
-    else
-        PrintPeriods(*r, book, out);
-    return 0;
 }

@@ -15,6 +15,8 @@ public:
     explicit CSingleInstance(const QString& strName);
 
     // True when this copy is the first; false after a running copy was asked to come forward.
+    // Also true, after saying so on standard error, when there is no folder private to the
+    // user for the lock: the viewer then runs without the guard.
     bool Claim();
 
 signals:
@@ -23,6 +25,7 @@ signals:
 
 private:
     QString m_strSocket;
-    std::unique_ptr<QLockFile> m_pLock;
+    QString m_strRefusedDir;            // the folder that was not private, when there is no lock
+    std::unique_ptr<QLockFile> m_pLock; // null without a private folder
     QLocalServer m_Server;
 };

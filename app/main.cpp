@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/AppSetting.h"
+#include "app/FileName.h"
 #include "app/FixedDesktopMetrics.h"
 #include "app/Norv2App.h"
 #include "app/QtProfileStore.h"
@@ -48,7 +49,7 @@ int main(int argc, char* argv[])
     }
     InstallJapaneseQtTexts(app);
     CNorv2App norv2;
-    if (!norv2.InitInstance(QApplication::arguments()))
+    if (!norv2.InitInstance(ArgumentsOf(argc, argv)))
         return 0;
     const int nResult = app.exec();
     norv2.ExitInstance();

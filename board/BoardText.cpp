@@ -7,6 +7,7 @@
 #include "app/Printf.h"
 #include "app/UsableSettings.h"
 #include "record/PeriodData.h"
+#include "record/RecordPath.h"
 
 namespace {
 constexpr unsigned kJapaneseTemplateID = 131;
@@ -64,7 +65,7 @@ std::string BoardTitle(const BOARDDATA& data, std::string_view strUserName)
 {
     std::string title = PeriodText(data);
     title += " - ";
-    title += strUserName;
+    title += UserNameForDisplay(strUserName);
     return title;
 }
 

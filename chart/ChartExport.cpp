@@ -1,16 +1,18 @@
 #include "chart/ChartExport.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <QString>
 #include <charconv>
+#include <cstring>
+#include <new>
 #include <optional>
 #include <string_view>
 
 #include "app/AppSetting.h"
 #include "app/CommandLineValues.h"
-#include "app/LoadSubString.h"
 #include "app/QtDesktopMetrics.h"
 #include "app/QtProfileStore.h"
+#include "app/ReplaceFile.h"
 #include "chart/ChartPainter.h"
 #include "record/PeriodData.h"
 #include "record/RecordBook.h"
@@ -27,8 +29,6 @@ constexpr std::string_view kUsage =
     "Defaults: --category alph, --scale daily, --size 800x400. Exit status: 0 written,\n"
     "1 the file could not be read or gives no chart, or the image could not be written,\n"
     "2 bad arguments.\n";
-
-constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";
 
 struct CHARTARGS
 {
@@ -89,16 +89,20 @@ std::string LoadBook(const std::string& strFile, CRecordBook& book)
 {
     CRecordFile file;
     const int nCode = file.Load(strFile, book, nullptr);
-    if (nCode == 0)
-        return {};
-    if (nCode == CRecordFile::kOpenError)
-        return "ファイルを開けません";
-    if (nCode == CRecordFile::kReadError)
-        return "ファイルを読み込めません";
-    std::string message = LoadString(static_cast<unsigned>(nCode));
-    if (message.starts_with(kHeading))
-        message.erase(0, kHeading.size());
-    return message;
+    return nCode == 0 ? std::string() : CRecordFile::ErrorText(nCode);
+}
+
+// The picture as PNG, into the file of that name (bytes, as given); why it failed, or empty.
+std::string WritePng(const QImage& image, const std::string& strOut)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return "画像を作れません";
+    const int nError = ReplaceFile(strOut, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    if (nError == kNotRegularFile)
+        return "通常のファイルではないので書き込みません";
+    return nError == 0 ? std::string() : std::string("ファイルに書き込めません (") + std::strerror(nError) + ")";
 }
 } // namespace
 
@@ -118,27 +122,29 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
         return 2;
     }
 
-    CRecordBook book;
-    if (const std::string reason = LoadBook(r->strFile, book); !reason.empty()) {
-        err << "Norv2: " << r->strFile << ": " << reason << '\n';
+    try {
+        CRecordBook book;
+        if (const std::string reason = LoadBook(r->strFile, book); !reason.empty()) {
+            err << "Norv2: " << r->strFile << ": " << reason << '\n';
+            return 1;
+        }
+        const CHARTRENDER chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
+        if (chart.eResult != CHARTRENDER::kDone) {
+            err << "Norv2: " << r->strFile << ": "
+                << (chart.eResult == CHARTRENDER::kNotStarted ? "グラフにする記録がありません"
+                                                              : "この大きさではグラフを描けません")
+                << '\n';
+            return 1;
+        }
+        if (const std::string reason = WritePng(chart.image, r->strOut); !reason.empty()) {
+            err << "Norv2: " << r->strOut << ": " << reason << '\n';
+            return 1;
+        }
+        return 0;
+    } catch (const std::bad_alloc&) {
+        err << "Norv2: " << r->strFile << ": " << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
         return 1;
     }
-    const CHARTRENDER chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
-    if (chart.eResult != CHARTRENDER::kDone) {
-        err << "Norv2: " << r->strFile << ": "
-            << (chart.eResult == CHARTRENDER::kNotStarted ? "グラフにする記録がありません"
-                                                          : "この大きさではグラフを描けません")
-            << '\n';
-        return 1;
-    }
-
-    // Written aside and renamed, so that a failed write leaves an existing file as it was.
-    QSaveFile out(QString::fromStdString(r->strOut));
-    if (!out.open(QIODevice::WriteOnly) || !chart.image.save(&out, "PNG") || !out.commit()) {
-        err << "Norv2: " << r->strOut << ": ファイルに書き込めません\n";
-        return 1;
-    }
-    return 0;
 }
 
 int ExportChartPng(const std::vector<std::string>& args, std::ostream& err)

@@ -12,9 +12,10 @@ bool IsChartExportCommand(const std::vector<std::string>& args);
 //   --chart OUT.png [--category alph|kana|roma|sybl] [--scale daily|weekly|monthly]
 //                   [--size WxH] FILE
 // (args without the program name; defaults alph, daily, 800x400). The image is as wide
-// as all the bars, at least W. Needs a QGuiApplication. Returns the exit code: 0 written,
-// 1 the file could not be used, it gives no chart or the image could not be written,
-// 2 bad arguments (the usage is printed).
+// as all the bars, at least W. OUT is written as named, byte for byte; an existing OUT
+// that is not a regular file (a device, a FIFO) is left alone. Needs a QGuiApplication.
+// Returns the exit code: 0 written, 1 the file could not be used, it gives no chart, memory
+// ran out or the image could not be written, 2 bad arguments (the usage is printed).
 int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& err);
 // The same with the registered settings, or, when none are, the stored ones.
 int ExportChartPng(const std::vector<std::string>& args, std::ostream& err);

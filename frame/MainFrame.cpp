@@ -28,6 +28,7 @@
 #include "prop/NorvPrpSheet.h"
 #include "record/Norv2Doc.h"
 #include "record/PeriodData.h"
+#include "record/RecordPath.h"
 #include "res/ToolbarIcons.h"
 
 namespace {
@@ -351,7 +352,8 @@ void CMainFrame::changeEvent(QEvent* event)
 void CMainFrame::SetFrameTitle(int nCategory, int nScale)
 {
     const CAppSetting* pSetting = GetSetting();
-    const std::string user = pSetting ? pSetting->m_strUserName : std::string();
+    // A file name may hold a line break, which a title cannot show.
+    const std::string user = pSetting ? UserNameForDisplay(pSetting->m_strUserName) : std::string();
     if (nCategory == -1)
         setWindowTitle(user.empty() ? Text(158, 0) : Format(LoadString(157), {user}));
     else

@@ -1,6 +1,5 @@
 #include "prop/PrpRules.h"
 
-#include <algorithm>
 #include <climits>
 
 #include "app/MulDiv.h"
@@ -89,17 +88,6 @@ bool IsFontChoiceChanged(const LOGFONT& lfCurrent, const LOGFONT& lfChosen)
 {
     return lfCurrent.lfHeight != lfChosen.lfHeight || (lfCurrent.lfItalic != 0) != (lfChosen.lfItalic != 0) ||
            lfCurrent.lfWeight != lfChosen.lfWeight || lfCurrent.FaceNameBytes() != lfChosen.FaceNameBytes();
-}
-
-LOGFONT LimitFontPoints(LOGFONT lf, int nLogPixelsY)
-{
-    if (nLogPixelsY <= 0)
-        return lf;
-    const int nPoints = MulDiv(lf.lfHeight, -72, nLogPixelsY);
-    const int nLimited = std::clamp(nPoints, kMinFontPoints, kMaxFontPoints);
-    if (nLimited != nPoints)
-        lf.lfHeight = -MulDiv(nLimited, nLogPixelsY, 72);
-    return lf;
 }
 
 int ChangeBoardFlag(int nFlag, int nBit, bool bChecked)

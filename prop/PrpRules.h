@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/FontPoints.h"
 #include "app/LogFont.h"
 
 // Rules the property pages check and show, kept apart from the widgets.
@@ -29,11 +30,6 @@ std::string FontInfoText(const LOGFONT& lf, int nLogPixelsY);
 // Whether a chosen font differs from the current one in what the page shows of it:
 // size, italic flag, weight or face name.
 bool IsFontChoiceChanged(const LOGFONT& lfCurrent, const LOGFONT& lfChosen);
-
-// The chooser offers sizes 6..25 points; a size outside them is brought back in.
-constexpr int kMinFontPoints = 6;
-constexpr int kMaxFontPoints = 25;
-LOGFONT LimitFontPoints(LOGFONT lf, int nLogPixelsY);
 
 // The board's row-and-label flag after box nBit (0..3 rows, 4 labels) was set or cleared.
 // Clearing the last shown row shows all four again.

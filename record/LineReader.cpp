@@ -75,10 +75,17 @@ bool CLineReader::Next(std::string_view& line)
             return false;
         if (m_pos == m_end && m_bEof) {
             // The last line has no LF, or the file is at its end: an empty line.
+            m_bSkipping = false;
             line = TakeCarry();
             return true;
         }
         const char* begin = m_buffer.get() + m_pos;
+        if (m_bSkipping) {
+            const void* lf = std::memchr(begin, '\n', m_end - m_pos);
+            m_bSkipping = lf == nullptr;
+            m_pos = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - m_buffer.get()) + 1 : m_end;
+            continue;
+        }
         // Nearly every line is a whole record with CR LF: take it without a search.
         if (m_nCarryLen == 0 && m_end - m_pos >= kKeptBytes && begin[44] == '\r' && begin[45] == '\n' &&
             NoLineFeedIn44(begin)) {
@@ -99,6 +106,13 @@ bool CLineReader::Next(std::string_view& line)
         m_pos += len;
         if (lf) {
             ++m_pos;
+            line = TakeCarry();
+            return true;
+        }
+        // Too long already: said at once, and the rest of the line is passed over only when
+        // the caller reads on, so that a file without any LF is not read to its end.
+        if (m_nCarryLen > kKeptBytes) {
+            m_bSkipping = true;
             line = TakeCarry();
             return true;
         }

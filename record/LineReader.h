@@ -6,8 +6,9 @@
 
 // Reads the lines of an open file from its current offset, in large chunks.
 // A line ends at LF; the LF and one CR before it are not part of the line.
-// Memory stays bounded whatever the file holds: a line longer than 45 bytes is
-// handed out cut to 45 bytes, which is enough to know that it is too long.
+// Memory stays bounded whatever the file holds: a line longer than 46 bytes is handed
+// out cut to 45 bytes, which is enough to know that it is too long, as soon as that is
+// known; its rest is passed over by the next call.
 class CLineReader
 {
 public:
@@ -19,11 +20,12 @@ public:
     // False on a read error.
     bool Next(std::string_view& line);
 
-    // The bytes read from the file but not yet handed out, when no line is partly taken;
+    // The bytes read from the file but not yet handed out, when no line is partly taken or passed over;
     // else nothing. Valid until the next call of Next.
     std::string_view Buffered() const
     {
-        return m_nCarryLen == 0 ? std::string_view(m_buffer.get() + m_pos, m_end - m_pos) : std::string_view();
+        return m_nCarryLen == 0 && !m_bSkipping ? std::string_view(m_buffer.get() + m_pos, m_end - m_pos)
+                                                : std::string_view();
     }
     // Passes over the first nBytes of Buffered(), which the caller has taken as whole lines.
     void Skip(std::size_t nBytes) { m_pos += nBytes; }
@@ -42,6 +44,7 @@ private:
     bool m_bEof = false;
     std::string m_carry;         // the start of a line that crossed a chunk boundary
     std::size_t m_nCarryLen = 0; // its true length, which may exceed what is kept
+    bool m_bSkipping = false;    // the rest of a line already handed out as too long is still to come
     std::string m_line;          // the last line handed out from the carry
     std::uint64_t m_nBytesRead = 0;
 };

@@ -1,8 +1,9 @@
 #include "record/Norv2Doc.h"
 
-#include <QFileInfo>
+#include <filesystem>
 
 #include "app/AppSetting.h"
+#include "app/FileName.h"
 #include "app/MessageBox.h"
 #include "record/RecordPath.h"
 
@@ -15,20 +16,24 @@ CNorv2Doc::CNorv2Doc(QObject* parent) : QObject(parent) {}
 
 QString CNorv2Doc::GetPathName() const
 {
-    return QString::fromStdString(m_File.GetPath());
+    return FileNameToQString(m_File.GetPath());
 }
 
 void CNorv2Doc::DeleteContents()
 {
-    m_Book.Clear();
+    // A new book rather than an emptied one: the memory of the last file goes back to the
+    // system, all of it also when that file did not fit.
+    m_pBook.reset();
+    m_pBook = std::make_unique<CRecordBook>();
 }
 
 bool CNorv2Doc::OnOpenDocument(const QString& strPath)
 {
     DeleteContents();
-    const std::string path = QFileInfo(strPath).absoluteFilePath().toStdString();
-    const int nCode = m_File.Load(path, m_Book, this);
-    if (nCode == CRecordFile::kOpenError)
+    std::error_code error;
+    const std::string path = std::filesystem::absolute(FileNameFromQString(strPath), error).lexically_normal().string();
+    const int nCode = m_File.Load(path, *m_pBook, this);
+    if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kNotRegular)
         return false;
     if (nCode != 0) {
         ReportBrokenFile(nCode);
@@ -44,7 +49,7 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
 
 void CNorv2Doc::Refresh()
 {
-    const CRecordFile::REFRESHRESULT result = m_File.Refresh(m_Book);
+    const CRecordFile::REFRESHRESULT result = m_File.Refresh(*m_pBook);
     if (result.change == CRecordFile::Change::None)
         return;
     if (result.nCode != 0) {
@@ -65,6 +70,8 @@ void CNorv2Doc::ReportBrokenFile(int nCode)
         // The runs read so far stay, as after any failed read.
         AfxMessageBox(std::string(kReadErrorText));
     } else {
+        if (nCode == IDP_OUT_OF_MEMORY)
+            ReportOutOfMemory();
         AfxMessageBox(static_cast<unsigned>(nCode));
         DeleteContents();
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "record/RecordBook.h"
 #include "record/RecordFile.h"
@@ -14,8 +15,9 @@ class CNorv2Doc : public QObject, private CLoadObserver
 public:
     explicit CNorv2Doc(QObject* parent = nullptr);
 
-    // Empties the book and loads strPath. False only when the file cannot be
-    // opened; a broken file is reported and resets the viewer, yet stays open.
+    // Empties the book and loads strPath (a name as FileNameToQString gives it). False only
+    // when the file cannot be opened or is no regular file; a broken file, or one that does
+    // not fit into memory, is reported and resets the viewer, yet stays open.
     bool OnOpenDocument(const QString& strPath);
     // Empties the book; the line count stays.
     void DeleteContents();
@@ -24,15 +26,15 @@ public:
     // The common reaction to a broken file.
     void ResetToInitialState();
 
-    bool IsCategoryEmpty(int nCategory) const { return m_Book.IsCategoryEmpty(nCategory); }
-    int CountPeriods(int nCategory, int nScale) const { return m_Book.CountPeriods(nCategory, nScale); }
+    bool IsCategoryEmpty(int nCategory) const { return m_pBook->IsCategoryEmpty(nCategory); }
+    int CountPeriods(int nCategory, int nScale) const { return m_pBook->CountPeriods(nCategory, nScale); }
     int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const
     {
-        return m_Book.FillPeriods(pOut, nMax, nCategory, nScale);
+        return m_pBook->FillPeriods(pOut, nMax, nCategory, nScale);
     }
-    bool FillBoard(BOARDDATA* p) const { return m_Book.FillBoard(p); }
+    bool FillBoard(BOARDDATA* p) const { return m_pBook->FillBoard(p); }
 
-    const CRecordBook& GetBook() const { return m_Book; }
+    const CRecordBook& GetBook() const { return *m_pBook; }
     QString GetPathName() const;
     int GetLineCount() const { return m_File.GetLineCount(); }
 
@@ -54,6 +56,6 @@ private:
     // Shows what went wrong with the file, empties the book and resets the viewer.
     void ReportBrokenFile(int nCode);
 
-    CRecordBook m_Book;
+    std::unique_ptr<CRecordBook> m_pBook = std::make_unique<CRecordBook>();
     CRecordFile m_File;
 };

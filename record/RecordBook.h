@@ -86,6 +86,9 @@ private:
 // Day records of one category, newest day first (new days go to the front).
 using CDayList = std::deque<CDayRecord, CDayAllocator<CDayRecord>>;
 
+// The framework's message when memory for the records ran out.
+constexpr int IDP_OUT_OF_MEMORY = 61475;
+
 // The runs of one record file, as day records per category (0 Alph, 1 Kana, 2 Roma, 3 Sybl).
 class CRecordBook
 {

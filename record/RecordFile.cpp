@@ -3,19 +3,40 @@
 #include <algorithm>
 #include <climits>
 #include <fcntl.h>
+#include <new>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/LoadSubString.h"
 #include "record/LineReader.h"
 #include "record/RecordBook.h"
 
 namespace {
-// Closes the descriptor on every path out.
+constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";
+
+// Opens a regular file for reading and closes it on every path out. Anything else is not
+// opened at all: opening or reading a FIFO or a device can wait for ever.
 class CFileHandle
 {
 public:
-    explicit CFileHandle(const std::string& strPath) : m_fd(::open(strPath.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit CFileHandle(const std::string& strPath)
+    {
+        if (::stat(strPath.c_str(), &m_st) != 0) {
+            m_nError = CRecordFile::kOpenError;
+            return;
+        }
+        if (!S_ISREG(m_st.st_mode)) {
+            m_nError = CRecordFile::kNotRegular;
+            return;
+        }
+        // Without waiting, should the name have been given to a FIFO since it was looked at.
+        m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (m_fd < 0 || ::fstat(m_fd, &m_st) != 0)
+            m_nError = CRecordFile::kOpenError;
+        else if (!S_ISREG(m_st.st_mode))
+            m_nError = CRecordFile::kNotRegular;
+    }
     ~CFileHandle()
     {
         if (m_fd >= 0)
@@ -23,10 +44,18 @@ public:
     }
     CFileHandle(const CFileHandle&) = delete;
     CFileHandle& operator=(const CFileHandle&) = delete;
-    int Get() const { return m_fd; }
+    // The descriptor, or -1 when the file is not open.
+    int Get() const { return m_nError == 0 ? m_fd : -1; }
+    // 0, kOpenError or kNotRegular.
+    int Error() const { return m_nError; }
+    const struct stat& Stat() const { return m_st; }
 
 private:
-    int m_fd;
+    int m_fd = -1;
+    int m_nError = 0;
+    struct stat m_st
+    {
+    };
 };
 
 // More records than an int counts are more than any record file holds (98 GB).
@@ -37,6 +66,16 @@ std::int64_t RecordsIn(std::int64_t nBytes)
 } // namespace
 
 int CRecordFile::ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
+{
+    // Memory for the records runs out here if anywhere; the read ends as at a refused line.
+    try {
+        return ReadLinesOrThrow(fd, nLines, book, pObserver);
+    } catch (const std::bad_alloc&) {
+        return IDP_OUT_OF_MEMORY;
+    }
+}
+
+int CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
 {
     CLineReader reader(fd);
     // The bar steps when i * 100 / nLines first exceeds the progress P, at most once a line.
@@ -83,14 +122,11 @@ int CRecordFile::Load(const std::string& strPath, CRecordBook& book, CLoadObserv
     m_strPath = strPath;
     m_bWatched = false;
     const CFileHandle file(strPath);
-    struct stat st
-    {
-    };
-    if (file.Get() < 0 || ::fstat(file.Get(), &st) != 0)
-        return kOpenError;
-    m_nDevice = st.st_dev;
-    m_nInode = st.st_ino;
-    const std::int64_t nLines = RecordsIn(st.st_size);
+    if (file.Error() != 0)
+        return file.Error();
+    m_nDevice = file.Stat().st_dev;
+    m_nInode = file.Stat().st_ino;
+    const std::int64_t nLines = RecordsIn(file.Stat().st_size);
     m_nLineCount = static_cast<int>(nLines);
     if (pObserver)
         pObserver->OnLoadBegun();
@@ -106,15 +142,12 @@ int CRecordFile::Load(const std::string& strPath, CRecordBook& book, CLoadObserv
 int CRecordFile::Reload(CRecordBook& book)
 {
     const CFileHandle file(m_strPath);
-    struct stat st
-    {
-    };
-    if (file.Get() < 0 || ::fstat(file.Get(), &st) != 0)
+    if (file.Get() < 0)
         return kReadError;
     book.Clear();
-    m_nDevice = st.st_dev;
-    m_nInode = st.st_ino;
-    const std::int64_t nLines = RecordsIn(st.st_size);
+    m_nDevice = file.Stat().st_dev;
+    m_nInode = file.Stat().st_ino;
+    const std::int64_t nLines = RecordsIn(file.Stat().st_size);
     m_nLineCount = static_cast<int>(nLines);
     return ReadLines(file.Get(), nLines, book, nullptr);
 }
@@ -126,8 +159,8 @@ CRecordFile::REFRESHRESULT CRecordFile::Refresh(CRecordBook& book)
     struct stat st
     {
     };
-    // Gone, or not readable just now: try again at the next tick.
-    if (::stat(m_strPath.c_str(), &st) != 0)
+    // Gone, not readable just now, or for the moment not a file: try again at the next tick.
+    if (::stat(m_strPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return {};
     const std::int64_t nRead = std::int64_t{m_nLineCount} * kRecordBytes;
     if (st.st_dev != m_nDevice || st.st_ino != m_nInode || st.st_size < nRead) {
@@ -147,4 +180,23 @@ CRecordFile::REFRESHRESULT CRecordFile::Refresh(CRecordBook& book)
     if (nCode == 0)
         m_nLineCount = static_cast<int>(nLines);
     return {Change::Appended, nCode};
+}
+
+bool CRecordFile::CanOpen(const std::string& strPath)
+{
+    return CFileHandle(strPath).Get() >= 0;
+}
+
+std::string CRecordFile::ErrorText(int nCode)
+{
+    switch (nCode) {
+    case kOpenError: return "ファイルを開けません";
+    case kReadError: return "ファイルを読み込めません";
+    case kNotRegular: return "通常のファイルではありません";
+    default: break;
+    }
+    std::string message = LoadString(static_cast<unsigned>(nCode));
+    if (message.starts_with(kHeading))
+        message.erase(0, kHeading.size());
+    return message;
 }

@@ -19,8 +19,10 @@ class CRecordFile
 {
 public:
     static constexpr int kRecordBytes = 46; // 44 bytes of text and CR LF
-    static constexpr int kReadError = -1;   // the file failed while being read
-    static constexpr int kOpenError = -2;   // the file could not be opened at all
+    // Codes of a file that cannot be used, all below 0.
+    static constexpr int kReadError = -1;  // the file failed while being read
+    static constexpr int kOpenError = -2;  // the file could not be opened at all
+    static constexpr int kNotRegular = -3; // a FIFO, a device or a folder: never opened
 
     enum class Change
     {
@@ -35,9 +37,14 @@ public:
     };
 
     // Reads floor(size / 46) lines from the start of the file into book, which the
-    // caller has emptied. Returns 0, the message ID of the first refused line,
-    // kOpenError or kReadError.
+    // caller has emptied. Returns 0, the message ID of the first refused line (61475
+    // when memory ran out), kOpenError, kNotRegular or kReadError.
     int Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver);
+
+    // Whether the file is a regular file that can be opened for reading; it is closed again.
+    static bool CanOpen(const std::string& strPath);
+    // What a failed Load means, for a message on standard error.
+    static std::string ErrorText(int nCode);
 
     // Reads what was appended since the last read: only whole records, and only when
     // the file's length is a multiple of 46. A file that shrank below what was read, or
@@ -53,6 +60,7 @@ public:
 
 private:
     int ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
+    int ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
     int Reload(CRecordBook& book);
 
     std::string m_strPath;

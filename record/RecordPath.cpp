@@ -30,3 +30,12 @@ std::string RecordPathOf(std::string_view strDir, std::string_view strUser)
     path += kExtension;
     return path;
 }
+
+std::string UserNameForDisplay(std::string_view strUserName)
+{
+    std::string name(strUserName);
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return name;
+}

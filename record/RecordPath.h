@@ -9,3 +9,6 @@ std::string UserNameOfPath(std::string_view strPath);
 std::string DirectoryOfPath(std::string_view strPath);
 // The record file of a user in a directory that ends in a separator.
 std::string RecordPathOf(std::string_view strDir, std::string_view strUser);
+// The user name as one line of text for titles and copied text: control characters
+// (a line break in the file's name) become '?'.
+std::string UserNameForDisplay(std::string_view strUserName);

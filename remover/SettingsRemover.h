@@ -4,8 +4,9 @@
 // Deletes the viewer's stored settings under configHome (the folder holding "Norv"):
 // the sections App, Frame, Chart and Board of Norv/Norv2.conf, then that file, then the
 // Norv folder, each step only after the one before succeeded and each written to disk
-// at once. Returns 0 on success (also when nothing was stored) or the system's error
-// code of the step that failed (2 when something did not exist).
+// at once. Returns 0 on success (also when there is no Norv folder: nothing is stored) or
+// the system's error code of the step that failed (2 when something did not exist). A
+// section counts as there as soon as its header is, whether or not it holds keys.
 int DeleteStoredSettings(const QString& configHome);
 
 // The text that reports the result of DeleteStoredSettings.

@@ -52,7 +52,7 @@ TEST(AppSetting, EmptyStoreTakesDefaultsAndSavesAllNineteenValuesInOrder)
     EXPECT_EQ(s.m_pBoardFont->FaceNameBytes(), "IconTitle");
 
     CMemoryProfileStore out;
-    s.Save(out);
+    EXPECT_TRUE(s.Save(out));
     const std::vector<CMemoryProfileStore::Key> order = {
         {"App", "VeskDir"},   {"App", "UserName"},    {"Chart", "Scales"}, {"Chart", "Alph"},  {"Chart", "Kana"},
         {"Chart", "Roma"},    {"Chart", "Sybl"},      {"Chart", "Gage"},   {"Board", "Daily"}, {"Board", "Weekly"},
@@ -74,10 +74,16 @@ TEST(AppSetting, SaveSkipsMissingFontsAndPlacement)
 {
     CAppSetting s;
     CMemoryProfileStore out;
-    s.Save(out);
+    EXPECT_TRUE(s.Save(out));
     EXPECT_EQ(out.m_writes.size(), 16u);
     EXPECT_FALSE(out.m_values.contains({"Chart", "Font"}));
     EXPECT_FALSE(out.m_values.contains({"Frame", "WindowPos"}));
+
+    // A refused write is said, and the values after it are written all the same.
+    CMemoryProfileStore refusing;
+    refusing.m_refused = {"Chart", "Alph"};
+    EXPECT_FALSE(s.Save(refusing));
+    EXPECT_EQ(refusing.m_writes.size(), 16u);
 }
 
 TEST(AppSetting, UnreadableColourTextFallsBackForThatCategoryOnly)
@@ -114,20 +120,27 @@ TEST(AppSetting, ScalesTakeFirstFourNumbersOrFallBackWhole)
 
 TEST(AppSetting, BoardPointsNeedAllTwelveNumbers)
 {
-    Loaded t;
-    t.store.Put("Board", "Point", "1:2:3:4:5:6:7:8:9:10:11");
-    t.store.Put("Frame", "Point", "17");
-    t.Load();
-    for (const CPoint& pt : t.setting.m_ptBoard)
+    // The board points and the frame point loaded from the given texts.
+    const auto load = [](const char* board, const char* frame) {
+        Loaded t;
+        t.store.Put("Board", "Point", board);
+        t.store.Put("Frame", "Point", frame);
+        t.Load();
+        return std::pair(t.setting.m_ptBoard, t.setting.m_ptFrame);
+    };
+    auto [boards, frame] = load("1:2:3:4:5:6:7:8:9:10:11", "17");
+    for (const CPoint& pt : boards)
         EXPECT_EQ(pt, (CPoint{0, 0}));
-    EXPECT_EQ(t.setting.m_ptFrame, (CPoint{0, 0}));
+    EXPECT_EQ(frame, (CPoint{0, 0}));
 
-    Loaded u;
-    u.store.Put("Board", "Point", "1:2:3:4:5:6:7:8:9:10:11:-12");
-    u.store.Put("Frame", "Point", "-5:7");
-    u.Load();
-    EXPECT_EQ(u.setting.m_ptBoard[5], (CPoint{11, -12}));
-    EXPECT_EQ(u.setting.m_ptFrame, (CPoint{-5, 7}));
+    std::tie(boards, frame) = load("1:2:3:4:5:6:7:8:9:10:11:-12", "-5:7");
+    EXPECT_EQ(boards[5], (CPoint{11, -12}));
+    EXPECT_EQ(frame, (CPoint{-5, 7}));
+
+    // Damaged positions are held to what a window can have.
+    std::tie(boards, frame) = load("2147483647:-2147483648:3:4:5:6:7:8:9:10:11:12", "-2147483648:16777216");
+    EXPECT_EQ(boards[0], (CPoint{16777215, -16777215}));
+    EXPECT_EQ(frame, (CPoint{-16777215, 16777215}));
 }
 
 TEST(AppSetting, FontOfWrongLengthOrKindIsReplacedByIconTitleFont)

@@ -54,9 +54,13 @@ TEST(FontConvert, DamagedStoredFontsStayUsable)
     EXPECT_EQ(lf.FaceNameBytes(), std::string(32, 'A'));
     const QFont big = QFontFromLogFont(lf);
     EXPECT_EQ(big.family(), QString(32, QLatin1Char('A')));
-    EXPECT_EQ(big.pixelSize(), 200);
+    // Held to the 6..25 points the property pages offer: 8..33 pixels at 96 dpi.
+    ASSERT_EQ(ScreenLogPixelsY(), 96);
+    EXPECT_EQ(big.pixelSize(), 33);
     lf.lfHeight = INT32_MIN;
-    EXPECT_EQ(QFontFromLogFont(lf).pixelSize(), 200);
+    EXPECT_EQ(QFontFromLogFont(lf).pixelSize(), 33);
     lf.lfHeight = 9;
     EXPECT_EQ(QFontFromLogFont(lf).pixelSize(), 9);
+    lf.lfHeight = -1;
+    EXPECT_EQ(QFontFromLogFont(lf).pixelSize(), 8);
 }

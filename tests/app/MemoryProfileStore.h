@@ -17,6 +17,7 @@ public:
 
     std::map<Key, Value> m_values;
     std::vector<Key> m_writes;
+    Key m_refused; // a value whose write is refused (and not kept)
 
     void Put(std::string section, std::string entry, Value value)
     {
@@ -59,6 +60,8 @@ private:
     bool Record(std::string_view s, std::string_view e, Value v)
     {
         m_writes.emplace_back(std::string(s), std::string(e));
+        if (m_writes.back() == m_refused)
+            return false;
         m_values[m_writes.back()] = std::move(v);
         return true;
     }

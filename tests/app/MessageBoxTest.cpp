@@ -38,3 +38,10 @@ TEST(MessageBox, QtsOwnDialogsAndButtonsSpeakJapanese)
     QCoreApplication::removeTranslator(pTranslator);
     delete pTranslator;
 }
+
+TEST(MessageBox, WhereNoWindowCanBeSeenTheTextGoesToStandardError)
+{
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(AfxMessageBox(std::string("設定を保存できませんでした")), IDOK);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Norv2: 設定を保存できませんでした\n");
+}

@@ -1,42 +1,17 @@
 // Runs the real Norv2 program's reports on generated record files.
 #include <algorithm>
-#include <array>
-#include <cstdio>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sys/wait.h>
+#include <sys/stat.h>
 
+#include "tests/Shell.h"
+#include "tests/record/RecordLines.h"
 #include "tests/record/TempDir.h"
 
 namespace {
-struct ProcessResult
-{
-    int nExit;
-    std::string out;
-};
-
-std::string Quoted(const std::string& s)
-{
-    return "'" + s + "'";
-}
-
-// Runs a shell command line; standard error goes to errPath.
-ProcessResult Shell(const std::string& command)
-{
-    ProcessResult r{-1, {}};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        r.out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    r.nExit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
 class ReportEndToEnd : public ::testing::Test
 {
 protected:
@@ -108,4 +83,33 @@ TEST_F(ReportEndToEnd, ErrorExits)
     r = Norv2("--help");
     EXPECT_EQ(r.nExit, 0);
     EXPECT_NE(r.out.find("--board YYYY-MM-DD"), std::string::npos);
+}
+
+TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)
+{
+    const std::string fifo = m_dir.File("fifo.ｷﾛｸ");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_NE(r.out.find("通常のファイルではありません"), std::string::npos) << r.out;
+}
+
+TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit leaves";
+#endif
+    // One run a day since 1970, 1,500,000 days: more day records than 40 MB of data hold. The
+    // limit is on data rather than address space, which depends on the libraries' sizes.
+    std::string lines;
+    lines.reserve(1'500'000 * 46);
+    for (int nDays = 0; nDays < 1'500'000; ++nDays) {
+        const std::chrono::year_month_day day{std::chrono::sys_days{std::chrono::days{nDays}}};
+        lines += RecordLine('A', int(day.year()), unsigned(day.month()), unsigned(day.day()), 100, 1) + "\r\n";
+    }
+    const std::string big = m_dir.Write("big.ｷﾛｸ", lines);
+    const ProcessResult r =
+        Shell("ulimit -d 40000; " + std::string(NORV2_BINARY) + " --periods --max 3 " + Quoted(big) + " 2>&1");
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_NE(r.out.find("メモリが足りない"), std::string::npos) << r.out;
 }

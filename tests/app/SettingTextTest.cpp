@@ -39,4 +39,6 @@ TEST(SettingText, FormatsWithoutPaddingInLowerCase)
     EXPECT_EQ(FormatDecimalList({13, -8, 0}), "13:-8:0");
     EXPECT_EQ(FormatHexList({0, 0xFFFFFF, 0xFF, 0xABCDEF}), "0:ffffff:ff:abcdef");
     EXPECT_EQ(FormatHexList({}), "");
+    EXPECT_EQ(FormatDecimalList({INT32_MIN, INT32_MAX}), "-2147483648:2147483647");
+    EXPECT_EQ(FormatHexList({0xFFFFFFFF}), "ffffffff");
 }

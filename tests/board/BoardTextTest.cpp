@@ -56,6 +56,8 @@ TEST_F(BoardTextTest, TitlesOfDaysWeeksAndMonths)
               "2003年 12月 28日(日)～2004年 1月 3日(土)の週間記録 - user1");
     EXPECT_EQ(BoardTitle(Period(SCALE_MONTHLY, 2003, 5, 1), "user1"), "2003年 5月の月間記録 - user1");
     EXPECT_EQ(BoardTitle(Period(3, 2003, 5, 4), "user1"), " - user1");
+    // A file name may hold a line break; the title, also the first copied line, must not.
+    EXPECT_EQ(BoardTitle(Period(3, 2003, 5, 4), "a\nb\r\tc"), " - a?b??c");
 }
 
 TEST_F(BoardTextTest, CopyTextQuotesEveryLine)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "app/AppSetting.h"
 #include "chart/ChartPainter.h"
@@ -109,6 +110,18 @@ TEST_F(ChartExportTest, UnusableFilesAndChartsFailWithoutWriting)
     r = Run({"--chart", m_dir.File("no-such-dir/chart.png"), m_file});
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.err.find("書き込めません"), std::string::npos) << r.err;
+}
+
+TEST_F(ChartExportTest, TheTargetIsWrittenAsNamedAndOnlyOverARegularFile)
+{
+    const std::string fifo = m_dir.File("fifo.png");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Run({"--chart", fifo, m_file}).nExit, 1);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const std::string name = m_dir.File("out\xff.png");
+    EXPECT_EQ(Run({"--chart", name, m_file}).nExit, 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(name));
 }
 
 TEST_F(ChartExportTest, WithoutRegisteredSettingsTheStoredOnesAreUsed)

@@ -178,6 +178,10 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 {
     m_frame->SetFrameTitle(-1, 0);
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の記録"));
+    m_setting.m_strUserName = "user\n1";
+    m_frame->SetFrameTitle(-1, 0);
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user?1の記録"));
+    m_setting.m_strUserName = "user1";
 
     Trigger(ID_CATEGORY_ALPH);
     Trigger(ID_SCALE_WEEKLY);

@@ -54,6 +54,8 @@ TEST(RecordBook, RunsOfOneDayShareARecordAndTiesGoByMisses)
     EXPECT_EQ(day.m_nDays, DaysFromCivil(2003, 5, 11));
     ASSERT_EQ(book.m_KanaList.size(), 1u);
     EXPECT_EQ(book.GetListByMark(kKanaMark), &book.m_KanaList);
+    EXPECT_EQ(book.GetListByMark('R'), &book.m_RomaList);
+    EXPECT_EQ(book.GetListByMark('!'), &book.m_SyblList);
     EXPECT_EQ(book.GetListByMark('a'), nullptr);
     EXPECT_EQ(book.GetList(1), &book.m_KanaList);
     EXPECT_EQ(book.GetList(2), nullptr); // empty
@@ -87,6 +89,12 @@ TEST(RecordBook, AnOlderNewDayGoesToTheFrontAndAKnownDayIsFound)
     EXPECT_EQ(book.m_AlphList[0].m_nDays, DaysFromCivil(2003, 5, 11));
     EXPECT_EQ(book.m_AlphList[2].m_nTry, 2);
     EXPECT_EQ(book.m_AlphList[2].m_nBest, 40);
+
+    // While the days are still in order, an earlier day is found by bisection.
+    CRecordBook sorted;
+    for (int nDay : {10, 12, 10})
+        ASSERT_EQ(sorted.ParseLine(RecordLine('A', 2003, 5, nDay, 10, 0)), 0);
+    EXPECT_EQ(sorted.m_AlphList.size(), 2u);
 
     book.Clear();
     EXPECT_TRUE(book.IsCategoryEmpty(0));

@@ -75,6 +75,7 @@ TEST(RecordFile, GarbageIsRefusedWithoutHoldingIt)
     Fixture f;
     std::string garbage(10 * 1024 * 1024, 'x'); // one 10 MB line
     EXPECT_EQ(f.file.Load(f.dir.Write("long", garbage), f.book, nullptr), 10001);
+    EXPECT_LT(f.file.GetBytesRead(), 1u << 20); // refused without reading to its end
     std::string nul = RecordLine('A', 2003, 5, 1, 1, 1) + "\r\n";
     nul[20] = '\0';
     EXPECT_EQ(f.file.Load(f.dir.Write("nul", nul), f.book, nullptr), 10004);

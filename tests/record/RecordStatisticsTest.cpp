@@ -216,6 +216,7 @@ TEST_F(StatsTest, BoardCountsUpToTheLastDayOfItsPeriodOnly)
     Add(book, 3,
         {Day(2003, 5, 4, {{90, 9}}), Day(2003, 5, 12, {{70, 3}, {70, 5}}), Day(2003, 5, 17, {{70, 1}, {60, 2}}),
          Day(2003, 5, 18, {{200, 0}})});
+    Add(book, 0, {Day(2003, 5, 12, {{60, 2}}), Day(2003, 5, 13, {{60, 7}})});
     BOARDDATA b = Board(Midnight(2003, 5, 11), SCALE_WEEKLY);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nTry[3], 4);
@@ -223,7 +224,8 @@ TEST_F(StatsTest, BoardCountsUpToTheLastDayOfItsPeriodOnly)
     EXPECT_EQ(b.nBestMiss[3], 3); // equal best hits: the earlier day's misses stay
     EXPECT_EQ(b.nWorst[3], 60);
     EXPECT_EQ(b.nWorstMiss[3], 2);
-    EXPECT_EQ(b.nAve[3], 68); // 270 / 4 = 67.5
+    EXPECT_EQ(b.nWorstMiss[0], 2); // equal worst hits: the earlier day's misses stay
+    EXPECT_EQ(b.nAve[3], 68);      // 270 / 4 = 67.5
     EXPECT_EQ(b.nTTry[3], 5);
     EXPECT_EQ(b.nTBest[3], 90);
     EXPECT_EQ(b.nTBestMiss[3], 9);

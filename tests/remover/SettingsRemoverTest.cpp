@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/AppSetting.h"
 #include "app/FixedDesktopMetrics.h"
 #include "app/QtProfileStore.h"
+#include "tests/Shell.h"
 
 namespace {
 // A private config home with a Norv folder holding the given sections.
@@ -24,6 +26,13 @@ protected:
         QSettings settings(File(), QSettings::IniFormat);
         for (const char* section : sections)
             settings.setValue(QLatin1String(section) + QStringLiteral("/Value"), 1);
+    }
+
+    // The real program without a display box; its message comes on standard output here.
+    ProcessResult Run(const std::string& prefix, const std::string& environment) const
+    {
+        return Shell("timeout 60 " + prefix + "env " + environment +
+                     " XDG_CONFIG_HOME=" + Quoted(Home().toStdString()) + " " + NORV2_REMOVER + " 2>&1");
     }
 
     QTemporaryDir m_home;
@@ -53,6 +62,43 @@ TEST_F(SettingsRemoverTest, MissingPiecesFailWithCodeTwoAndKeepTheRest)
     EXPECT_TRUE(left.childGroups().isEmpty()); // the three were deleted before the failure
     EXPECT_TRUE(QFile::exists(File()));
     EXPECT_EQ(RemoverMessage(2), QStringLiteral("レジストリの削除に失敗しました\nError Code : [2]"));
+}
+
+TEST_F(SettingsRemoverTest, AnEmptySectionIsDeletedLikeAnyOther)
+{
+    Store({"App", "Frame", "Chart"});
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("[Board]\n");
+    file.close();
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_FALSE(QDir(Norv()).exists());
+}
+
+TEST_F(SettingsRemoverTest, FoldersItMayNotEnterOrWriteFailWithTheSystemsCode)
+{
+    const std::optional<std::string> prefix = UnprivilegedPrefix();
+    if (!prefix)
+        GTEST_SKIP() << "privileges cannot be dropped here (setpriv --reuid=nobody failed)";
+    Store({"App", "Frame", "Chart", "Board"});
+    if (!prefix->empty()) {
+        ASSERT_EQ(Shell("chown -R nobody:nogroup " + Quoted(Home().toStdString())).nExit, 0);
+    }
+    for (const QString& folder : {Home(), Norv()}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), folder == Home() ? 0 : 0555), 0);
+        const ProcessResult r = Run(*prefix, "QT_QPA_PLATFORM=offscreen");
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        EXPECT_EQ(r.nExit, EACCES) << r.out;
+        EXPECT_NE(r.out.find("Error Code : [13]"), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(QSettings(File(), QSettings::IniFormat).childGroups().size(), 4);
+}
+
+TEST_F(SettingsRemoverTest, ADisplayThatCannotBeReachedGetsTheMessageOnStandardError)
+{
+    const ProcessResult r = Run("", "-u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:2147");
+    EXPECT_EQ(r.nExit, 0);
+    EXPECT_NE(r.out.find("規定のレジストリキーを削除しました"), std::string::npos) << r.out;
 }
 
 TEST_F(SettingsRemoverTest, AnotherProgramsFileKeepsTheFolder)

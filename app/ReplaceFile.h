@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+constexpr int kNotRegularFile = -1;
+
+// Puts bytes into the file strPath names (as the file system keeps names: bytes). They are
+// written to a new file beside it and renamed over it, so that a failed write leaves an
+// existing file as it was; an existing file keeps its permissions, and a symbolic link leads
+// to its file. Returns 0, kNotRegularFile when the name belongs to something other than a
+// regular file (a device, a FIFO, a folder), which is left alone, or the system's error code.
+int ReplaceFile(const std::string& strPath, std::string_view bytes);
