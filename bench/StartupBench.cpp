@@ -14,10 +14,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/Norv2App.h"
-#include "chart/Norv2View.h"
-#include "frame/MainFrame.h"
-#include "record/Norv2Doc.h"
+#include "gui/app/Norv2App.h"
+#include "gui/chart/Norv2View.h"
+#include "gui/frame/MainFrame.h"
+#include "gui/record/Norv2Doc.h"
 
 namespace {
 // Quits the application right after the watched widget's first paint.

@@ -1,0 +1,64 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/base/Rect.h"
+#include "core/base/Size.h"
+
+class CAppSetting;
+struct BOARDDATA;
+
+// How many of the four category rows the settings show.
+int CountShownBoardRows(const CAppSetting& setting);
+
+// Client size of a board: sizeTemplate is the measured size of BoardMeasuringTemplate in the
+// board font, sizeCells those of the eleven BoardCellTemplates. A heading row, a rule and
+// 1.5 lines per shown row, with margins of 5 pixels; as wide as the template and 90, or as
+// the cells need with their gaps and a margin of 5 where that is more (the template holds
+// one figure fewer than the cells, which some fonts would cut off at the right).
+CSize BoardClientSize(CSize sizeTemplate, const std::array<CSize, 11>& sizeCells, int nShownRows);
+
+// Alignment of a text inside its rectangle.
+enum
+{
+    BOARD_ALIGN_LEFT = 0,
+    BOARD_ALIGN_CENTER = 1,
+    BOARD_ALIGN_RIGHT = 2,
+};
+
+// One text of the board, drawn into rc and clipped to it.
+struct BOARDTEXT
+{
+    CRect rc;
+    std::string strText;
+    int nAlign = BOARD_ALIGN_LEFT;
+    bool operator==(const BOARDTEXT&) const = default;
+};
+
+// One shown category row.
+struct BOARDROW
+{
+    int nCategory = 0;
+    int nOffset = 0;                   // how far the row lies below the heading row
+    int nColorRole = 0;                // CLR_BOARD_ALPH + category
+    BOARDTEXT label;                   // left-aligned in the label cell
+    std::array<BOARDTEXT, 10> figures; // right-aligned in cells 1..10
+};
+
+// Everything a board paints, in client pixels. The background fills the client area in
+// CLR_BOARD_BACK; headings use nHeadingColorRole, the rule (a filled bar without outline)
+// nRuleColorRole, and each row its own role.
+struct BOARDLAYOUT
+{
+    std::array<CRect, 11> rcCell; // C0 (label) .. C10 on the heading row
+    int nHeadingColorRole = 0;
+    std::array<BOARDTEXT, 6> headings; // centred
+    int nRuleColorRole = 0;
+    CRect rcRule;
+    std::vector<BOARDROW> rows; // shown rows only, top to bottom
+};
+
+// Lays out the board of data. sizeCells are the measured sizes, in the board font, of the
+// eleven texts of BoardCellTemplates for the same language setting.
+BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const std::array<CSize, 11>& sizeCells);

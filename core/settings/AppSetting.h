@@ -1,0 +1,98 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/base/ColorRef.h"
+#include "core/settings/LogFont.h"
+#include "core/base/Point.h"
+#include "core/settings/WindowPlacement.h"
+
+class CProfileStore;
+class CDesktopMetrics;
+
+// Colour roles: 0..3 index a CHARTCOLOR, 4..10 a BOARDCOLOR.
+enum
+{
+    CLR_AXIS = 0,
+    CLR_BACK = 1,
+    CLR_BAR = 2,
+    CLR_LINE = 3,
+    CLR_BOARD_BACK = 4,
+    CLR_BOARD_LABEL = 5,
+    CLR_BOARD_ALPH = 6,
+    CLR_BOARD_KANA = 7,
+    CLR_BOARD_ROMA = 8,
+    CLR_BOARD_SYBL = 9,
+    CLR_BOARD_RULE = 10,
+};
+
+struct CHARTCOLOR
+{
+    COLORREF crAxis = 0; // axis lines and date text
+    COLORREF crBack = 0;
+    COLORREF crBar = 0;
+    COLORREF crLine = 0;
+    bool operator==(const CHARTCOLOR&) const = default;
+};
+
+struct BOARDCOLOR
+{
+    COLORREF crBack = 0;
+    COLORREF crLabel = 0; // the top label row
+    COLORREF crAlph = 0;
+    COLORREF crKana = 0;
+    COLORREF crRoma = 0;
+    COLORREF crSybl = 0;
+    COLORREF crRule = 0; // separator lines
+    bool operator==(const BOARDCOLOR&) const = default;
+};
+
+// Every preference and remembered window position of the viewer. Fields are
+// read and written directly; the store is touched only by Load and Save.
+class CAppSetting
+{
+public:
+    CAppSetting();
+    virtual ~CAppSetting();
+    CAppSetting(const CAppSetting&) = delete;
+    CAppSetting& operator=(const CAppSetting&) = delete;
+
+    // Reads every value; missing values take their defaults, unreadable ones their fallbacks.
+    void Load(CProfileStore& store, const CDesktopMetrics& desktop);
+    // Writes every value, in a fixed order; false when the store refused any of them.
+    bool Save(CProfileStore& store) const;
+
+    COLORREF GetChartColor(int nCategory, int nRole) const;
+    int GetChartColors(CHARTCOLOR* pOut, int nCategory) const;
+    int SetChartColors(const CHARTCOLOR* pIn, int nCategory);
+    COLORREF GetBoardColor(int nScale, int nRole) const;
+    int GetBoardColors(BOARDCOLOR* pOut, int nScale) const;
+    int SetBoardColors(const BOARDCOLOR* pIn, int nScale);
+
+    bool IsBoardRowShown(int nRow) const;
+    bool IsBoardJapanese() const;
+
+    int m_nBarCount = 50;
+    int m_nLineWidth = 2;
+    int m_nBarSpace = 8;
+    int m_nBarWidth = 13;
+    int m_nBoardFlag = 0x1F; // bits 0..3: category rows shown; bit 4: Japanese labels
+    bool m_bGageColor = false;
+    std::string m_strUserName;
+    std::string m_strVeskDir; // ends in a path separator
+    std::unique_ptr<WINDOWPLACEMENT> m_pWindowPos;
+    bool m_bZoomed = false;
+    CPoint m_ptFrame;
+    std::array<CPoint, 6> m_ptBoard{};
+    std::unique_ptr<LOGFONT> m_pBoardFont;
+    std::unique_ptr<LOGFONT> m_pChartFont;
+    std::array<CHARTCOLOR, 4> m_ChartColor{};
+    std::array<BOARDCOLOR, 3> m_BoardColor{};
+    std::string m_strRefStr = ">";
+};
+
+// The one settings object of the running program; null outside its lifetime.
+CAppSetting* GetSetting();
+// The application object registers the settings it owns (null when it deletes them).
+void SetSetting(CAppSetting* pSetting);

@@ -1,0 +1,146 @@
+#include "gui/app/Norv2App.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/settings/AppSetting.h"
+#include "store/FileName.h"
+#include "gui/app/MessageBox.h"
+#include "gui/app/QtDesktopMetrics.h"
+#include "store/QtProfileStore.h"
+#include "gui/app/RecordFileDialog.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/app/VersionDlg.h"
+#include "gui/chart/Norv2View.h"
+#include "gui/frame/MainFrame.h"
+#include "gui/frame/SplashWin.h"
+#include "gui/frame/UserCombo.h"
+#include "gui/record/Norv2Doc.h"
+#include "core/record/RecordFile.h"
+#include "core/record/RecordPath.h"
+
+CNorv2App::CNorv2App() = default;
+
+CNorv2App::~CNorv2App()
+{
+    SetSetting(nullptr);
+}
+
+bool CNorv2App::InitInstance(const QStringList& args)
+{
+    CSplashWin::EnableSplash(!args.contains(QStringLiteral("--no-splash")));
+
+    m_pStore = std::make_unique<CQtProfileStore>();
+    m_pSetting = std::make_unique<CAppSetting>();
+    m_pSetting->Load(*m_pStore, CQtDesktopMetrics());
+    SetSetting(m_pSetting.get());
+
+    m_pInstance = std::make_unique<CSingleInstance>(QStringLiteral("Norv2"));
+    if (!m_pInstance->Claim())
+        return false;
+    connect(m_pInstance.get(), &CSingleInstance::activationRequested, this, &CNorv2App::Activate);
+
+    m_pDoc = std::make_unique<CNorv2Doc>();
+    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get());
+    connect(m_pFrame.get(), &CMainFrame::openFileRequested, this, &CNorv2App::OnFileOpen);
+    connect(m_pFrame.get(), &CMainFrame::aboutRequested, this, &CNorv2App::OnAppAbout);
+    connect(m_pFrame.get(), &CMainFrame::userFileChosen, this, &CNorv2App::OnUserFileChosen);
+    CSplashWin::ShowSplash(nullptr);
+
+    QString strFile;
+    for (const QString& arg : args.mid(1)) {
+        if (!arg.startsWith(QLatin1Char('-'))) {
+            strFile = arg;
+            break;
+        }
+    }
+    if (strFile.isEmpty() && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty())
+        strFile = QString::fromStdString(RecordPathOf(m_pSetting->m_strVeskDir, m_pSetting->m_strUserName));
+    if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
+        m_pSetting->m_strVeskDir.clear();
+        m_pSetting->m_strUserName.clear();
+    }
+    m_pFrame->EnableSelectors(!m_pSetting->m_strUserName.empty());
+
+    m_pFrame->SetCompactLayout();
+    m_pFrame->SetFrameTitle(-1, 0);
+    return true;
+}
+
+int CNorv2App::ExitInstance()
+{
+    m_pFrame.reset();
+    if (m_pSetting && m_pStore) {
+        const bool bWritten = m_pSetting->Save(*m_pStore);
+        if (!m_pStore->Flush() || !bWritten)
+            AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + m_pStore->DescribeWriteFailure());
+    }
+    return 0;
+}
+
+bool CNorv2App::OpenDocumentFile(const QString& strPath)
+{
+    if (!m_bFromDialog && !CRecordFile::CanOpen(FileNameFromQString(strPath)))
+        return false;
+    m_bFromDialog = false;
+    if (m_pFrame)
+        m_pFrame->GetView()->SetCategory(-1);
+    const bool bOpened = m_pDoc->OnOpenDocument(strPath);
+    if (bOpened && m_pFrame)
+        m_pFrame->GetView()->OnInitialUpdate();
+    return bOpened;
+}
+
+void CNorv2App::OnFileOpen()
+{
+    // The dialog starts where the user's record files are: the open file's folder, else the
+    // remembered one.
+    QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();
+    if (strDir.isEmpty())
+        strDir = m_pSetting->m_strVeskDir.empty() ? QDir::homePath() : QString::fromStdString(m_pSetting->m_strVeskDir);
+    const QString strPath = GetRecordFileName(strDir);
+    if (strPath.isEmpty())
+        return;
+    m_bFromDialog = true;
+    // A name the dialog offered may be no file that can be read (a FIFO, a device, gone).
+    if (!OpenDocumentFile(strPath)) {
+        AfxMessageBox(10010);
+        return;
+    }
+    // The frame enables and refills the selectors when the document says it opened.
+    if (!m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
+        m_pFrame->SetCompactLayout();
+        m_pFrame->SetFrameTitle(-1, 0);
+    }
+}
+
+void CNorv2App::OnUserFileChosen(const QString& strPath)
+{
+    if (!OpenDocumentFile(strPath)) {
+        AfxMessageBox(10010);
+        m_pFrame->GetUserCombo()->FillUserList();
+    }
+    m_pFrame->SetCompactLayout();
+    m_pFrame->SetFrameTitle(-1, 0);
+}
+
+void CNorv2App::OnAppAbout()
+{
+    CVersionDlg dialog;
+    dialog.exec();
+}
+
+void CNorv2App::Activate()
+{
+    if (!m_pFrame)
+        return;
+    if (m_pFrame->isMinimized())
+        m_pFrame->showNormal();
+    m_pFrame->raise();
+    m_pFrame->activateWindow();
+    if (QWidget* popup = QApplication::activeModalWidget()) {
+        popup->raise();
+        popup->activateWindow();
+    }
+}

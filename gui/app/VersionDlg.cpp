@@ -1,0 +1,21 @@
+#include "gui/app/VersionDlg.h"
+
+#include <QPainter>
+
+#include "gui/app/DialogAboveBoards.h"
+#include "gui/res/TitlePicture.h"
+
+CVersionDlg::CVersionDlg() : m_imgTitle(TitlePicture())
+{
+    setWindowTitle(QStringLiteral("バージョン情報 Norv2"));
+    setModal(true);
+    KeepAboveBoards(*this);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(m_imgTitle.size());
+}
+
+void CVersionDlg::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_imgTitle);
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include <QPoint>
+#include <QRect>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "core/base/Time.h"
+
+class CNorv2Board;
+class CNorv2Doc;
+struct BOARDDATA;
+
+// The main window's open boards, at most six, in the order they were opened. The list
+// stays compact: closing a board moves the later ones up, so a board's entry (its grid
+// cell) can differ from the slot that keeps its saved position.
+class CBoardList
+{
+public:
+    static constexpr int kMaxBoards = 6;
+
+    CBoardList() = default;
+    // Destroys the boards still open, each storing its position.
+    ~CBoardList();
+    CBoardList(const CBoardList&) = delete;
+    CBoardList& operator=(const CBoardList&) = delete;
+
+    // Shows a board of pData in the next slot at that slot's saved position. With six
+    // boards open the user is told and pData dropped; null then.
+    CNorv2Board* OpenBoard(std::unique_ptr<BOARDDATA> pData);
+
+    // Sizes the board of entry nIndex and, unless bCompactOrMinimized, moves it to its grid
+    // cell: columns of three from the top-left of rcFrameClient (screen coordinates),
+    // right of the left gauge bar and below the toolbar. Returns the new top-left, (0, 0)
+    // when only the size was set, or (-1, -1) for an empty entry.
+    QPoint PlaceBoard(int nIndex, const QRect& rcFrameClient, int nLeftGageWidth, int nToolBarHeight,
+                      bool bCompactOrMinimized);
+    // PlaceBoard for every open board; how many were placed.
+    int TileBoards(const QRect& rcFrameClient, int nLeftGageWidth, int nToolBarHeight, bool bCompactOrMinimized);
+    // After the board settings changed: every board resized, placed as by TileBoards and
+    // repainted at once; how many were repainted.
+    int RelayoutAll(const QRect& rcFrameClient, int nLeftGageWidth, int nToolBarHeight, bool bCompactOrMinimized);
+
+    // Takes pBoard out of the list; its entry index, or -1 when it was not in it.
+    int RemoveBoard(CNorv2Board* pBoard);
+    // Destroys every board, last entry first; how many there were.
+    int CloseAllBoards();
+
+    // Recomputes from doc the boards whose period holds now, keeping their titles and
+    // slots; how many were recomputed.
+    int RefreshBoards(const CNorv2Doc& doc, CTime now);
+
+    // Called after a board was opened, closed or destroyed, so that the owner can update
+    // the commands that need a board.
+    void SetChangeHandler(std::function<void()> onChange) { m_onChange = std::move(onChange); }
+
+    int Count() const { return m_nCount; }
+    // The board of entry i, or null.
+    CNorv2Board* At(int i) const;
+
+private:
+    std::array<CNorv2Board*, kMaxBoards> m_pBoards{};
+    int m_nCount = 0;
+    std::function<void()> m_onChange;
+};

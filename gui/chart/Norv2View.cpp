@@ -1,0 +1,222 @@
+#include "gui/chart/Norv2View.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <memory>
+
+#include "core/settings/AppSetting.h"
+#include "core/chart/ChartGeometry.h"
+#include "gui/chart/ChartHost.h"
+#include "gui/chart/ChartPainter.h"
+#include "core/chart/ChartStatusText.h"
+#include "core/frame/GageInfo.h"
+#include "gui/record/Norv2Doc.h"
+#include "core/record/PeriodData.h"
+
+CNorv2View::CNorv2View(CNorv2Doc* pDoc, CChartHost* pHost, QWidget* parent)
+    : QAbstractScrollArea(parent), m_pDoc(pDoc), m_pHost(pHost)
+{
+    // The chart always has the window's height.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The status text follows the mouse without a button held.
+    viewport()->setMouseTracking(true);
+    // Once the user scrolls, the chart stays where it was put until the next rebuild.
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_bShowNewest = false; });
+    if (m_pDoc) {
+        connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CNorv2View::OnUpdate);
+        connect(m_pDoc, &CNorv2Doc::resetChart, this, &CNorv2View::ResetChart);
+    }
+}
+
+CNorv2View::~CNorv2View() = default;
+
+void CNorv2View::OnInitialUpdate()
+{
+    // A chart of the file shown before must not stay on screen, nor its bars be clickable.
+    m_nCategory = -1;
+    ReleaseOffscreen();
+    viewport()->update();
+}
+
+void CNorv2View::OnUpdate()
+{
+    Rebuild();
+}
+
+QSize CNorv2View::Render()
+{
+    const CAppSetting* pSetting = GetSetting();
+    if (!m_pDoc || !pSetting)
+        return {};
+    if (ChartBarCount(m_pDoc->GetBook(), *pSetting, m_nCategory, m_nScale) == 0)
+        return {};
+    // From here on the old chart is void, even if no new one comes of it; dropping it
+    // first also spares holding two wide images at once.
+    ReleaseOffscreen();
+    CHARTRENDER chart = RenderChart(m_pDoc->GetBook(), *pSetting, m_nCategory, m_nScale, viewport()->size());
+    if (chart.eResult != CHARTRENDER::kDone)
+        return {};
+    m_Image = std::move(chart.image);
+    m_BarDates = std::move(chart.barDates);
+    m_nBars = chart.nBars;
+    m_nBarWidth = chart.nBarWidth;
+    m_nSpaceUsed = chart.nSpaceUsed;
+    if (m_pHost)
+        m_pHost->SetGageInfo(chart.gageInfo);
+    return m_Image.size();
+}
+
+void CNorv2View::ReleaseOffscreen()
+{
+    m_Image = QImage();
+    m_BarDates.clear();
+    m_nBars = 0;
+    // Without a chart the gauges have no scale to repeat, and there is nothing to scroll.
+    if (m_pHost) {
+        GAGEINFO none;
+        none.nCategory = m_nCategory;
+        m_pHost->SetGageInfo(none);
+    }
+    UpdateScrollRange();
+}
+
+int CNorv2View::Rebuild()
+{
+    const QSize size = Render();
+    if (size.isEmpty())
+        return -1;
+    // The frame may still lay out the gauges around the view, or the window manager size the
+    // window: the newest bar is kept in view through each of those until the user scrolls.
+    m_bShowNewest = true;
+    UpdateScrollRange();
+    viewport()->update();
+    if (m_pHost)
+        m_pHost->SetFrameTitle(m_nCategory, m_nScale);
+    return 0;
+}
+
+void CNorv2View::ResetChart()
+{
+    m_nCategory = -1;
+    m_nScale = SCALE_DAILY;
+    ReleaseOffscreen();
+    viewport()->update();
+}
+
+void CNorv2View::OnCategory(int k)
+{
+    if (k < 0 || k > 3 || !m_pHost)
+        return;
+    if (k == m_nCategory) {
+        m_nCategory = -1;
+        ReleaseOffscreen();
+        viewport()->update();
+        m_pHost->SetCompactLayout();
+        m_pHost->SetFrameTitle(-1, m_nScale);
+        return;
+    }
+    m_nCategory = k;
+    m_pHost->SetChartLayout();
+    Rebuild();
+}
+
+bool CNorv2View::IsCategoryEnabled(int k) const
+{
+    return m_pDoc && k >= 0 && k <= 3 && !m_pDoc->IsCategoryEmpty(k);
+}
+
+void CNorv2View::OnScale(int k)
+{
+    if (k < SCALE_DAILY || k > SCALE_MONTHLY || k == m_nScale)
+        return;
+    m_nScale = k;
+    if (m_pHost)
+        m_pHost->SetScaleSelection(k);
+    Rebuild();
+}
+
+bool CNorv2View::IsScaleEnabled(int k) const
+{
+    return k >= SCALE_DAILY && k <= SCALE_MONTHLY && m_pHost && m_pHost->IsScaleSelectorEnabled();
+}
+
+int CNorv2View::BarAt(QPoint pt) const
+{
+    const int i = HitTest(pt.x(), horizontalScrollBar()->value(), m_nBarWidth, m_nSpaceUsed, m_nBars);
+    return i >= 0 && i < static_cast<int>(m_BarDates.size()) ? i : -1;
+}
+
+void CNorv2View::UpdateScrollRange()
+{
+    const int cx = viewport()->width();
+    QScrollBar* pBar = horizontalScrollBar();
+    pBar->setRange(0, m_Image.isNull() ? 0 : std::max(0, m_Image.width() - cx));
+    pBar->setPageStep(std::max(1, cx));
+    pBar->setSingleStep(std::max(1, m_nBarWidth + m_nSpaceUsed));
+    if (m_bShowNewest)
+        pBar->setValue(pBar->maximum());
+}
+
+void CNorv2View::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+}
+
+void CNorv2View::paintEvent(QPaintEvent* event)
+{
+    if (m_Image.isNull() && Render().isEmpty())
+        return;
+    // A taller or lower window, or one wider than the chart, needs a new chart; a narrower
+    // one keeps it and scrolls.
+    const QSize client = UsableChartClientSize(viewport()->size());
+    if ((m_Image.height() != client.height() || m_Image.width() < client.width()) && Render().isEmpty())
+        return;
+    if (m_Image.isNull())
+        return;
+    UpdateScrollRange();
+    QPainter painter(viewport());
+    const QRect target = event->rect();
+    painter.drawImage(target, m_Image, target.translated(horizontalScrollBar()->value(), 0));
+}
+
+void CNorv2View::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pDoc && m_pHost && !m_pHost->IsCompact() && m_nCategory != -1) {
+        const int i = BarAt(event->position().toPoint());
+        if (i >= 0) {
+            BOARDDATA data;
+            data.Date = m_BarDates[static_cast<std::size_t>(i)];
+            data.nScale = m_nScale;
+            m_pDoc->FillBoard(&data);
+            m_pHost->SetBarStatusText(ChartStatusText(data, m_nCategory));
+        }
+    }
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CNorv2View::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_nBars > 0 && m_pDoc && m_pHost) {
+        const int i = BarAt(event->position().toPoint());
+        if (i >= 0) {
+            auto pData = std::make_unique<BOARDDATA>();
+            pData->Date = m_BarDates[static_cast<std::size_t>(i)];
+            pData->nScale = m_nScale;
+            m_pDoc->FillBoard(pData.get());
+            m_pHost->OpenBoard(std::move(pData));
+        }
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+void CNorv2View::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit contextMenuRequested(event->globalPos());
+    event->accept();
+}

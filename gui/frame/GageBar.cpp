@@ -1,0 +1,80 @@
+#include "gui/frame/GageBar.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include "core/settings/AppSetting.h"
+#include "gui/app/FontConvert.h"
+#include "core/frame/GageInfo.h"
+
+namespace {
+QColor QColorFromRef(COLORREF cr)
+{
+    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
+} // namespace
+
+GAGECOLORS GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette)
+{
+    // Only the four categories have chart colours; anything else would paint black on black.
+    if (pSetting && pSetting->m_bGageColor && nCategory >= 0 && nCategory <= 3)
+        return {QColorFromRef(pSetting->GetChartColor(nCategory, CLR_BACK)),
+                QColorFromRef(pSetting->GetChartColor(nCategory, CLR_AXIS))};
+    return {palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
+}
+
+CGageBar::CGageBar(bool bRightSide, QWidget* pParent) : QWidget(pParent), m_bRightSide(bRightSide)
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // Every pixel is filled in paintEvent.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CGageBar::SetGageInfo(const GAGEINFO* pInfo)
+{
+    m_pGageInfo = pInfo;
+    updateGeometry();
+    update();
+}
+
+void CGageBar::SetEdge(int nEdge)
+{
+    m_nEdge = nEdge;
+    update();
+}
+
+QSize CGageBar::sizeHint() const
+{
+    return {GageBarWidth(m_pGageInfo ? *m_pGageInfo : GAGEINFO{}), 0};
+}
+
+QSize CGageBar::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void CGageBar::paintEvent(QPaintEvent* /*event*/)
+{
+    const CAppSetting* pSetting = GetSetting();
+    const GAGECOLORS colors = GageColors(pSetting, m_pGageInfo ? m_pGageInfo->nCategory : -1, palette());
+    QPainter painter(this);
+    painter.fillRect(rect(), colors.crBack);
+    if (!m_pGageInfo)
+        return;
+    const std::vector<GAGETICK> ticks = GageTicks(*m_pGageInfo, m_nEdge, width(), m_bRightSide);
+    if (ticks.empty())
+        return;
+
+    // A tick's end point is one past its last pixel (W is the width); flat caps leave it out.
+    const QPen pens[2] = {QPen(colors.crDraw, 1, Qt::SolidLine, Qt::FlatCap),
+                          QPen(colors.crDraw, 2, Qt::SolidLine, Qt::FlatCap)};
+    painter.setFont(pSetting && pSetting->m_pChartFont ? QFontFromLogFont(*pSetting->m_pChartFont) : font());
+    // Labels are placed by their top edge.
+    const int nAscent = painter.fontMetrics().ascent();
+    for (const GAGETICK& tick : ticks) {
+        painter.setPen(pens[tick.nPenWidth > 1 ? 1 : 0]);
+        painter.drawLine(tick.ptFrom.x, tick.ptFrom.y, tick.ptTo.x, tick.ptTo.y);
+        if (!tick.strLabel.empty())
+            painter.drawText(tick.ptLabel.x, tick.ptLabel.y + nAscent, QString::fromStdString(tick.strLabel));
+    }
+}

@@ -1,0 +1,508 @@
+#include "gui/frame/MainFrame.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+#include <algorithm>
+#include <ctime>
+
+#include "core/settings/AppSetting.h"
+#include "core/res/LoadSubString.h"
+#include "gui/app/MessageBox.h"
+#include "gui/app/OnScreen.h"
+#include "gui/app/OwnerModal.h"
+#include "core/frame/ScreenFit.h"
+#include "gui/chart/Norv2View.h"
+#include "gui/frame/GageBar.h"
+#include "gui/frame/ScaleCombo.h"
+#include "gui/frame/UserCombo.h"
+#include "gui/prop/NorvPrpSheet.h"
+#include "gui/record/Norv2Doc.h"
+#include "core/record/PeriodData.h"
+#include "core/record/RecordPath.h"
+#include "gui/res/ToolbarIcons.h"
+
+namespace {
+constexpr int kCompactWidth = 400;
+constexpr int kRefreshMs = 5000;
+constexpr int kUserSlotWidth = 100;
+constexpr int kScaleSlotWidth = 70;
+const char* const kHelpFile = "Norv2.chm";
+const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
+
+QString Text(unsigned nID, int nPiece)
+{
+    return QString::fromStdString(LoadSubString(nID, nPiece));
+}
+
+QString Format(const std::string& format, std::initializer_list<std::string> args)
+{
+    QString out = QString::fromStdString(format);
+    for (const std::string& arg : args)
+        out.replace(out.indexOf(QLatin1String("%s")), 2, QString::fromStdString(arg));
+    return out;
+}
+} // namespace
+
+CMainFrame::CMainFrame(CNorv2Doc* pDoc) : m_pDoc(pDoc)
+{
+    CreateCentralArea();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    if (const CAppSetting* pSetting = GetSetting())
+        EnableSelectors(!pSetting->m_strUserName.empty());
+
+    connect(pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
+    connect(pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
+    connect(pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
+    connect(pDoc, &CNorv2Doc::resetLayout, this, &CMainFrame::ResetLayout);
+    connect(pDoc, &CNorv2Doc::opened, this, &CMainFrame::OnDocumentOpened);
+    // Figures of a bar that may no longer exist must not stay in the status bar.
+    connect(pDoc, &CNorv2Doc::reloaded, m_pPane1, &QLabel::clear);
+    connect(pDoc, &CNorv2Doc::updateAllViews, this, &CMainFrame::UpdateCommands);
+    connect(pDoc, &CNorv2Doc::resetChart, this, &CMainFrame::OnChartReset);
+    connect(pDoc, &CNorv2Doc::recordsAppended, this,
+            [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
+    m_Boards.SetChangeHandler([this] { UpdateCommands(); });
+    connect(&m_RefreshTimer, &QTimer::timeout, this, [this] {
+        m_pDoc->Refresh();
+        UpdateCommands();
+    });
+    m_RefreshTimer.start(kRefreshMs);
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Each board stores its position in the settings, which outlive the frame.
+    m_Boards.SetChangeHandler({});
+    m_Boards.CloseAllBoards();
+}
+
+QMenu* CMainFrame::createPopupMenu()
+{
+    // Qt would offer to hide the toolbar, and with it both selectors, under an empty name.
+    return nullptr;
+}
+
+QAction* CMainFrame::GetAction(int nID) const
+{
+    const auto it = m_Actions.find(nID);
+    return it == m_Actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateCentralArea()
+{
+    m_pChartArea = new QWidget(this);
+    auto* layout = new QHBoxLayout(m_pChartArea);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pView = new CNorv2View(m_pDoc, this, m_pChartArea);
+    m_pLeftGage = new CGageBar(false, m_pChartArea);
+    m_pRightGage = new CGageBar(true, m_pChartArea);
+    for (CGageBar* gage : {m_pLeftGage, m_pRightGage}) {
+        gage->SetGageInfo(&m_GageInfo);
+        gage->SetEdge(m_pView->frameWidth());
+    }
+    layout->addWidget(m_pLeftGage);
+    layout->addWidget(m_pView, 1);
+    layout->addWidget(m_pRightGage);
+    setCentralWidget(m_pChartArea);
+    connect(m_pView, &CNorv2View::contextMenuRequested, this, &CMainFrame::ShowContextMenu);
+}
+
+QAction* CMainFrame::AddAction(int nID, const QString& strText)
+{
+    auto* action = new QAction(strText, this);
+    action->setStatusTip(Text(nID, 0));
+    action->setToolTip(Text(nID, 1).isEmpty() ? strText : Text(nID, 1));
+    action->setIcon(ToolbarIcon(nID));
+    // Menus show check marks; the pictures belong to the toolbar.
+    action->setIconVisibleInMenu(false);
+    m_Actions[nID] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions()
+{
+    AddAction(ID_FILE_OPEN_DIALOG, QStringLiteral("ダイアログで開く(&O)"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    connect(GetAction(ID_FILE_OPEN_DIALOG), &QAction::triggered, this, &CMainFrame::openFileRequested);
+    connect(AddAction(ID_APP_EXIT, QStringLiteral("Norvを終了する")), &QAction::triggered, this, &QWidget::close);
+
+    const QString categories[] = {QStringLiteral("英字(&A)"), QStringLiteral("かな(&K)"), QStringLiteral("ﾛｰﾏ字(&R)"),
+                                  QStringLiteral("記号(&Y)")};
+    for (int k = 0; k < 4; ++k) {
+        QAction* action = AddAction(ID_CATEGORY_ALPH + k, categories[k]);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_pView->OnCategory(k);
+            UpdateCommands();
+        });
+    }
+    const QString scales[] = {QStringLiteral("日ごと(Daily)(&D)"), QStringLiteral("週ごと(Weekly)(&W)"),
+                              QStringLiteral("月ごと(Monthly)(&M)")};
+    for (int k = 0; k < 3; ++k) {
+        QAction* action = AddAction(ID_SCALE_DAILY + k, scales[k]);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, k] {
+            m_pView->OnScale(k);
+            UpdateCommands();
+        });
+    }
+    connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
+            [this] { OpenPropertySheet(0); });
+    connect(AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)")), &QAction::triggered, this,
+            &CMainFrame::TileBoards);
+    connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
+            [this] { m_Boards.CloseAllBoards(); });
+    connect(AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
+            [this] { OpenPropertySheet(1); });
+    connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
+            &CMainFrame::OnHelp);
+    connect(AddAction(ID_APP_ABOUT, QStringLiteral("バージョン情報 Norv2(&A)...")), &QAction::triggered, this,
+            &CMainFrame::aboutRequested);
+}
+
+void CMainFrame::CreateMenus()
+{
+    const auto addMenu = [this](const QString& title, std::initializer_list<int> ids) {
+        QMenu* menu = menuBar()->addMenu(title);
+        for (int nID : ids) {
+            if (nID == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(GetAction(nID));
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    };
+    addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
+    addMenu(QStringLiteral("グラフ(&C)"),
+            {5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY});
+    addMenu(QStringLiteral("ボード(&B)"), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
+    addMenu(QStringLiteral("ヘルプ(&H)"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* toolBar = addToolBar(QString());
+    toolBar->setObjectName(QStringLiteral("toolbar"));
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(16, 15));
+    m_pUserCombo = new CUserCombo(toolBar);
+    m_pUserCombo->setFixedWidth(kUserSlotWidth);
+    m_pScaleCombo = new CScaleCombo(toolBar);
+    // The slot's width, or what the longest scale name needs in the font in use.
+    m_pScaleCombo->setFixedWidth(std::max(kScaleSlotWidth, m_pScaleCombo->sizeHint().width()));
+    connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::userFileChosen);
+    connect(m_pScaleCombo, &CScaleCombo::scaleChosen, this, [this](int nScale) {
+        m_pView->OnScale(nScale);
+        UpdateCommands();
+    });
+    toolBar->addWidget(m_pUserCombo);
+    toolBar->addSeparator();
+    for (int nID = ID_CATEGORY_ALPH; nID <= ID_CATEGORY_SYBL; ++nID)
+        toolBar->addAction(GetAction(nID));
+    toolBar->addSeparator();
+    toolBar->addWidget(m_pScaleCombo);
+    toolBar->addSeparator();
+    toolBar->addAction(GetAction(ID_HELP_FINDER));
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_pPane0 = new QLabel(Text(57345, 0), this);
+    m_pPane1 = new QLabel(this);
+    m_pPane1->setFrameShape(QFrame::Panel);
+    m_pPane1->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(m_pPane0, 1);
+    statusBar()->addPermanentWidget(m_pPane1);
+}
+
+void CMainFrame::UpdateCommands()
+{
+    for (int k = 0; k < 4; ++k) {
+        QAction* action = GetAction(ID_CATEGORY_ALPH + k);
+        action->setEnabled(m_pView->IsCategoryEnabled(k));
+        action->setChecked(m_pView->IsCategoryChecked(k));
+    }
+    for (int k = 0; k < 3; ++k) {
+        QAction* action = GetAction(ID_SCALE_DAILY + k);
+        action->setEnabled(m_pView->IsScaleEnabled(k));
+        action->setChecked(m_pView->IsScaleChecked(k));
+    }
+    GetAction(ID_BOARD_CLOSEALL)->setEnabled(m_Boards.Count() > 0);
+    GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
+    GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
+}
+
+void CMainFrame::StoreChartPlacement()
+{
+    CAppSetting* pSetting = GetSetting();
+    if (!pSetting)
+        return;
+    // The settings keep the outer window, with the frame it was placed with: a window
+    // manager may frame a resizable window differently once it is sized, and the stored
+    // size must not grow by that at every switch.
+    const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
+    if (!pSetting->m_pWindowPos)
+        pSetting->m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
+    WINDOWPLACEMENT& wp = *pSetting->m_pWindowPos;
+    wp.showCmd = WINDOWPLACEMENT::SW_SHOWNORMAL;
+    wp.left = r.left();
+    wp.top = r.top();
+    wp.right = r.left() + r.width();
+    wp.bottom = r.top() + r.height();
+}
+
+void CMainFrame::ApplyChartPlacement()
+{
+    const CAppSetting* pSetting = GetSetting();
+    if (pSetting && pSetting->m_pWindowPos) {
+        // The stored rectangle is the outer window: Qt places a window by its frame and
+        // sizes it by its client area.
+        const CRect rc = ChartWindowRect(*pSetting->m_pWindowPos);
+        m_ChartFrame = FrameMargins(*this);
+        move(OnScreenPosition(*this, {rc.left, rc.top}, {rc.Width(), rc.Height()}));
+        resize(std::max(1, rc.Width() - m_ChartFrame.left() - m_ChartFrame.right()),
+               std::max(1, rc.Height() - m_ChartFrame.top() - m_ChartFrame.bottom()));
+    }
+    if (pSetting && pSetting->m_bZoomed)
+        showMaximized();
+    else
+        showNormal();
+}
+
+void CMainFrame::PlaceStrip(QPoint ptFrame)
+{
+    const QPoint pt = OnScreenPosition(*this, ptFrame, size().grownBy(m_StripFrame));
+    // Qt places a window by its frame with the margins it last knew, which after maximizing
+    // are those of the maximized window; the strip's own frame is known once it was shown.
+    if (m_StripFrame.isNull())
+        move(pt);
+    else
+        setGeometry(QRect(pt + QPoint(m_StripFrame.left(), m_StripFrame.top()), size()));
+}
+
+int CMainFrame::SetCompactLayout()
+{
+    if (m_bCompact)
+        return -1;
+    m_pView->SetCategory(-1);
+    CAppSetting* pSetting = GetSetting();
+    if (isVisible() && !isMinimized())
+        StoreChartPlacement();
+    if (pSetting && isMaximized())
+        pSetting->m_bZoomed = true;
+    m_bCompact = true;
+    m_pChartArea->hide();
+    m_pPane1->hide();
+    if (isMaximized())
+        showNormal();
+    const int nHeight =
+        menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() + statusBar()->sizeHint().height();
+    setFixedSize(kCompactWidth, nHeight);
+    if (pSetting)
+        PlaceStrip({pSetting->m_ptFrame.x, pSetting->m_ptFrame.y});
+    show();
+    raise();
+    UpdateCommands();
+    return 0;
+}
+
+int CMainFrame::SetChartLayout()
+{
+    if (!m_bCompact)
+        return -1;
+    if (CAppSetting* pSetting = GetSetting())
+        pSetting->m_ptFrame = {pos().x(), pos().y()};
+    m_StripFrame = FrameMargins(*this);
+    m_bCompact = false;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_pChartArea->show();
+    ApplyChartPlacement();
+    RefreshGages();
+    m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
+    m_pPane1->show();
+    UpdateCommands();
+    return 0;
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    // In the chart layout the maximized state is remembered for the next time.
+    if (event->type() == QEvent::WindowStateChange && !m_bCompact && !isMinimized())
+        if (CAppSetting* pSetting = GetSetting())
+            pSetting->m_bZoomed = isMaximized();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::SetFrameTitle(int nCategory, int nScale)
+{
+    const CAppSetting* pSetting = GetSetting();
+    // A file name may hold a line break, which a title cannot show.
+    const std::string user = pSetting ? UserNameForDisplay(pSetting->m_strUserName) : std::string();
+    if (nCategory == -1)
+        setWindowTitle(user.empty() ? Text(158, 0) : Format(LoadString(157), {user}));
+    else
+        setWindowTitle(Format(LoadString(159), {user, LoadSubString(156, nScale), LoadSubString(135, nCategory)}));
+}
+
+void CMainFrame::SetScaleSelection(int nScale)
+{
+    m_pScaleCombo->SetScale(nScale);
+}
+
+void CMainFrame::EnableSelectors(bool bEnable)
+{
+    m_bSelectorsEnabled = bEnable;
+    m_pUserCombo->setEnabled(bEnable);
+    m_pScaleCombo->setEnabled(bEnable);
+}
+
+void CMainFrame::OnDocumentOpened()
+{
+    EnableSelectors(true);
+    m_pUserCombo->FillUserList();
+    m_pPane1->clear();
+    UpdateCommands();
+}
+
+void CMainFrame::OnChartReset()
+{
+    // The view went back to no category and the daily scale; the user is forgotten.
+    m_pScaleCombo->SetScale(m_pView->GetScale());
+    m_pPane1->clear();
+    SetFrameTitle(-1, m_pView->GetScale());
+    UpdateCommands();
+}
+
+int CMainFrame::ResetLayout()
+{
+    SetCompactLayout();
+    m_pUserCombo->clear();
+    EnableSelectors(false);
+    return 0;
+}
+
+void CMainFrame::SetBarStatusText(const std::string& strText)
+{
+    m_pPane1->setText(QString::fromStdString(strText));
+}
+
+QString CMainFrame::GetBarStatusText() const
+{
+    return m_pPane1->text();
+}
+
+void CMainFrame::SetGageInfo(const GAGEINFO& info)
+{
+    m_GageInfo = info;
+    RefreshGages();
+}
+
+void CMainFrame::RefreshGages()
+{
+    for (CGageBar* gage : {m_pLeftGage, m_pRightGage}) {
+        gage->updateGeometry();
+        gage->update();
+    }
+}
+
+void CMainFrame::OpenBoard(std::unique_ptr<BOARDDATA> pData)
+{
+    m_Boards.OpenBoard(std::move(pData));
+}
+
+QRect CMainFrame::BoardGridOrigin() const
+{
+    // Qt's client area includes the menu bar; the grid starts below it.
+    return QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
+}
+
+int CMainFrame::TileBoards()
+{
+    return m_Boards.TileBoards(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+                               m_bCompact || isMinimized());
+}
+
+void CMainFrame::OpenPropertySheet(int nPage)
+{
+    CNorvPrpSheet sheet(129, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
+    connect(&sheet, &CNorvPrpSheet::chartSettingsApplied, this, [this] {
+        m_pView->OnUpdate();
+        RefreshGages();
+    });
+    connect(&sheet, &CNorvPrpSheet::boardSettingsApplied, this, [this] {
+        m_Boards.RelayoutAll(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+                             m_bCompact || isMinimized());
+    });
+    connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
+    // The sheet blocks the main window only: the boards stay usable beside it.
+    ExecOwnerModal(sheet, *this);
+    m_pPane0->setText(Text(57345, 0));
+}
+
+void CMainFrame::OnLoadBegun()
+{
+    delete m_pProgress;
+    m_pProgress = new QProgressBar(statusBar());
+    m_pProgress->setRange(0, 100);
+    m_pProgress->setValue(0);
+    m_pProgress->setTextVisible(false);
+    m_pProgress->setGeometry(m_pPane0->geometry());
+    m_pProgress->show();
+    m_pProgress->repaint();
+}
+
+void CMainFrame::OnLoadStepped()
+{
+    if (m_pProgress)
+        m_pProgress->setValue(std::min(100, m_pProgress->value() + 4));
+}
+
+void CMainFrame::OnLoadEnded()
+{
+    delete m_pProgress;
+    m_pProgress = nullptr;
+}
+
+void CMainFrame::OnHelp()
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)))))
+        AfxMessageBox(10011, MB_ICONEXCLAMATION);
+}
+
+void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
+{
+    UpdateCommands();
+    QMenu menu(this);
+    for (int nID : {ID_FILE_OPEN_DIALOG, 0, 5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
+                    ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {
+        if (nID == 0)
+            menu.addSeparator();
+        else
+            menu.addAction(GetAction(nID));
+    }
+    menu.exec(ptGlobal);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    m_RefreshTimer.stop();
+    OnLoadEnded();
+    SetCompactLayout();
+    event->accept();
+}

@@ -1,0 +1,16 @@
+#include "gui/frame/ScaleCombo.h"
+
+#include <QSignalBlocker>
+
+CScaleCombo::CScaleCombo(QWidget* parent) : CToolbarCombo(6002, parent)
+{
+    addItems({QStringLiteral("Daily"), QStringLiteral("Weekly"), QStringLiteral("Monthly")});
+    setCurrentIndex(0);
+    connect(this, &QComboBox::activated, this, &CScaleCombo::scaleChosen);
+}
+
+void CScaleCombo::SetScale(int nScale)
+{
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(nScale);
+}

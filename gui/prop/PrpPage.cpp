@@ -1,0 +1,242 @@
+#include "gui/prop/PrpPage.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStringDecoder>
+#include <algorithm>
+
+#include "gui/app/FontConvert.h"
+#include "core/res/LoadSubString.h"
+#include "gui/app/MessageBox.h"
+#include "core/settings/NamedColor.h"
+#include "gui/prop/FontChooserDialog.h"
+#include "core/prop/PrpRules.h"
+
+namespace {
+constexpr unsigned kIdleTextID = 57345;
+constexpr int kNoScreenDpi = 96;
+// Loading any real colour into a button built with this one counts as a change.
+constexpr COLORREF kPlaceholderColor = 0x010101;
+
+CPrpPage::FontChooser& Chooser()
+{
+    static CPrpPage::FontChooser chooser;
+    return chooser;
+}
+
+std::optional<QFont> ChooseWithDialog(QWidget* /*pOwner*/, const QFont& initial)
+{
+    CFontChooserDialog dialog(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFont();
+}
+
+void NameColor(CColorBtn* pButton, COLORREF crColor)
+{
+    std::string strName;
+    GetColorName(crColor, strName);
+    pButton->setToolTip(QString::fromStdString(strName));
+}
+
+// The width a line edit needs to show strText whole.
+int LineEditWidthFor(const QLineEdit& edit, const QString& strText)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(&edit);
+    opt.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &edit);
+    const QMargins margins = edit.textMargins();
+    // A line edit keeps two pixels of its own on either side of the text.
+    const QSize text(edit.fontMetrics().horizontalAdvance(strText) + 4 + margins.left() + margins.right(),
+                     edit.fontMetrics().height());
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, &edit).width();
+}
+
+QString DecodeFace(const LOGFONT& lf)
+{
+    const std::string bytes = lf.FaceNameBytes();
+    QStringDecoder decoder("Shift_JIS");
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+} // namespace
+
+CDigitSpin::CDigitSpin(int nMin, int nMax, QWidget* pParent)
+    : QAbstractSpinBox(pParent), m_nMin(nMin), m_nMax(nMax), m_nPos(nMin)
+{
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+}
+
+void CDigitSpin::SetPos(int nPos)
+{
+    m_nPos = std::clamp(nPos, m_nMin, m_nMax);
+}
+
+void CDigitSpin::stepBy(int steps)
+{
+    // The arrows start from what the edit shows when that is a number, as the buddy's text is the position.
+    const std::optional<int> shown = ParseDigits(lineEdit()->text().toStdString());
+    const long long from = shown ? *shown : m_nPos;
+    m_nPos = static_cast<int>(std::clamp<long long>(from + steps, m_nMin, m_nMax));
+    lineEdit()->setText(QString::number(m_nPos));
+}
+
+QValidator::State CDigitSpin::validate(QString& input, int&) const
+{
+    for (QChar c : input)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+QAbstractSpinBox::StepEnabled CDigitSpin::stepEnabled() const
+{
+    return StepUpEnabled | StepDownEnabled;
+}
+
+CPrpPage::CPrpPage(QWidget* pParent) : QWidget(pParent) {}
+
+void CPrpPage::Create()
+{
+    if (m_bCreated)
+        return;
+    m_bCreated = true;
+    OnInitDialog();
+}
+
+void CPrpPage::SetModified(bool bModified)
+{
+    if (m_bModified == bModified)
+        return;
+    m_bModified = bModified;
+    emit modifiedChanged(bModified);
+}
+
+QString CPrpPage::CtrlName(int nID)
+{
+    return QStringLiteral("ctrl%1").arg(nID);
+}
+
+void CPrpPage::SetFontChooser(FontChooser chooser)
+{
+    Chooser() = std::move(chooser);
+}
+
+int CPrpPage::ScreenLogPixelsY()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : kNoScreenDpi;
+}
+
+void CPrpPage::RegisterWidget(QWidget* pCtrl, int nID)
+{
+    // A control without a string of its own shows the idle prompt while the pointer is over it.
+    const std::string strPrompt = nID ? LoadSubString(nID, 0) : std::string();
+    pCtrl->setStatusTip(QString::fromStdString(strPrompt.empty() ? LoadSubString(kIdleTextID, 0) : strPrompt));
+    if (!nID)
+        return;
+    pCtrl->setObjectName(CtrlName(nID));
+    const std::string strTip = LoadSubString(nID, 1);
+    if (!strTip.empty())
+        pCtrl->setToolTip(QString::fromStdString(strTip));
+}
+
+CColorBtn* CPrpPage::CreateColorButton(int nID, QWidget* pParent)
+{
+    auto* pButton = Register(new CColorBtn(kPlaceholderColor, pParent), nID);
+    pButton->setMinimumSize(48, 24);
+    // The string table's tooltip is a bare "%s"; a stored colour equal to the placeholder
+    // sends no change, so the button is named from the start rather than showing that.
+    NameColor(pButton, kPlaceholderColor);
+    connect(pButton, &CColorBtn::colorChanged, this, [this](COLORREF crColor, CColorBtn* pSender) {
+        SetModified(true);
+        NameColor(pSender, crColor);
+    });
+    return pButton;
+}
+
+void CPrpPage::SwitchColorSet(QButtonGroup* pGroup, const int& nSet)
+{
+    StoreColorButtons(nSet);
+    // Loading another set's colours is no edit of its own, but edits made before
+    // the switch are still waiting for Apply.
+    const bool bWasModified = IsModified();
+    UpdateData(true);
+    // A value refused before the radio group was read leaves the old set current; the
+    // radio buttons must say so, or the colours shown would be taken for the other set.
+    if (QAbstractButton* pRadio = pGroup->button(nSet))
+        pRadio->setChecked(true);
+    LoadColorButtons(nSet);
+    SetModified(bWasModified);
+}
+
+bool CPrpPage::ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, bool bSaveAndValidate)
+{
+    if (!bSaveAndValidate) {
+        pSpin->Edit()->setText(QString::number(nValue));
+        return true;
+    }
+    const std::optional<int> value = ParseDigits(pSpin->Edit()->text().toStdString());
+    if (!value || *value < nMin || *value > nMax) {
+        AfxMessageBox(IntRangeMessage(nMin, nMax), MB_OK | MB_ICONEXCLAMATION);
+        pSpin->setFocus();
+        pSpin->selectAll();
+        return false;
+    }
+    nValue = *value;
+    return true;
+}
+
+QGroupBox* CPrpPage::CreateFontGroup(LOGFONT& lf, int nFaceID, int nSizeID, int nButtonID, const QString& strButton)
+{
+    m_pFont = &lf;
+    auto* pGroup = Register(new QGroupBox(QStringLiteral("フォント"), this), 0);
+    auto* pLayout = new QHBoxLayout(pGroup);
+    m_editFaceName = Register(new QLineEdit(pGroup), nFaceID);
+    m_editFontSize = Register(new QLineEdit(pGroup), nSizeID);
+    m_editFaceName->setReadOnly(true);
+    m_editFontSize->setReadOnly(true);
+    // Wide enough for the longest size and style the pages keep.
+    m_editFontSize->setMinimumWidth(LineEditWidthFor(*m_editFontSize, QStringLiteral("25 : 太字 : 斜体")));
+    auto* pButton = Register(new QPushButton(strButton, pGroup), nButtonID);
+    pLayout->addWidget(m_editFaceName, 2);
+    pLayout->addWidget(m_editFontSize, 1);
+    pLayout->addWidget(pButton);
+    connect(pButton, &QPushButton::clicked, this, [this] {
+        if (ChooseFont())
+            ShowFontInfo();
+    });
+    ShowFontInfo();
+    return pGroup;
+}
+
+void CPrpPage::ShowFontInfo()
+{
+    m_editFaceName->setText(DecodeFace(*m_pFont));
+    m_editFontSize->setText(QString::fromStdString(FontInfoText(*m_pFont, ScreenLogPixelsY())));
+}
+
+bool CPrpPage::ChooseFont()
+{
+    LOGFONT& lf = *m_pFont;
+    const QFont initial = QFontFromLogFont(lf);
+    const auto chosen = Chooser() ? Chooser()(this, initial) : ChooseWithDialog(this, initial);
+    if (!chosen)
+        return false;
+    const int nLogPixelsY = ScreenLogPixelsY();
+    LOGFONT lfChosen = LimitFontPoints(LogFontFromQFont(*chosen, nLogPixelsY), nLogPixelsY);
+    // The chooser offers no effects, so underline and strike-out stay as they were.
+    lfChosen.lfUnderline = lf.lfUnderline;
+    lfChosen.lfStrikeOut = lf.lfStrikeOut;
+    if (!IsFontChoiceChanged(lf, lfChosen))
+        return false;
+    SetModified(true);
+    lf = lfChosen;
+    return true;
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "core/record/RecordBook.h"
+#include "core/record/RecordFile.h"
+
+// The open record file and its runs. Loads a file, follows what Vesk appends
+// to it, and tells the windows through signals (all delivered synchronously).
+class CNorv2Doc : public QObject, private CLoadObserver
+{
+    Q_OBJECT
+
+public:
+    explicit CNorv2Doc(QObject* parent = nullptr);
+
+    // Empties the book and loads strPath (a name as FileNameToQString gives it). False only
+    // when the file cannot be opened or is no regular file; a broken file, or one that does
+    // not fit into memory, is reported and resets the viewer, yet stays open.
+    bool OnOpenDocument(const QString& strPath);
+    // Empties the book; the line count stays.
+    void DeleteContents();
+    // Reads records appended since the last read (the frame calls it every 5 s).
+    void Refresh();
+    // The common reaction to a broken file.
+    void ResetToInitialState();
+
+    bool IsCategoryEmpty(int nCategory) const { return m_pBook->IsCategoryEmpty(nCategory); }
+    int CountPeriods(int nCategory, int nScale) const { return m_pBook->CountPeriods(nCategory, nScale); }
+    int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const
+    {
+        return m_pBook->FillPeriods(pOut, nMax, nCategory, nScale);
+    }
+    bool FillBoard(BOARDDATA* p) const { return m_pBook->FillBoard(p); }
+
+    const CRecordBook& GetBook() const { return *m_pBook; }
+    QString GetPathName() const;
+    int GetLineCount() const { return m_File.GetLineCount(); }
+
+signals:
+    void loadBegun();       // show the progress bar (0..100, step 4)
+    void loadStepped();     // advance it one step
+    void loadEnded();       // remove it; also sent when a broken file was reset
+    void opened();          // a file was loaded whole: its user and folder are in the settings
+    void reloaded();        // a refresh found the file replaced and read it again from the start
+    void recordsAppended(); // a refresh added records: recompute the boards of today
+    void updateAllViews();  // the book changed: rebuild the chart
+    void resetLayout();     // back to the compact layout with the selectors emptied
+    void resetChart();      // no category, daily scale
+
+private:
+    void OnLoadBegun() override { emit loadBegun(); }
+    void OnLoadStepped() override { emit loadStepped(); }
+    void OnLoadEnded() override { emit loadEnded(); }
+    // Shows what went wrong with the file, empties the book and resets the viewer.
+    void ReportBrokenFile(int nCode);
+
+    std::unique_ptr<CRecordBook> m_pBook = std::make_unique<CRecordBook>();
+    CRecordFile m_File;
+};

@@ -1,0 +1,185 @@
+#include "norv2/ReportCommand.h"
+
+#include <algorithm>
+#include <charconv>
+#include <new>
+#include <optional>
+
+#include "core/settings/AppSetting.h"
+#include "norv2/CommandLineValues.h"
+#include "core/board/BoardText.h"
+#include "core/record/Calendar.h"
+#include "core/record/CivilDay.h"
+#include "core/record/RecordBook.h"
+#include "core/record/RecordFile.h"
+#include "core/record/RecordPath.h"
+
+namespace {
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  Norv2 [--no-splash] [FILE]\n"
+    "      Start the viewer, on FILE or on the last record file.\n"
+    "  Norv2 --board YYYY-MM-DD [--scale daily|weekly|monthly] FILE\n"
+    "      Print the board of the period that contains the date, as its copy command\n"
+    "      puts it on the clipboard (quote prefix and rows from the settings).\n"
+    "  Norv2 --periods [--category alph|kana|roma|sybl] [--scale daily|weekly|monthly]\n"
+    "                  [--max N] FILE\n"
+    "      Print the chart's values as CSV, oldest period first:\n"
+    "      period,best,worst,average,new_best. With --max, only the newest N periods.\n"
+    "  Norv2 --chart OUT.png [--category alph|kana|roma|sybl] [--scale daily|weekly|monthly]\n"
+    "                [--size WxH] FILE\n"
+    "      Write the whole chart a window of W x H (default 800x400) would hold, as PNG.\n"
+    "  Norv2 --help\n"
+    "      Print this text.\n"
+    "Defaults: --scale daily, --category alph. Exit status: 0 done, 1 the file could\n"
+    "not be read or is not a record file, 2 bad arguments.\n";
+
+enum class EReport
+{
+    Help,
+    Board,
+    Periods,
+};
+
+struct REPORTARGS
+{
+    EReport eReport = EReport::Help;
+    int nDays = 0; // the --board date
+    int nScale = SCALE_DAILY;
+    int nCategory = 0;
+    std::optional<int> nMax;
+    std::string strFile;
+};
+
+// YYYY-MM-DD of a real calendar day.
+std::optional<int> ParseDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto y = ParseNumber(text.substr(0, 4)), m = ParseNumber(text.substr(5, 2)), d = ParseNumber(text.substr(8));
+    if (!y || !m || !d || !IsValidDate(*y, *m, *d))
+        return std::nullopt;
+    return DaysFromCivil(*y, *m, *d);
+}
+
+std::optional<REPORTARGS> ParseArgs(const std::vector<std::string>& args)
+{
+    REPORTARGS r;
+    std::optional<EReport> eReport;
+    bool bCategory = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (arg == "--help" || arg == "-h") {
+            return REPORTARGS{};
+        } else if (arg == "--board" && bHasValue && !eReport) {
+            eReport = EReport::Board;
+            const auto days = ParseDate(args[++i]);
+            if (!days)
+                return std::nullopt;
+            r.nDays = *days;
+        } else if (arg == "--periods" && !eReport) {
+            eReport = EReport::Periods;
+        } else if (arg == "--scale" && bHasValue) {
+            if (!ReadScaleName(args[++i], r.nScale))
+                return std::nullopt;
+        } else if (arg == "--category" && bHasValue) {
+            if (!ReadCategoryName(args[++i], r.nCategory))
+                return std::nullopt;
+            bCategory = true;
+        } else if (arg == "--max" && bHasValue) {
+            r.nMax = ParseNumber(args[++i]);
+            if (!r.nMax || *r.nMax < 1)
+                return std::nullopt;
+        } else if (!arg.starts_with("-") && r.strFile.empty()) {
+            r.strFile = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!eReport || r.strFile.empty())
+        return std::nullopt;
+    // The chart's options make no sense for a board.
+    if (*eReport == EReport::Board && (bCategory || r.nMax))
+        return std::nullopt;
+    r.eReport = *eReport;
+    return r;
+}
+
+void PrintBoard(const REPORTARGS& r, const CRecordBook& book, const CAppSetting& setting, std::ostream& out)
+{
+    BOARDDATA data;
+    data.nScale = r.nScale;
+    data.Date = LocalMidnight(PeriodKeyDays(r.nDays, r.nScale));
+    book.FillBoard(&data);
+    out << BoardCopyText(data, BoardTitle(data, UserNameOfPath(r.strFile)), setting);
+}
+
+void PrintPeriods(const REPORTARGS& r, const CRecordBook& book, std::ostream& out)
+{
+    out << "period,best,worst,average,new_best\n";
+    const int nPeriods = book.CountPeriods(r.nCategory, r.nScale);
+    const int n = r.nMax ? std::min(*r.nMax, nPeriods) : nPeriods;
+    if (n <= 0)
+        return;
+    std::vector<PERIODDATA> periods(static_cast<std::size_t>(n));
+    if (book.FillPeriods(periods.data(), n, r.nCategory, r.nScale) != 0)
+        return;
+    for (auto it = periods.rbegin(); it != periods.rend(); ++it)
+        out << it->Date.Format("%Y-%m-%d") << ',' << it->nBest << ',' << it->nWorst << ',' << it->nAve << ','
+            << (it->bNewBest ? 1 : 0) << '\n';
+}
+} // namespace
+
+bool IsReportCommand(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args)
+        if (arg == "--board" || arg == "--periods" || arg == "--help" || arg == "-h")
+            return true;
+    return false;
+}
+
+bool AreViewerArguments(const std::vector<std::string>& args, bool bQtHasTakenItsOwn)
+{
+    return std::all_of(args.begin(), args.end(), [bQtHasTakenItsOwn](const std::string& arg) {
+        return arg == "--no-splash" || !arg.starts_with(bQtHasTakenItsOwn ? "-" : "--");
+    });
+}
+
+void PrintUsage(std::ostream& out)
+{
+    out << kUsage;
+}
+
+int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& out, std::ostream& err)
+{
+    const std::optional<REPORTARGS> r = ParseArgs(args);
+    if (!r) {
+        PrintUsage(err);
+        return 2;
+    }
+    if (r->eReport == EReport::Help) {
+        PrintUsage(out);
+        return 0;
+    }
+
+    try {
+        CRecordBook book;
+        CRecordFile file;
+        if (const int nCode = file.Load(r->strFile, book, nullptr); nCode != 0) {
+            // A file that cannot be used is named; a refused line's message stands alone.
+            if (nCode < 0)
+                err << "Norv2: " << r->strFile << ": ";
+            err << CRecordFile::ErrorText(nCode) << '\n';
+            return 1;
+        }
+        if (r->eReport == EReport::Board)
+            PrintBoard(*r, book, setting, out);
+        else
+            PrintPeriods(*r, book, out);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        err << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
+        return 1;
+    }
+}

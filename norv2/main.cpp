@@ -1,0 +1,57 @@
+#include <QApplication>
+#include <iostream>
+
+#include "core/settings/AppSetting.h"
+#include "store/FileName.h"
+#include "core/settings/FixedDesktopMetrics.h"
+#include "gui/app/Norv2App.h"
+#include "store/QtProfileStore.h"
+#include "gui/app/QtTranslation.h"
+#include "norv2/ReportCommand.h"
+#include "norv2/ChartExport.h"
+
+namespace {
+// Reports read the settings as the viewer does, need no display and never save.
+int RunReportWithoutWindow(const std::vector<std::string>& args)
+{
+    CQtProfileStore store;
+    CAppSetting setting;
+    setting.Load(store, CFixedDesktopMetrics(LOGFONT{}, 1024, 768));
+    return RunReport(args, setting, std::cout, std::cerr);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsReportCommand(args))
+        return RunReportWithoutWindow(args);
+    if (IsChartExportCommand(args)) {
+        // Drawing needs a GUI application, not a display.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return ExportChartPng(args, std::cerr);
+    }
+
+    // A mistyped option is told before any window, display or not.
+    if (!AreViewerArguments(args, false)) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    std::vector<std::string> leftByQt;
+    for (const QString& arg : QApplication::arguments().mid(1))
+        leftByQt.push_back(arg.toStdString());
+    if (!AreViewerArguments(leftByQt, true)) {
+        PrintUsage(std::cerr);
+        return 2;
+    }
+    InstallJapaneseQtTexts(app);
+    CNorv2App norv2;
+    if (!norv2.InitInstance(ArgumentsOf(argc, argv)))
+        return 0;
+    const int nResult = app.exec();
+    norv2.ExitInstance();
+    return nResult;
+}

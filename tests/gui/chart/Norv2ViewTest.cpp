@@ -1,0 +1,343 @@
+#include "gui/chart/Norv2View.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdlib>
+#include <ctime>
+#include <gtest/gtest.h>
+
+#include "core/settings/AppSetting.h"
+#include "gui/app/MessageBox.h"
+#include "core/chart/ChartGeometry.h"
+#include "gui/chart/ChartHost.h"
+#include "core/frame/GageInfo.h"
+#include "gui/record/Norv2Doc.h"
+#include "core/record/PeriodData.h"
+#include "tests/support/RecordLines.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+// Records what the view asks of its main window.
+class CFakeHost final : public CChartHost
+{
+public:
+    int SetCompactLayout() override
+    {
+        layouts.push_back("compact");
+        const bool bWas = bCompact;
+        bCompact = true;
+        return bWas ? -1 : 0;
+    }
+    int SetChartLayout() override
+    {
+        layouts.push_back("chart");
+        const bool bWas = !bCompact;
+        bCompact = false;
+        return bWas ? -1 : 0;
+    }
+    bool IsCompact() const override { return bCompact; }
+    void SetFrameTitle(int nCategory, int nScale) override { titles.emplace_back(nCategory, nScale); }
+    void SetScaleSelection(int nScale) override { selections.push_back(nScale); }
+    bool IsScaleSelectorEnabled() const override { return bScaleSelectorEnabled; }
+    void SetBarStatusText(const std::string& strText) override { statusTexts.push_back(strText); }
+    void SetGageInfo(const GAGEINFO& info) override
+    {
+        if (info.IsValid()) // a scale taken away is no rendering
+            gages.push_back(info);
+    }
+    void OpenBoard(std::unique_ptr<BOARDDATA> pData) override { boards.push_back(std::move(pData)); }
+
+    bool bCompact = true;
+    bool bScaleSelectorEnabled = true;
+    std::vector<std::string> layouts;
+    std::vector<std::pair<int, int>> titles;
+    std::vector<int> selections;
+    std::vector<std::string> statusTexts;
+    std::vector<GAGEINFO> gages; // one per rendering
+    std::vector<std::unique_ptr<BOARDDATA>> boards;
+};
+
+class Norv2ViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setenv("TZ", "Asia/Tokyo", 1);
+        tzset();
+        m_setting.m_ChartColor.fill({RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 255), RGB(255, 0, 0)});
+        LOGFONT lf;
+        lf.lfHeight = -12;
+        lf.SetFaceNameBytes("IPAGothic");
+        m_setting.m_pChartFont = std::make_unique<LOGFONT>(lf);
+        SetSetting(&m_setting);
+        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+            m_messages.push_back(call.nID);
+            return IDOK;
+        });
+        m_window.resize(1600, 900);
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+    void TearDown() override
+    {
+        m_pView.reset();
+        SetMessageBoxRecorder({});
+        SetSetting(nullptr);
+    }
+
+    // Opens a record file of these bytes and puts a fresh view of w x h into the window.
+    CNorv2View& Open(const std::string& bytes, int w, int h)
+    {
+        const std::string path = m_dir.Write(kFile, bytes);
+        EXPECT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
+        m_pView = std::make_unique<CNorv2View>(&m_doc, &m_host, &m_window);
+        m_pView->setGeometry(0, 0, w, h);
+        m_pView->show();
+        m_pView->OnInitialUpdate();
+        return *m_pView;
+    }
+
+    // Lets the scroll bar come or go and the view paint.
+    void Settle()
+    {
+        for (int i = 0; i < 2; ++i) {
+            QCoreApplication::processEvents();
+            m_pView->viewport()->grab();
+        }
+    }
+
+    // Geometry of the bars as drawn by the current view.
+    CHARTGEOMETRY Bars() const
+    {
+        CHARTGEOMETRY g;
+        g.nBarWidth = 13;
+        CalcChartWidth(m_pView->GetBarCount(), 13, 8, m_pView->viewport()->width(), &g.cx, &g.nSpace);
+        return g;
+    }
+
+    int ScrollX() const { return m_pView->horizontalScrollBar()->value(); }
+
+    static constexpr const char* kFile = "u.ｷﾛｸ";
+    CAppSetting m_setting;
+    CTempDir m_dir;
+    CNorv2Doc m_doc;
+    CFakeHost m_host;
+    std::vector<unsigned> m_messages;
+    QWidget m_window;
+    std::unique_ptr<CNorv2View> m_pView;
+};
+} // namespace
+
+TEST_F(Norv2ViewTest, ChoosingACategoryTwiceShowsThenHidesTheChart)
+{
+    CNorv2View& view = Open(Records(1, 20), 600, 300);
+    EXPECT_TRUE(view.GetChartImage().isNull()); // no category after opening
+    EXPECT_TRUE(m_host.gages.empty());
+
+    view.OnCategory(0);
+    EXPECT_EQ(m_host.layouts, (std::vector<std::string>{"chart"}));
+    EXPECT_EQ(m_host.titles, (std::vector<std::pair<int, int>>{{0, SCALE_DAILY}}));
+    ASSERT_EQ(m_host.gages.size(), 1u);
+    EXPECT_EQ(m_host.gages[0].nCategory, 0);
+    EXPECT_EQ(view.GetBarCount(), 20);
+    EXPECT_TRUE(view.IsCategoryChecked(0));
+
+    view.OnCategory(0);
+    EXPECT_EQ(m_host.layouts, (std::vector<std::string>{"chart", "compact"}));
+    EXPECT_EQ(m_host.titles.back(), (std::pair<int, int>{-1, SCALE_DAILY}));
+    EXPECT_EQ(view.GetCategory(), -1);
+    EXPECT_TRUE(view.GetChartImage().isNull());
+    EXPECT_EQ(view.GetBarCount(), 0);
+    EXPECT_FALSE(view.IsCategoryChecked(0));
+    EXPECT_EQ(m_host.gages.size(), 1u);
+
+    view.OnCategory(4); // no such category
+    EXPECT_EQ(m_host.layouts.size(), 2u);
+}
+
+TEST_F(Norv2ViewTest, CategoriesWithoutRunsCannotBeChosen)
+{
+    CNorv2View& view = Open(RecordLine(kKanaMark, 2003, 5, 6, 120, 4) + "\r\n", 600, 300);
+    EXPECT_FALSE(view.IsCategoryEnabled(0));
+    EXPECT_TRUE(view.IsCategoryEnabled(1));
+    EXPECT_FALSE(view.IsCategoryEnabled(2));
+    EXPECT_FALSE(view.IsCategoryEnabled(3));
+    EXPECT_FALSE(view.IsCategoryEnabled(-1));
+    view.OnCategory(1);
+    EXPECT_TRUE(view.IsCategoryChecked(1));
+    EXPECT_FALSE(view.IsCategoryChecked(0));
+    EXPECT_EQ(view.GetBarCount(), 1);
+}
+
+TEST_F(Norv2ViewTest, ChoosingTheShownScaleAgainDoesNothing)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(0);
+    Settle();
+    const std::size_t nRenders = m_host.gages.size();
+    const std::size_t nTitles = m_host.titles.size();
+    view.horizontalScrollBar()->setValue(0);
+
+    view.OnScale(SCALE_DAILY);
+    EXPECT_EQ(m_host.gages.size(), nRenders);
+    EXPECT_EQ(m_host.titles.size(), nTitles);
+    EXPECT_TRUE(m_host.selections.empty());
+    EXPECT_EQ(ScrollX(), 0);
+
+    view.OnScale(SCALE_WEEKLY);
+    EXPECT_EQ(m_host.selections, (std::vector<int>{SCALE_WEEKLY}));
+    EXPECT_EQ(m_host.gages.size(), nRenders + 1);
+    EXPECT_EQ(m_host.titles.back(), (std::pair<int, int>{0, SCALE_WEEKLY}));
+    EXPECT_EQ(view.GetBarCount(), 10); // the weeks from 04-27 to 06-29
+    EXPECT_TRUE(view.IsScaleChecked(SCALE_WEEKLY));
+    EXPECT_FALSE(view.IsScaleChecked(SCALE_DAILY));
+    view.OnScale(3);
+    EXPECT_EQ(view.GetScale(), SCALE_WEEKLY);
+}
+
+TEST_F(Norv2ViewTest, ATallerWindowRendersAgainANarrowerOneScrolls)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(0);
+    Settle();
+    ASSERT_EQ(view.GetChartImage().size(), QSize(1058, view.viewport()->height()));
+    const std::size_t nRenders = m_host.gages.size();
+
+    view.setGeometry(0, 0, 600, 400);
+    Settle();
+    EXPECT_EQ(m_host.gages.size(), nRenders + 1);
+    EXPECT_EQ(view.GetChartImage().height(), view.viewport()->height());
+
+    view.setGeometry(0, 0, 500, 400);
+    Settle();
+    EXPECT_EQ(m_host.gages.size(), nRenders + 1);
+    EXPECT_EQ(view.GetChartImage().width(), 1058);
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 1058 - view.viewport()->width());
+
+    // Wider than the chart: the bars spread over the window (and the scroll bar goes).
+    view.setGeometry(0, 0, 1300, 400);
+    Settle();
+    EXPECT_GE(m_host.gages.size(), nRenders + 2);
+    EXPECT_EQ(view.GetChartImage().size(), view.viewport()->size());
+    EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(0);
+    Settle();
+    const int sx = ScrollX();
+    EXPECT_EQ(sx, 1058 - view.viewport()->width()); // opened at the newest bar
+    const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, view.GetChartImage().copy(sx, 0, view.viewport()->width(), view.viewport()->height()));
+}
+
+TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
+{
+    CNorv2View& view = Open(Records(1, 20), 600, 300);
+    view.OnCategory(0);
+    view.OnScale(SCALE_WEEKLY);
+    ASSERT_EQ(view.GetBarCount(), 4); // weeks from 04-27, 05-04, 05-11, 05-18
+    const CHARTGEOMETRY g = Bars();
+    ASSERT_EQ(view.GetChartImage().width(), g.cx);
+
+    QTest::mouseMove(view.viewport(), QPoint(g.BarLeft(2), 100));
+    ASSERT_EQ(m_host.statusTexts.size(), 1u);
+    EXPECT_TRUE(m_host.statusTexts[0].starts_with("[2003/5/11～5/17] 英 字   7回 最高:116(16)"))
+        << m_host.statusTexts[0];
+
+    QTest::mouseMove(view.viewport(), QPoint(g.BarLeft(2) - 1, 100));
+    QTest::mouseMove(view.viewport(), QPoint(g.BarRight(3) + 5, 100));
+    EXPECT_EQ(m_host.statusTexts.size(), 1u);
+
+    QTest::mouseMove(view.viewport(), QPoint(g.BarRight(3) - 1, 50));
+    ASSERT_EQ(m_host.statusTexts.size(), 2u);
+    EXPECT_TRUE(m_host.statusTexts[1].starts_with("[2003/5/18～5/24] 英 字   3回")) << m_host.statusTexts[1];
+
+    // In the compact layout the chart is not shown and the status text stays.
+    m_host.bCompact = true;
+    QTest::mouseMove(view.viewport(), QPoint(g.BarLeft(2), 100));
+    EXPECT_EQ(m_host.statusTexts.size(), 2u);
+}
+
+TEST_F(Norv2ViewTest, DoubleClickingABarOpensItsBoard)
+{
+    CNorv2View& view = Open(Records(1, 20), 600, 300);
+    view.OnCategory(0);
+    view.OnScale(SCALE_WEEKLY);
+    const CHARTGEOMETRY g = Bars();
+
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(g.BarRight(3) + 5, 100));
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(g.BarLeft(1) - 1, 100));
+    EXPECT_TRUE(m_host.boards.empty());
+
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(g.BarLeft(2) + 3, 100));
+    ASSERT_EQ(m_host.boards.size(), 1u);
+    const BOARDDATA& board = *m_host.boards[0];
+    EXPECT_EQ(board.Date, CTime(2003, 5, 11, 0, 0, 0));
+    EXPECT_EQ(board.nScale, SCALE_WEEKLY);
+    EXPECT_EQ(board.nTry[0], 7);
+    EXPECT_EQ(board.nBest[0], 116);
+}
+
+TEST_F(Norv2ViewTest, AppendedRunsRenderAgainAtTheNewestBar)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(0);
+    Settle();
+    const std::size_t nRenders = m_host.gages.size();
+    view.horizontalScrollBar()->setValue(0);
+
+    m_dir.Write(kFile, Records(61, 1), true);
+    m_doc.Refresh();
+    EXPECT_EQ(m_host.gages.size(), nRenders + 1);
+    EXPECT_EQ(view.GetBarCount(), 50);
+    EXPECT_EQ(view.GetBarDates().back(), CTime(2003, 6, 30, 0, 0, 0));
+    EXPECT_EQ(view.GetBarDates().front(), CTime(2003, 5, 12, 0, 0, 0));
+    EXPECT_EQ(ScrollX(), view.horizontalScrollBar()->maximum());
+    EXPECT_EQ(ScrollX(), 1058 - view.viewport()->width());
+}
+
+TEST_F(Norv2ViewTest, ABrokenFileResetsTheChart)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(0);
+    view.OnScale(SCALE_MONTHLY);
+    m_dir.Write(kFile, std::string(44, 'x') + "\r\n", true);
+    m_doc.Refresh();
+    EXPECT_FALSE(m_messages.empty());
+    EXPECT_EQ(view.GetCategory(), -1);
+    EXPECT_EQ(view.GetScale(), SCALE_DAILY);
+    EXPECT_TRUE(view.GetChartImage().isNull());
+    EXPECT_EQ(view.GetBarCount(), 0);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 100));
+    EXPECT_TRUE(m_host.boards.empty());
+}
+
+TEST_F(Norv2ViewTest, TheContextMenuIsLeftToTheFrame)
+{
+    CNorv2View& view = Open(Records(1, 3), 600, 300);
+    QSignalSpy spy(&view, &CNorv2View::contextMenuRequested);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 20), QPoint(410, 320));
+    QCoreApplication::sendEvent(view.viewport(), &event);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toPoint(), QPoint(410, 320));
+}
+
+TEST_F(Norv2ViewTest, OpeningAnotherFileDropsTheChart)
+{
+    CNorv2View& view = Open(Records(1, 20), 600, 300);
+    view.OnCategory(0);
+    ASSERT_EQ(view.GetBarCount(), 20);
+    view.SetCategory(-1);
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("v.ｷﾛｸ", Records(40, 5)))));
+    view.OnInitialUpdate();
+    EXPECT_EQ(view.GetCategory(), -1);
+    EXPECT_TRUE(view.GetChartImage().isNull());
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(Bars().BarLeft(0) + 1, 100));
+    EXPECT_TRUE(m_host.boards.empty());
+}

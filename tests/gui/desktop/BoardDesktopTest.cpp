@@ -1,0 +1,81 @@
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "gui/board/Norv2Board.h"
+#include "gui/prop/NorvPrpSheet.h"
+#include "tests/gui/desktop/DesktopFixture.h"
+
+namespace {
+constexpr QRgb kBoardBack = qRgb(255, 0, 255);
+
+// Whether any pixel the user sees inside r has the boards' background colour.
+bool ShowsBoard(const QRect& r)
+{
+    const QImage shot =
+        QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage().convertToFormat(
+            QImage::Format_RGB32);
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixel(x, y) == kBoardBack)
+                return true;
+    return false;
+}
+
+class BoardDesktopTest : public DesktopTest
+{
+protected:
+    // The chart of 英字 with n boards of its newest day, all at one place over the window.
+    CMainFrame& StartWithBoards(int n)
+    {
+        Store(QStringLiteral("Board/Daily"), QStringLiteral("ff00ff:0:0:0:0:0:808080"));
+        Store(QStringLiteral("Board/Point"), QStringLiteral("250:250:250:250:250:250:250:250:250:250:250:250"));
+        CMainFrame& frame = Start(SampleFile());
+        frame.GetAction(ID_CATEGORY_ALPH)->trigger();
+        for (int i = 0; i < n; ++i)
+            DoubleClickNewestBar(frame);
+        return frame;
+    }
+    static void DoubleClickNewestBar(CMainFrame& frame)
+    {
+        CNorv2View& view = *frame.GetView();
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, BarPoint(view, 0));
+    }
+};
+} // namespace
+
+TEST_F(BoardDesktopTest, TheMessageRefusingASeventhBoardShowsAboveTheSix)
+{
+    CMainFrame& frame = StartWithBoards(6);
+    ASSERT_EQ(frame.GetBoards().Count(), 6);
+    SetMessageBoxRecorder({});
+    bool bShown = false;
+    OnceShown<QMessageBox>(
+        [&](QMessageBox& box) { bShown = Eventually([&] { return !ShowsBoard(box.frameGeometry()); }); });
+    DoubleClickNewestBar(frame);
+    EXPECT_TRUE(bShown);
+    EXPECT_EQ(frame.GetBoards().Count(), 6);
+}
+
+TEST_F(BoardDesktopTest, ANewBoardTakesTheKeyboardStaysOpenAndAnswersBesideTheSheet)
+{
+    CMainFrame& frame = StartWithBoards(1);
+    CNorv2Board& board = *frame.GetBoards().At(0);
+    ASSERT_TRUE(Eventually([&] { return QGuiApplication::focusWindow() == board.windowHandle(); }));
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(m_messages, std::vector<unsigned>{10005});
+
+    board.showMinimized();
+    EXPECT_TRUE(Eventually([&] { return board.windowHandle()->visibility() == QWindow::Windowed; }));
+
+    // The sheet blocks the main window only.
+    OnceShown<CNorvPrpSheet>([&](CNorvPrpSheet&) {
+        board.activateWindow();
+        ASSERT_TRUE(Eventually([&] { return QGuiApplication::focusWindow() == board.windowHandle(); }));
+        QTest::keyClick(board.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(m_messages.size(), 2u);
+    });
+    frame.GetAction(ID_CHART_PROPERTY)->trigger();
+}

@@ -1,0 +1,107 @@
+#include "gui/record/Norv2Doc.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include "core/settings/AppSetting.h"
+#include "gui/app/MessageBox.h"
+#include "tests/support/RecordLines.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// A document with its settings, a message recorder and a spy on every signal.
+class Norv2DocTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetSetting(&m_setting);
+        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+            m_messages.push_back(call.nID ? std::to_string(call.nID) : call.strText);
+            return IDOK;
+        });
+    }
+    void TearDown() override
+    {
+        SetMessageBoxRecorder({});
+        SetSetting(nullptr);
+    }
+
+    CAppSetting m_setting;
+    CTempDir m_dir;
+    CNorv2Doc m_doc;
+    std::vector<std::string> m_messages;
+    QSignalSpy m_begun{&m_doc, &CNorv2Doc::loadBegun};
+    QSignalSpy m_stepped{&m_doc, &CNorv2Doc::loadStepped};
+    QSignalSpy m_ended{&m_doc, &CNorv2Doc::loadEnded};
+    QSignalSpy m_appended{&m_doc, &CNorv2Doc::recordsAppended};
+    QSignalSpy m_updated{&m_doc, &CNorv2Doc::updateAllViews};
+    QSignalSpy m_resetLayout{&m_doc, &CNorv2Doc::resetLayout};
+    QSignalSpy m_resetChart{&m_doc, &CNorv2Doc::resetChart};
+};
+
+const std::string kBroken = "選択されたファイルが壊れています\n初期状態に戻します";
+} // namespace
+
+TEST_F(Norv2DocTest, OpeningAFileStoresItsUserAndDirectory)
+{
+    const std::string path = m_dir.Write("たろう.ｷﾛｸ", Records(1, 10));
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
+    EXPECT_EQ(m_begun.count(), 1);
+    EXPECT_GT(m_stepped.count(), 0);
+    EXPECT_EQ(m_ended.count(), 1);
+    EXPECT_EQ(m_setting.m_strUserName, "たろう");
+    EXPECT_EQ(m_setting.m_strVeskDir, path.substr(0, path.size() - std::string("たろう.ｷﾛｸ").size()));
+    EXPECT_EQ(m_doc.CountPeriods(0, 0), 10);
+    EXPECT_TRUE(m_messages.empty());
+
+    EXPECT_FALSE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.File("missing.ｷﾛｸ"))));
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(Norv2DocTest, ABrokenFileIsReportedAndResetsTheViewer)
+{
+    m_setting.m_strUserName = "before";
+    const std::string path = m_dir.Write("u.ｷﾛｸ", Records(1, 2) + RecordLine('?', 2003, 5, 3, 1, 1) + "\r\n");
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
+    EXPECT_EQ(m_messages, (std::vector<std::string>{"10003", kBroken}));
+    EXPECT_TRUE(m_doc.IsCategoryEmpty(0));
+    EXPECT_EQ(m_resetLayout.count(), 1);
+    EXPECT_EQ(m_resetChart.count(), 1);
+    EXPECT_EQ(m_ended.count(), 1); // from the reset, not from the load
+    EXPECT_EQ(m_setting.m_strUserName, "");
+    EXPECT_EQ(m_setting.m_strVeskDir, "");
+    EXPECT_EQ(m_doc.GetPathName(), QString::fromStdString(path));
+}
+
+TEST_F(Norv2DocTest, RefreshTellsTheWindowsAboutNewRecordsOnly)
+{
+    const std::string path = m_dir.Write("u.ｷﾛｸ", Records(1, 2));
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
+    m_doc.Refresh();
+    EXPECT_EQ(m_updated.count(), 0);
+    m_dir.Write("u.ｷﾛｸ", Records(3, 1), true);
+    m_doc.Refresh();
+    EXPECT_EQ(m_updated.count(), 1);
+    EXPECT_EQ(m_appended.count(), 1);
+    EXPECT_EQ(m_doc.CountPeriods(0, 0), 3);
+
+    // Replaced by a shorter file: read again, and the windows told as for appended records.
+    m_dir.Write("u.ｷﾛｸ", Records(20, 1));
+    m_doc.Refresh();
+    EXPECT_EQ(m_appended.count(), 2);
+    EXPECT_EQ(m_doc.CountPeriods(0, 0), 1);
+}
+
+TEST_F(Norv2DocTest, ABrokenAppendedLineIsReportedOnce)
+{
+    const std::string path = m_dir.Write("u.ｷﾛｸ", Records(1, 2));
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
+    m_dir.Write("u.ｷﾛｸ", std::string(44, 'x') + "\r\n", true);
+    m_doc.Refresh();
+    m_doc.Refresh();
+    EXPECT_EQ(m_messages, (std::vector<std::string>{"10004", kBroken}));
+    EXPECT_TRUE(m_doc.IsCategoryEmpty(0));
+    EXPECT_EQ(m_updated.count(), 0);
+}
