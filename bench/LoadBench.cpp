@@ -12,10 +12,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "core/res/LoadSubString.h"
 #include "MedianTime.h"
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
+#include "core/res/LoadSubString.h"
 
 namespace {
 std::size_t PlainRead(const std::string& path, std::vector<char>& buffer)

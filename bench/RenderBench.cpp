@@ -6,11 +6,11 @@
 #include <functional>
 #include <vector>
 
-#include "core/settings/AppSetting.h"
 #include "MedianTime.h"
-#include "gui/chart/ChartPainter.h"
 #include "core/record/CivilDay.h"
 #include "core/record/RecordBook.h"
+#include "core/settings/AppSetting.h"
+#include "gui/chart/ChartPainter.h"
 
 namespace {
 // 1,200 days of alphabet runs with a rising score, so that every bar differs.

@@ -8,15 +8,15 @@
 #include <optional>
 #include <string_view>
 
-#include "core/settings/AppSetting.h"
-#include "norv2/CommandLineValues.h"
-#include "gui/app/QtDesktopMetrics.h"
-#include "store/QtProfileStore.h"
 #include "core/base/ReplaceFile.h"
-#include "gui/chart/ChartPainter.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
+#include "core/settings/AppSetting.h"
+#include "gui/app/QtDesktopMetrics.h"
+#include "gui/chart/ChartPainter.h"
+#include "norv2/CommandLineValues.h"
+#include "store/QtProfileStore.h"
 
 namespace {
 constexpr std::string_view kUsage =

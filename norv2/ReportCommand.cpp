@@ -5,14 +5,14 @@
 #include <new>
 #include <optional>
 
-#include "core/settings/AppSetting.h"
-#include "norv2/CommandLineValues.h"
 #include "core/board/BoardText.h"
 #include "core/record/Calendar.h"
 #include "core/record/CivilDay.h"
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
+#include "core/settings/AppSetting.h"
+#include "norv2/CommandLineValues.h"
 
 namespace {
 constexpr std::string_view kUsage =

@@ -2,13 +2,13 @@
 #include <iostream>
 
 #include "core/settings/AppSetting.h"
-#include "store/FileName.h"
 #include "core/settings/FixedDesktopMetrics.h"
 #include "gui/app/Norv2App.h"
-#include "store/QtProfileStore.h"
 #include "gui/app/QtTranslation.h"
-#include "norv2/ReportCommand.h"
 #include "norv2/ChartExport.h"
+#include "norv2/ReportCommand.h"
+#include "store/FileName.h"
+#include "store/QtProfileStore.h"
 
 namespace {
 // Reports read the settings as the viewer does, need no display and never save.

@@ -4,6 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
+echo "== Formatting"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 jobs=$(nproc)
 run_suite() {
   local dir=$1; shift

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/settings/AppSetting.h"
 #include "core/base/MulDiv.h"
 #include "core/board/BoardText.h"
 #include "core/record/PeriodData.h"
+#include "core/settings/AppSetting.h"
 
 namespace {
 constexpr int kCategories = 4;

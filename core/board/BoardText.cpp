@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "core/settings/AppSetting.h"
-#include "core/res/LoadSubString.h"
 #include "core/base/Printf.h"
-#include "core/settings/UsableSettings.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordPath.h"
+#include "core/res/LoadSubString.h"
+#include "core/settings/AppSetting.h"
+#include "core/settings/UsableSettings.h"
 
 namespace {
 constexpr unsigned kJapaneseTemplateID = 131;

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "core/res/LoadSubString.h"
 #include "core/base/Printf.h"
 #include "core/record/PeriodData.h"
+#include "core/res/LoadSubString.h"
 
 namespace {
 constexpr unsigned kStatusFormatID = 130;

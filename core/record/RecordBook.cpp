@@ -8,9 +8,9 @@
 #include <sanitizer/asan_interface.h>
 #endif
 
-#include "core/res/LoadSubString.h"
 #include "core/base/Time.h"
 #include "core/record/CivilDay.h"
+#include "core/res/LoadSubString.h"
 
 namespace {
 constexpr std::size_t kLineBytes = 44;

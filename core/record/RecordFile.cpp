@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/res/LoadSubString.h"
 #include "core/record/LineReader.h"
 #include "core/record/RecordBook.h"
+#include "core/res/LoadSubString.h"
 
 namespace {
 constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";

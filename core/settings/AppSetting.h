@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/base/ColorRef.h"
-#include "core/settings/LogFont.h"
 #include "core/base/Point.h"
+#include "core/settings/LogFont.h"
 #include "core/settings/WindowPlacement.h"
 
 class CProfileStore;

@@ -6,8 +6,8 @@
 #include <QStringEncoder>
 #include <algorithm>
 
-#include "core/settings/FontPoints.h"
 #include "core/base/MulDiv.h"
+#include "core/settings/FontPoints.h"
 
 namespace {
 constexpr int kNoScreenDpi = 96;

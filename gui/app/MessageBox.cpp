@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "gui/app/DialogAboveBoards.h"
 #include "core/res/LoadSubString.h"
+#include "gui/app/DialogAboveBoards.h"
 
 namespace {
 MessageBoxRecorder& Recorder()

@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/record/RecordFile.h"
+#include "core/record/RecordPath.h"
 #include "core/settings/AppSetting.h"
-#include "store/FileName.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/QtDesktopMetrics.h"
-#include "store/QtProfileStore.h"
 #include "gui/app/RecordFileDialog.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/VersionDlg.h"
@@ -17,8 +17,8 @@
 #include "gui/frame/SplashWin.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"
-#include "core/record/RecordFile.h"
-#include "core/record/RecordPath.h"
+#include "store/FileName.h"
+#include "store/QtProfileStore.h"
 
 CNorv2App::CNorv2App() = default;
 

@@ -38,13 +38,9 @@ public:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-            return true;
-        case QEvent::Close:
-            pEvent->ignore();
-            return true;
-        default:
-            return false;
+        case QEvent::ContextMenu: return true;
+        case QEvent::Close: pEvent->ignore(); return true;
+        default: return false;
         }
     }
 

@@ -3,8 +3,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 
-#include "gui/app/DialogAboveBoards.h"
 #include "core/record/RecordPath.h"
+#include "gui/app/DialogAboveBoards.h"
 
 namespace {
 const char* const kFilterText = "Vesk記録ファイル(*.ｷﾛｸ)";

@@ -1,12 +1,12 @@
 #include "gui/board/BoardList.h"
 
+#include "core/record/Calendar.h"
+#include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
 #include "gui/board/Norv2Board.h"
-#include "core/record/Calendar.h"
 #include "gui/record/Norv2Doc.h"
-#include "core/record/PeriodData.h"
 
 namespace {
 constexpr unsigned IDS_NO_MORE_BOARDS = 10008;

@@ -10,13 +10,13 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "core/settings/AppSetting.h"
-#include "gui/app/FontConvert.h"
-#include "core/res/LoadSubString.h"
-#include "gui/app/MessageBox.h"
 #include "core/board/BoardLayout.h"
 #include "core/board/BoardText.h"
 #include "core/record/PeriodData.h"
+#include "core/res/LoadSubString.h"
+#include "core/settings/AppSetting.h"
+#include "gui/app/FontConvert.h"
+#include "gui/app/MessageBox.h"
 
 namespace {
 constexpr unsigned IDS_BOARD_COPY = 4111;

@@ -6,10 +6,10 @@
 #include <QPolygon>
 #include <algorithm>
 
-#include "gui/app/FontConvert.h"
-#include "core/settings/UsableSettings.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
+#include "core/settings/UsableSettings.h"
+#include "gui/app/FontConvert.h"
 
 namespace {
 // Added to each component of the bar colour for the fill of a new-best bar.

@@ -4,10 +4,10 @@
 #include <QSize>
 #include <vector>
 
-#include "core/settings/AppSetting.h"
 #include "core/base/Time.h"
 #include "core/chart/ChartPicture.h"
 #include "core/frame/GageInfo.h"
+#include "core/settings/AppSetting.h"
 
 class CRecordBook;
 

@@ -8,14 +8,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/settings/AppSetting.h"
 #include "core/chart/ChartGeometry.h"
-#include "gui/chart/ChartHost.h"
-#include "gui/chart/ChartPainter.h"
 #include "core/chart/ChartStatusText.h"
 #include "core/frame/GageInfo.h"
-#include "gui/record/Norv2Doc.h"
 #include "core/record/PeriodData.h"
+#include "core/settings/AppSetting.h"
+#include "gui/chart/ChartHost.h"
+#include "gui/chart/ChartPainter.h"
+#include "gui/record/Norv2Doc.h"
 
 CNorv2View::CNorv2View(CNorv2Doc* pDoc, CChartHost* pHost, QWidget* parent)
     : QAbstractScrollArea(parent), m_pDoc(pDoc), m_pHost(pHost)

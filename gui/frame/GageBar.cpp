@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "core/frame/GageInfo.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/FontConvert.h"
-#include "core/frame/GageInfo.h"
 
 namespace {
 QColor QColorFromRef(COLORREF cr)

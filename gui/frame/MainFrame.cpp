@@ -15,20 +15,20 @@
 #include <algorithm>
 #include <ctime>
 
-#include "core/settings/AppSetting.h"
+#include "core/frame/ScreenFit.h"
+#include "core/record/PeriodData.h"
+#include "core/record/RecordPath.h"
 #include "core/res/LoadSubString.h"
+#include "core/settings/AppSetting.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
-#include "core/frame/ScreenFit.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/GageBar.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
-#include "core/record/PeriodData.h"
-#include "core/record/RecordPath.h"
 #include "gui/res/ToolbarIcons.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <QTimer>
 #include <map>
 
+#include "core/frame/GageInfo.h"
 #include "gui/board/BoardList.h"
 #include "gui/chart/ChartHost.h"
-#include "core/frame/GageInfo.h"
 
 class QAction;
 class QLabel;

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "core/settings/AppSetting.h"
 #include "core/record/RecordPath.h"
+#include "core/settings/AppSetting.h"
 
 CUserCombo::CUserCombo(QWidget* parent) : CToolbarCombo(6001, parent)
 {

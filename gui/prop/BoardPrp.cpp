@@ -10,9 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/app/MessageBox.h"
-#include "core/settings/UsableSettings.h"
 #include "core/prop/PrpRules.h"
+#include "core/settings/UsableSettings.h"
+#include "gui/app/MessageBox.h"
 
 namespace {
 constexpr int IDC_ROW_FIRST = 1027;

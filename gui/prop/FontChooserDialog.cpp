@@ -5,9 +5,9 @@
 #include <QListView>
 #include <QStringListModel>
 
+#include "core/prop/PrpRules.h"
 #include "gui/app/DialogAboveBoards.h"
 #include "gui/app/MessageBox.h"
-#include "core/prop/PrpRules.h"
 
 namespace {
 const char* const kSizeRangeText = "Norv2 からのお知らせ\n\nフォントのサイズは 6 ～ 25 ポイントの間で指定してください";

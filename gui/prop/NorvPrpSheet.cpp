@@ -7,8 +7,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "gui/app/DialogAboveBoards.h"
 #include "core/res/LoadSubString.h"
+#include "gui/app/DialogAboveBoards.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/ChartPrp.h"
 

@@ -7,17 +7,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringDecoder>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QStringDecoder>
 #include <algorithm>
 
-#include "gui/app/FontConvert.h"
-#include "core/res/LoadSubString.h"
-#include "gui/app/MessageBox.h"
-#include "core/settings/NamedColor.h"
-#include "gui/prop/FontChooserDialog.h"
 #include "core/prop/PrpRules.h"
+#include "core/res/LoadSubString.h"
+#include "core/settings/NamedColor.h"
+#include "gui/app/FontConvert.h"
+#include "gui/app/MessageBox.h"
+#include "gui/prop/FontChooserDialog.h"
 
 namespace {
 constexpr unsigned kIdleTextID = 57345;

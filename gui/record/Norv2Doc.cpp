@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "core/settings/AppSetting.h"
-#include "store/FileName.h"
-#include "gui/app/MessageBox.h"
 #include "core/record/RecordPath.h"
+#include "core/settings/AppSetting.h"
+#include "gui/app/MessageBox.h"
+#include "store/FileName.h"
 
 namespace {
 const char* const kBrokenFileText = "選択されたファイルが壊れています\n初期状態に戻します";

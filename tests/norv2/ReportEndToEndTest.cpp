@@ -7,8 +7,8 @@
 #include <iterator>
 #include <sys/stat.h>
 
-#include "tests/support/Shell.h"
 #include "tests/support/RecordLines.h"
+#include "tests/support/Shell.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/settings/AppSetting.h"
 #include "core/record/PeriodData.h"
+#include "core/settings/AppSetting.h"
 
 namespace {
 // Sizes as a font 16 pixels high might measure the eleven cell templates.

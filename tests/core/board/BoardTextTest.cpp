@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/settings/AppSetting.h"
 #include "core/record/PeriodData.h"
+#include "core/settings/AppSetting.h"
 #include "tests/support/ZoneTest.h"
 
 namespace {

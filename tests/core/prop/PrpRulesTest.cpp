@@ -67,10 +67,10 @@ TEST(PrpRules, FontChoiceDiffersOnlyInWhatThePageShows)
 TEST(PrpRules, FontSizesAreHeldToSixToTwentyFivePoints)
 {
     EXPECT_EQ(LimitFontPoints(Font(-12, 400, false), 96).lfHeight, -12);
-    EXPECT_EQ(LimitFontPoints(Font(-4, 400, false), 96).lfHeight, -8);    // 6 pt
+    EXPECT_EQ(LimitFontPoints(Font(-4, 400, false), 96).lfHeight, -8); // 6 pt
     EXPECT_EQ(LimitFontPoints(Font(-8, 400, false), 96).lfHeight, -8);
-    EXPECT_EQ(LimitFontPoints(Font(-33, 400, false), 96).lfHeight, -33);  // 24.75 pt shows as 25
-    EXPECT_EQ(LimitFontPoints(Font(-40, 400, false), 96).lfHeight, -33);  // 25 pt
+    EXPECT_EQ(LimitFontPoints(Font(-33, 400, false), 96).lfHeight, -33); // 24.75 pt shows as 25
+    EXPECT_EQ(LimitFontPoints(Font(-40, 400, false), 96).lfHeight, -33); // 25 pt
 }
 
 TEST(PrpRules, BoardFlagKeepsAtLeastOneRow)
@@ -78,9 +78,9 @@ TEST(PrpRules, BoardFlagKeepsAtLeastOneRow)
     EXPECT_EQ(ChangeBoardFlag(0x1F, 1, false), 0x1D);
     EXPECT_EQ(ChangeBoardFlag(0x1D, 1, true), 0x1F);
     EXPECT_EQ(ChangeBoardFlag(0x1F, 4, false), 0x0F);
-    EXPECT_EQ(ChangeBoardFlag(0x01, 0, false), 0x0F);  // the last row brings all four back
-    EXPECT_EQ(ChangeBoardFlag(0x11, 0, false), 0x1F);  // and keeps the label bit
-    EXPECT_EQ(ChangeBoardFlag(0x10, 4, false), 0x00);  // the label box never touches the rows
+    EXPECT_EQ(ChangeBoardFlag(0x01, 0, false), 0x0F); // the last row brings all four back
+    EXPECT_EQ(ChangeBoardFlag(0x11, 0, false), 0x1F); // and keeps the label bit
+    EXPECT_EQ(ChangeBoardFlag(0x10, 4, false), 0x00); // the label box never touches the rows
     EXPECT_EQ(ChangeBoardFlag(0x1F, 5, false), 0x1F);
 }
 } // namespace

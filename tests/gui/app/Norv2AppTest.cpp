@@ -12,13 +12,13 @@
 #include <unistd.h>
 
 #include "core/settings/AppSetting.h"
-#include "store/FileName.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"
+#include "store/FileName.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"
 

@@ -12,15 +12,15 @@
 #include <ctime>
 #include <gtest/gtest.h>
 
-#include "core/settings/AppSetting.h"
-#include "gui/app/FontConvert.h"
-#include "gui/app/MessageBox.h"
 #include "core/base/MulDiv.h"
 #include "core/board/BoardLayout.h"
 #include "core/board/BoardText.h"
+#include "core/record/PeriodData.h"
+#include "core/settings/AppSetting.h"
+#include "gui/app/FontConvert.h"
+#include "gui/app/MessageBox.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/record/Norv2Doc.h"
-#include "core/record/PeriodData.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"
 

@@ -6,9 +6,9 @@
 #include <ctime>
 #include <gtest/gtest.h>
 
-#include "core/settings/AppSetting.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
+#include "core/settings/AppSetting.h"
 #include "tests/support/RecordLines.h"
 
 namespace {

@@ -9,13 +9,13 @@
 #include <ctime>
 #include <gtest/gtest.h>
 
+#include "core/chart/ChartGeometry.h"
+#include "core/frame/GageInfo.h"
+#include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/MessageBox.h"
-#include "core/chart/ChartGeometry.h"
 #include "gui/chart/ChartHost.h"
-#include "core/frame/GageInfo.h"
 #include "gui/record/Norv2Doc.h"
-#include "core/record/PeriodData.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"
 

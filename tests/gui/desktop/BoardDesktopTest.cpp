@@ -14,9 +14,10 @@ constexpr QRgb kBoardBack = qRgb(255, 0, 255);
 // Whether any pixel the user sees inside r has the boards' background colour.
 bool ShowsBoard(const QRect& r)
 {
-    const QImage shot =
-        QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage().convertToFormat(
-            QImage::Format_RGB32);
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x)
             if (shot.pixel(x, y) == kBoardBack)

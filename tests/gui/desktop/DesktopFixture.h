@@ -35,7 +35,10 @@ protected:
         SetMessageBoxRecorder({});
     }
 
-    static QString SettingsFile() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Norv/Norv2.conf"); }
+    static QString SettingsFile()
+    {
+        return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Norv/Norv2.conf");
+    }
     static QString SampleFile() { return QStringLiteral(NORV2_SOURCE_DIR "/samples/たろう.ｷﾛｸ"); }
     // Settings the next start reads, as "Section/Key" and value.
     static void Store(const QString& strKey, const QVariant& value)

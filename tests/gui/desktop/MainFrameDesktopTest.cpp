@@ -4,9 +4,9 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QPushButton>
-#include <QTimer>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "core/settings/WindowPlacement.h"
 #include "gui/board/Norv2Board.h"

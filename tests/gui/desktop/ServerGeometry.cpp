@@ -17,13 +17,13 @@ template <typename T> using Reply = std::unique_ptr<T, FreeReply<T>>;
 std::array<std::uint32_t, 4> FrameExtents(xcb_connection_t* c, xcb_window_t window)
 {
     const char* const kName = "_NET_FRAME_EXTENTS";
-    const Reply<xcb_intern_atom_reply_t> atom(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(kName)), kName), nullptr));
+    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(kName)), kName), nullptr));
     std::array<std::uint32_t, 4> extents{};
     if (!atom)
         return extents;
-    const Reply<xcb_get_property_reply_t> prop(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, atom->atom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    const Reply<xcb_get_property_reply_t> prop(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, atom->atom, XCB_ATOM_CARDINAL, 0, 4), nullptr));
     if (prop && xcb_get_property_value_length(prop.get()) == 16)
         std::memcpy(extents.data(), xcb_get_property_value(prop.get()), 16);
     return extents;

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "core/settings/AppSetting.h"
 #include "core/frame/GageInfo.h"
+#include "core/settings/AppSetting.h"
 
 namespace {
 const QColor kButton(200, 200, 200);

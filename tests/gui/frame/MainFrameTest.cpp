@@ -7,9 +7,9 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionMenuItem>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -17,7 +17,6 @@
 
 #include "core/settings/AppSetting.h"
 #include "gui/app/MessageBox.h"
-#include "norv2/ReportCommand.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/ScaleCombo.h"
@@ -26,8 +25,9 @@
 #include "gui/prop/ChartPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
-#include "tests/support/ShownWindow.h"
+#include "norv2/ReportCommand.h"
 #include "tests/support/RecordLines.h"
+#include "tests/support/ShownWindow.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -199,8 +199,8 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 
 TEST_F(MainFrameTest, CommandsAndSelectorsFollowTheDocumentAtOnce)
 {
-    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(
-        m_dir.Write("user2.ｷﾛｸ", RecordLine('\xB1', 2003, 6, 1, 150, 3) + "\r\n"))));
+    ASSERT_TRUE(m_doc.OnOpenDocument(
+        QString::fromStdString(m_dir.Write("user2.ｷﾛｸ", RecordLine('\xB1', 2003, 6, 1, 150, 3) + "\r\n"))));
     EXPECT_FALSE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
     EXPECT_TRUE(m_frame->GetAction(5001)->isEnabled());
     EXPECT_EQ(m_frame->GetUserCombo()->count(), 2);

@@ -1,17 +1,17 @@
 #include "gui/prop/ChartPrp.h"
 
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QListView>
-#include <QEnterEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "gui/app/FontConvert.h"
 #include "core/base/MulDiv.h"
+#include "gui/app/FontConvert.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/FontChooserDialog.h"
 #include "gui/prop/NorvPrpSheet.h"
@@ -108,10 +108,17 @@ struct RangeCase
 TEST_F(ChartPrpTest, EachNumberIsCheckedAgainstItsRangeOnOk)
 {
     const RangeCase cases[] = {
-        {7002, "31", false, "3 から 30 まで"}, {7002, "30", true, ""},  {7002, "3", true, ""},
-        {7002, "2", false, "3 から 30 まで"},  {7004, "999", true, ""}, {7004, "1000", false, "3 から 999 まで"},
-        {7005, "10", true, ""},                {7005, "11", false, "1 から 10 まで"},
-        {7003, "1", true, ""},                 {7003, "50", true, ""},  {7003, "", false, "1 から 50 まで"},
+        {7002, "31", false, "3 から 30 まで"},
+        {7002, "30", true, ""},
+        {7002, "3", true, ""},
+        {7002, "2", false, "3 から 30 まで"},
+        {7004, "999", true, ""},
+        {7004, "1000", false, "3 から 999 まで"},
+        {7005, "10", true, ""},
+        {7005, "11", false, "1 から 10 まで"},
+        {7003, "1", true, ""},
+        {7003, "50", true, ""},
+        {7003, "", false, "1 から 50 まで"},
         {7003, "99999999999", false, "1 から 50 まで"},
     };
     for (const RangeCase& c : cases) {
@@ -128,7 +135,7 @@ TEST_F(ChartPrpTest, EachNumberIsCheckedAgainstItsRangeOnOk)
             EXPECT_TRUE(m_messages.empty());
             EXPECT_EQ(pSheet->result(), QDialog::Accepted);
             EXPECT_EQ(m_pChartSpy->count(), 1);
-            const int nStored = c.nID == 7002 ? m_setting.m_nBarWidth
+            const int nStored = c.nID == 7002   ? m_setting.m_nBarWidth
                                 : c.nID == 7003 ? m_setting.m_nBarSpace
                                 : c.nID == 7004 ? m_setting.m_nBarCount
                                                 : m_setting.m_nLineWidth;
