@@ -149,8 +149,6 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
 
 int ExportChartPng(const std::vector<std::string>& args, std::ostream& err)
 {
-    if (const CAppSetting* pSetting = GetSetting())
-        return ExportChartPng(args, *pSetting, err);
     CQtProfileStore store;
     CAppSetting setting;
     setting.Load(store, CQtDesktopMetrics());

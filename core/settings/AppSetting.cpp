@@ -67,8 +67,6 @@ CPoint WindowPoint(std::int32_t x, std::int32_t y)
     constexpr std::int32_t kLimit = 16777215; // QWIDGETSIZE_MAX, far beyond any screen
     return {std::clamp(x, -kLimit, kLimit), std::clamp(y, -kLimit, kLimit)};
 }
-
-CAppSetting* g_pSetting = nullptr;
 } // namespace
 
 CAppSetting::CAppSetting() = default;
@@ -207,14 +205,4 @@ bool CAppSetting::IsBoardRowShown(int nRow) const
 bool CAppSetting::IsBoardJapanese() const
 {
     return (m_nBoardFlag & 0x10) != 0;
-}
-
-CAppSetting* GetSetting()
-{
-    return g_pSetting;
-}
-
-void SetSetting(CAppSetting* pSetting)
-{
-    g_pSetting = pSetting;
 }

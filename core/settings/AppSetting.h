@@ -91,8 +91,3 @@ public:
     std::array<BOARDCOLOR, 3> m_BoardColor{};
     std::string m_strRefStr = ">";
 };
-
-// The one settings object of the running program; null outside its lifetime.
-CAppSetting* GetSetting();
-// The application object registers the settings it owns (null when it deletes them).
-void SetSetting(CAppSetting* pSetting);

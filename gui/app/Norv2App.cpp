@@ -7,6 +7,7 @@
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/QtDesktopMetrics.h"
 #include "gui/app/RecordFileDialog.h"
@@ -22,9 +23,11 @@
 
 CNorv2App::CNorv2App() = default;
 
-CNorv2App::~CNorv2App()
+CNorv2App::~CNorv2App() = default;
+
+CAppSetting& CNorv2App::Setting()
 {
-    SetSetting(nullptr);
+    return m_pSetting->Get();
 }
 
 bool CNorv2App::InitInstance(const QStringList& args)
@@ -32,9 +35,8 @@ bool CNorv2App::InitInstance(const QStringList& args)
     CSplashWin::EnableSplash(!args.contains(QStringLiteral("--no-splash")));
 
     m_pStore = std::make_unique<CQtProfileStore>();
-    m_pSetting = std::make_unique<CAppSetting>();
-    m_pSetting->Load(*m_pStore, CQtDesktopMetrics());
-    SetSetting(m_pSetting.get());
+    m_pSetting = std::make_unique<CAppSettings>();
+    Setting().Load(*m_pStore, CQtDesktopMetrics());
 
     m_pInstance = std::make_unique<CSingleInstance>(QStringLiteral("Norv2"));
     if (!m_pInstance->Claim())
@@ -42,7 +44,7 @@ bool CNorv2App::InitInstance(const QStringList& args)
     connect(m_pInstance.get(), &CSingleInstance::activationRequested, this, &CNorv2App::Activate);
 
     m_pDoc = std::make_unique<CNorv2Doc>();
-    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get());
+    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get(), *m_pSetting);
     connect(m_pFrame.get(), &CMainFrame::openFileRequested, this, &CNorv2App::OnFileOpen);
     connect(m_pFrame.get(), &CMainFrame::aboutRequested, this, &CNorv2App::OnAppAbout);
     connect(m_pFrame.get(), &CMainFrame::userFileChosen, this, &CNorv2App::OnUserFileChosen);
@@ -55,13 +57,13 @@ bool CNorv2App::InitInstance(const QStringList& args)
             break;
         }
     }
-    if (strFile.isEmpty() && !m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty())
-        strFile = QString::fromStdString(RecordPathOf(m_pSetting->m_strVeskDir, m_pSetting->m_strUserName));
+    if (strFile.isEmpty() && !Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty())
+        strFile = QString::fromStdString(RecordPathOf(Setting().m_strVeskDir, Setting().m_strUserName));
     if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
-        m_pSetting->m_strVeskDir.clear();
-        m_pSetting->m_strUserName.clear();
+        Setting().m_strVeskDir.clear();
+        Setting().m_strUserName.clear();
     }
-    m_pFrame->EnableSelectors(!m_pSetting->m_strUserName.empty());
+    m_pFrame->EnableSelectors(!Setting().m_strUserName.empty());
 
     m_pFrame->SetCompactLayout();
     m_pFrame->SetFrameTitle(-1, 0);
@@ -72,7 +74,7 @@ int CNorv2App::ExitInstance()
 {
     m_pFrame.reset();
     if (m_pSetting && m_pStore) {
-        const bool bWritten = m_pSetting->Save(*m_pStore);
+        const bool bWritten = Setting().Save(*m_pStore);
         if (!m_pStore->Flush() || !bWritten)
             AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + m_pStore->DescribeWriteFailure());
     }
@@ -98,7 +100,7 @@ void CNorv2App::OnFileOpen()
     // remembered one.
     QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();
     if (strDir.isEmpty())
-        strDir = m_pSetting->m_strVeskDir.empty() ? QDir::homePath() : QString::fromStdString(m_pSetting->m_strVeskDir);
+        strDir = Setting().m_strVeskDir.empty() ? QDir::homePath() : QString::fromStdString(Setting().m_strVeskDir);
     const QString strPath = GetRecordFileName(strDir);
     if (strPath.isEmpty())
         return;
@@ -109,7 +111,7 @@ void CNorv2App::OnFileOpen()
         return;
     }
     // The frame enables and refills the selectors when the document says it opened.
-    if (!m_pSetting->m_strVeskDir.empty() && !m_pSetting->m_strUserName.empty()) {
+    if (!Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty()) {
         m_pFrame->SetCompactLayout();
         m_pFrame->SetFrameTitle(-1, 0);
     }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class CAppSetting;
+class CAppSettings;
 class CMainFrame;
 class CNorv2Doc;
 class CQtProfileStore;
@@ -34,12 +35,15 @@ public:
 
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
     CNorv2Doc* GetDocument() const { return m_pDoc.get(); }
+    CAppSettings& GetSettings() const { return *m_pSetting; }
 
 private:
     void Activate();
+    CAppSetting& Setting();
 
     std::unique_ptr<CQtProfileStore> m_pStore;
-    std::unique_ptr<CAppSetting> m_pSetting;
+    // The one set of settings, lent by reference to the windows.
+    std::unique_ptr<CAppSettings> m_pSetting;
     std::unique_ptr<CSingleInstance> m_pInstance;
     std::unique_ptr<CNorv2Doc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;

@@ -1,5 +1,7 @@
 #include "gui/board/BoardList.h"
 
+#include <QSignalBlocker>
+
 #include "core/record/Calendar.h"
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
@@ -22,9 +24,11 @@ bool PeriodHolds(const BOARDDATA& data, CTime now)
 }
 } // namespace
 
+CBoardList::CBoardList(CAppSetting& setting, QObject* pParent) : QObject(pParent), m_setting(setting) {}
+
 CBoardList::~CBoardList()
 {
-    m_onChange = nullptr; // its owner is going away too
+    const QSignalBlocker blocker(this); // its owner is going away too
     CloseAllBoards();
 }
 
@@ -38,20 +42,17 @@ CNorv2Board* CBoardList::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     }
     const int nSlot = m_nCount;
     pData->nSlot = nSlot;
-    auto* pBoard = new CNorv2Board(std::move(pData));
-    QObject::connect(pBoard, &CNorv2Board::closed, [this](CNorv2Board* pClosed) { RemoveBoard(pClosed); });
-    if (const CAppSetting* pSetting = GetSetting()) {
-        const CPoint pt = pSetting->m_ptBoard[static_cast<std::size_t>(nSlot)];
-        pBoard->move(OnScreenPosition(*pBoard, {pt.x, pt.y}, pBoard->GetBoardSize()));
-    }
+    auto* pBoard = new CNorv2Board(std::move(pData), m_setting);
+    connect(pBoard, &CNorv2Board::closed, this, [this](CNorv2Board* pClosed) { RemoveBoard(pClosed); });
+    const CPoint pt = m_setting.m_ptBoard[static_cast<std::size_t>(nSlot)];
+    pBoard->move(OnScreenPosition(*pBoard, {pt.x, pt.y}, pBoard->GetBoardSize()));
     m_pBoards[static_cast<std::size_t>(nSlot)] = pBoard;
     ++m_nCount;
     pBoard->show();
     // The new board takes the keyboard, so that its copy command answers at once.
     pBoard->raise();
     pBoard->activateWindow();
-    if (m_onChange)
-        m_onChange();
+    emit countChanged(m_nCount);
     return pBoard;
 }
 
@@ -105,8 +106,7 @@ int CBoardList::RemoveBoard(CNorv2Board* pBoard)
         for (int j = i; j + 1 < m_nCount; ++j)
             m_pBoards[static_cast<std::size_t>(j)] = m_pBoards[static_cast<std::size_t>(j + 1)];
         m_pBoards[static_cast<std::size_t>(--m_nCount)] = nullptr;
-        if (m_onChange)
-            m_onChange();
+        emit countChanged(m_nCount);
         return i;
     }
     return -1;
@@ -121,8 +121,8 @@ int CBoardList::CloseAllBoards()
         m_pBoards[static_cast<std::size_t>(m_nCount)] = nullptr;
         delete pBoard;
     }
-    if (nClosed > 0 && m_onChange)
-        m_onChange();
+    if (nClosed > 0)
+        emit countChanged(m_nCount);
     return nClosed;
 }
 

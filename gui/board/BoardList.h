@@ -1,12 +1,13 @@
 #pragma once
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "core/base/Time.h"
 
+class CAppSetting;
 class CNorv2Board;
 class CNorv2Doc;
 struct BOARDDATA;
@@ -14,16 +15,18 @@ struct BOARDDATA;
 // The main window's open boards, at most six, in the order they were opened. The list
 // stays compact: closing a board moves the later ones up, so a board's entry (its grid
 // cell) can differ from the slot that keeps its saved position.
-class CBoardList
+class CBoardList : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int kMaxBoards = 6;
 
-    CBoardList() = default;
+    // The boards' font, colours, rows and saved positions come from setting, which must
+    // outlive the list.
+    explicit CBoardList(CAppSetting& setting, QObject* pParent = nullptr);
     // Destroys the boards still open, each storing its position.
-    ~CBoardList();
-    CBoardList(const CBoardList&) = delete;
-    CBoardList& operator=(const CBoardList&) = delete;
+    ~CBoardList() override;
 
     // Shows a board of pData in the next slot at that slot's saved position. With six
     // boards open the user is told and pData dropped; null then.
@@ -50,16 +53,16 @@ public:
     // slots; how many were recomputed.
     int RefreshBoards(const CNorv2Doc& doc, CTime now);
 
-    // Called after a board was opened, closed or destroyed, so that the owner can update
-    // the commands that need a board.
-    void SetChangeHandler(std::function<void()> onChange) { m_onChange = std::move(onChange); }
-
     int Count() const { return m_nCount; }
     // The board of entry i, or null.
     CNorv2Board* At(int i) const;
 
+signals:
+    // A board was opened, closed or destroyed: the commands that need a board follow.
+    void countChanged(int nCount);
+
 private:
+    CAppSetting& m_setting;
     std::array<CNorv2Board*, kMaxBoards> m_pBoards{};
     int m_nCount = 0;
-    std::function<void()> m_onChange;
 };

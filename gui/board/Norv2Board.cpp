@@ -23,18 +23,8 @@ constexpr unsigned IDS_BOARD_COPY = 4111;
 constexpr unsigned IDS_BOARD_COPIED = 10005;
 constexpr unsigned IDS_BOARD_NOT_COPIED = 10006;
 
-// Boards only exist while the application holds its settings; the defaults stand in
-// should one outlive them.
-const CAppSetting& Setting()
+QFont BoardFont(const CAppSetting& setting)
 {
-    static const CAppSetting defaults;
-    const CAppSetting* p = GetSetting();
-    return p ? *p : defaults;
-}
-
-QFont BoardFont()
-{
-    const CAppSetting& setting = Setting();
     return setting.m_pBoardFont ? QFontFromLogFont(*setting.m_pBoardFont) : QFont();
 }
 
@@ -85,14 +75,14 @@ void DrawBoardText(QPainter& painter, const BOARDTEXT& text)
 }
 } // namespace
 
-CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData)
+CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSetting& setting)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_pData(pData ? std::move(pData) : std::make_unique<BOARDDATA>())
+      m_setting(setting), m_pData(pData ? std::move(pData) : std::make_unique<BOARDDATA>())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent); // every paint fills the whole client area
-    setWindowTitle(QString::fromStdString(BoardTitle(*m_pData, Setting().m_strUserName)));
+    setWindowTitle(QString::fromStdString(BoardTitle(*m_pData, m_setting.m_strUserName)));
 
     m_pCopyAction = new QAction(QString::fromStdString(LoadSubString(IDS_BOARD_COPY, 0)), this);
     m_pCopyAction->setShortcut(QKeySequence::Copy);
@@ -108,8 +98,8 @@ CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData)
 CNorv2Board::~CNorv2Board()
 {
     const int nSlot = GetSlot();
-    if (CAppSetting* pSetting = GetSetting(); pSetting && nSlot >= 0 && nSlot < int(pSetting->m_ptBoard.size()))
-        pSetting->m_ptBoard[static_cast<std::size_t>(nSlot)] = {pos().x(), pos().y()};
+    if (nSlot >= 0 && nSlot < static_cast<int>(m_setting.m_ptBoard.size()))
+        m_setting.m_ptBoard[static_cast<std::size_t>(nSlot)] = {pos().x(), pos().y()};
 }
 
 int CNorv2Board::GetSlot() const
@@ -128,8 +118,8 @@ void CNorv2Board::ReplaceData(std::unique_ptr<BOARDDATA> pData)
 
 QSize CNorv2Board::GetClientSize() const
 {
-    const CAppSetting& setting = Setting();
-    const QFontMetrics metrics(BoardFont());
+    const CAppSetting& setting = m_setting;
+    const QFontMetrics metrics(BoardFont(setting));
     const CSize size = BoardClientSize(TextExtent(metrics, BoardMeasuringTemplate(setting.IsBoardJapanese())),
                                        CellSizes(metrics, setting.IsBoardJapanese()), CountShownBoardRows(setting));
     return {size.cx, size.cy};
@@ -152,7 +142,7 @@ bool CNorv2Board::CopyToClipboard()
     QClipboard* pClipboard = QGuiApplication::clipboard();
     if (!pClipboard)
         return false;
-    const QString strText = QString::fromStdString(BoardCopyText(*m_pData, windowTitle().toStdString(), Setting()));
+    const QString strText = QString::fromStdString(BoardCopyText(*m_pData, windowTitle().toStdString(), m_setting));
     pClipboard->setText(strText);
     return pClipboard->text() == strText;
 }
@@ -171,9 +161,9 @@ void CNorv2Board::BuildContextMenu(QMenu& menu) const
 
 void CNorv2Board::paintEvent(QPaintEvent* /*event*/)
 {
-    const CAppSetting& setting = Setting();
+    const CAppSetting& setting = m_setting;
     const int nScale = m_pData->nScale;
-    const QFont font = BoardFont();
+    const QFont font = BoardFont(setting);
     const QFontMetrics metrics(font);
     const BOARDLAYOUT layout = LayoutBoard(*m_pData, setting, CellSizes(metrics, setting.IsBoardJapanese()));
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+class CAppSetting;
 class QAction;
 class QMenu;
 struct BOARDDATA;
@@ -16,8 +17,9 @@ class CNorv2Board : public QWidget
     Q_OBJECT
 
 public:
-    // pData's nSlot is already set; a null pData makes an empty board.
-    explicit CNorv2Board(std::unique_ptr<BOARDDATA> pData);
+    // pData's nSlot is already set; a null pData makes an empty board. The settings (font,
+    // colours, rows, the slot's position) must outlive the board.
+    CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSetting& setting);
     ~CNorv2Board() override;
 
     const BOARDDATA& GetData() const { return *m_pData; }
@@ -53,6 +55,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    CAppSetting& m_setting;
     std::unique_ptr<BOARDDATA> m_pData;
     QAction* m_pCopyAction = nullptr;
     QAction* m_pCloseAction = nullptr;

@@ -6,19 +6,17 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
-#include <memory>
 
 #include "core/chart/ChartGeometry.h"
 #include "core/chart/ChartStatusText.h"
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
-#include "gui/chart/ChartHost.h"
 #include "gui/chart/ChartPainter.h"
 #include "gui/record/Norv2Doc.h"
 
-CNorv2View::CNorv2View(CNorv2Doc* pDoc, CChartHost* pHost, QWidget* parent)
-    : QAbstractScrollArea(parent), m_pDoc(pDoc), m_pHost(pHost)
+CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* parent)
+    : QAbstractScrollArea(parent), m_pDoc(pDoc), m_setting(setting)
 {
     // The chart always has the window's height.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -29,7 +27,7 @@ CNorv2View::CNorv2View(CNorv2Doc* pDoc, CChartHost* pHost, QWidget* parent)
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_bShowNewest = false; });
     if (m_pDoc) {
         connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CNorv2View::OnUpdate);
-        connect(m_pDoc, &CNorv2Doc::resetChart, this, &CNorv2View::ResetChart);
+        connect(m_pDoc, &CNorv2Doc::rejected, this, &CNorv2View::ResetChart);
     }
 }
 
@@ -50,15 +48,12 @@ void CNorv2View::OnUpdate()
 
 QSize CNorv2View::Render()
 {
-    const CAppSetting* pSetting = GetSetting();
-    if (!m_pDoc || !pSetting)
-        return {};
-    if (ChartBarCount(m_pDoc->GetBook(), *pSetting, m_nCategory, m_nScale) == 0)
+    if (!m_pDoc || ChartBarCount(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale) == 0)
         return {};
     // From here on the old chart is void, even if no new one comes of it; dropping it
     // first also spares holding two wide images at once.
     ReleaseOffscreen();
-    CHARTRENDER chart = RenderChart(m_pDoc->GetBook(), *pSetting, m_nCategory, m_nScale, viewport()->size());
+    CHARTRENDER chart = RenderChart(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale, viewport()->size());
     if (chart.eResult != CHARTRENDER::kDone)
         return {};
     m_Image = std::move(chart.image);
@@ -66,8 +61,7 @@ QSize CNorv2View::Render()
     m_nBars = chart.nBars;
     m_nBarWidth = chart.nBarWidth;
     m_nSpaceUsed = chart.nSpaceUsed;
-    if (m_pHost)
-        m_pHost->SetGageInfo(chart.gageInfo);
+    emit gageInfoChanged(chart.gageInfo);
     return m_Image.size();
 }
 
@@ -77,11 +71,9 @@ void CNorv2View::ReleaseOffscreen()
     m_BarDates.clear();
     m_nBars = 0;
     // Without a chart the gauges have no scale to repeat, and there is nothing to scroll.
-    if (m_pHost) {
-        GAGEINFO none;
-        none.nCategory = m_nCategory;
-        m_pHost->SetGageInfo(none);
-    }
+    GAGEINFO none;
+    none.nCategory = m_nCategory;
+    emit gageInfoChanged(none);
     UpdateScrollRange();
 }
 
@@ -95,8 +87,7 @@ int CNorv2View::Rebuild()
     m_bShowNewest = true;
     UpdateScrollRange();
     viewport()->update();
-    if (m_pHost)
-        m_pHost->SetFrameTitle(m_nCategory, m_nScale);
+    emit titleChanged(m_nCategory, m_nScale);
     return 0;
 }
 
@@ -106,22 +97,26 @@ void CNorv2View::ResetChart()
     m_nScale = SCALE_DAILY;
     ReleaseOffscreen();
     viewport()->update();
+    emit categoryChanged(m_nCategory);
+    emit scaleChanged(m_nScale);
 }
 
 void CNorv2View::OnCategory(int k)
 {
-    if (k < 0 || k > 3 || !m_pHost)
+    if (k < 0 || k > 3)
         return;
     if (k == m_nCategory) {
         m_nCategory = -1;
         ReleaseOffscreen();
         viewport()->update();
-        m_pHost->SetCompactLayout();
-        m_pHost->SetFrameTitle(-1, m_nScale);
+        emit categoryChanged(m_nCategory);
+        emit compactLayoutRequested();
+        emit titleChanged(-1, m_nScale);
         return;
     }
     m_nCategory = k;
-    m_pHost->SetChartLayout();
+    emit categoryChanged(m_nCategory);
+    emit chartLayoutRequested();
     Rebuild();
 }
 
@@ -135,14 +130,8 @@ void CNorv2View::OnScale(int k)
     if (k < SCALE_DAILY || k > SCALE_MONTHLY || k == m_nScale)
         return;
     m_nScale = k;
-    if (m_pHost)
-        m_pHost->SetScaleSelection(k);
+    emit scaleChanged(k);
     Rebuild();
-}
-
-bool CNorv2View::IsScaleEnabled(int k) const
-{
-    return k >= SCALE_DAILY && k <= SCALE_MONTHLY && m_pHost && m_pHost->IsScaleSelectorEnabled();
 }
 
 int CNorv2View::BarAt(QPoint pt) const
@@ -187,14 +176,15 @@ void CNorv2View::paintEvent(QPaintEvent* event)
 
 void CNorv2View::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_pDoc && m_pHost && !m_pHost->IsCompact() && m_nCategory != -1) {
+    // Only the chart layout shows the view; the strip hides it.
+    if (m_pDoc && isVisible() && m_nCategory != -1) {
         const int i = BarAt(event->position().toPoint());
         if (i >= 0) {
             BOARDDATA data;
             data.Date = m_BarDates[static_cast<std::size_t>(i)];
             data.nScale = m_nScale;
             m_pDoc->FillBoard(&data);
-            m_pHost->SetBarStatusText(ChartStatusText(data, m_nCategory));
+            emit barStatusChanged(QString::fromStdString(ChartStatusText(data, m_nCategory)));
         }
     }
     QAbstractScrollArea::mouseMoveEvent(event);
@@ -202,14 +192,14 @@ void CNorv2View::mouseMoveEvent(QMouseEvent* event)
 
 void CNorv2View::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_nBars > 0 && m_pDoc && m_pHost) {
+    if (event->button() == Qt::LeftButton && m_nBars > 0 && m_pDoc) {
         const int i = BarAt(event->position().toPoint());
         if (i >= 0) {
-            auto pData = std::make_unique<BOARDDATA>();
-            pData->Date = m_BarDates[static_cast<std::size_t>(i)];
-            pData->nScale = m_nScale;
-            m_pDoc->FillBoard(pData.get());
-            m_pHost->OpenBoard(std::move(pData));
+            BOARDDATA data;
+            data.Date = m_BarDates[static_cast<std::size_t>(i)];
+            data.nScale = m_nScale;
+            m_pDoc->FillBoard(&data);
+            emit boardRequested(data);
         }
     }
     QAbstractScrollArea::mouseDoubleClickEvent(event);

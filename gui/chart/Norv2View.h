@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "core/base/Time.h"
+#include "core/frame/GageInfo.h"
+#include "core/record/PeriodData.h"
 
-class CChartHost;
+class CAppSetting;
 class CNorv2Doc;
 
 // The chart of one category at one scale, newest period at the right. The chart is
@@ -18,8 +20,8 @@ class CNorv2View : public QAbstractScrollArea
     Q_OBJECT
 
 public:
-    // Neither pointer is owned; both must outlive the view.
-    CNorv2View(CNorv2Doc* pDoc, CChartHost* pHost, QWidget* parent = nullptr);
+    // Neither the document nor the settings are owned; both must outlive the view.
+    CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* parent = nullptr);
     ~CNorv2View() override;
 
     // After a file was opened: no category and no chart until one is chosen.
@@ -30,13 +32,13 @@ public:
     // Renders the chart for the current window size; its size, or an empty size when
     // there is no chart.
     QSize Render();
-    // Renders, repaints, scrolls to the newest bar and retitles the frame. 0, or -1 when
+    // Renders, repaints, scrolls to the newest bar and asks for the title. 0, or -1 when
     // there is no chart (the window then keeps what it showed).
     int Rebuild();
     // Drops the chart: the image, the bar dates and the bar count.
     void ReleaseOffscreen();
 
-    // Only sets the category (-1: none); the caller switches the frame's layout.
+    // Only sets the category (-1: none), telling nobody; the caller switches the frame's layout.
     void SetCategory(int n) { m_nCategory = n; }
     // After a broken file: no chart, no category, daily scale.
     void ResetChart();
@@ -47,7 +49,6 @@ public:
     bool IsCategoryChecked(int k) const { return k == m_nCategory; }
     // Scale k (0 daily, 1 weekly, 2 monthly) chosen; the shown scale again does nothing.
     void OnScale(int k);
-    bool IsScaleEnabled(int k) const;
     bool IsScaleChecked(int k) const { return k == m_nScale; }
 
     int GetCategory() const { return m_nCategory; }
@@ -59,6 +60,20 @@ public:
     int BarAt(QPoint pt) const;
 
 signals:
+    // A category was chosen: the frame shows its chart layout before the chart is drawn.
+    void chartLayoutRequested();
+    // The shown category was chosen again: the frame goes back to its compact strip.
+    void compactLayoutRequested();
+    void categoryChanged(int nCategory); // -1: none
+    void scaleChanged(int nScale);
+    // The frame's title for this category (-1: none) and scale.
+    void titleChanged(int nCategory, int nScale);
+    // The figures of the bar under the mouse, for status pane 1.
+    void barStatusChanged(const QString& strText);
+    // The value scale of the chart just drawn (not valid when the chart was dropped).
+    void gageInfoChanged(const GAGEINFO& info);
+    // A bar was double-clicked: a board of its period, filled from the document.
+    void boardRequested(const BOARDDATA& data);
     // The frame shows the context menu at this screen position.
     void contextMenuRequested(QPoint globalPos);
 
@@ -73,7 +88,7 @@ private:
     void UpdateScrollRange();
 
     CNorv2Doc* m_pDoc;
-    CChartHost* m_pHost;
+    const CAppSetting& m_setting;
     QImage m_Image; // the whole chart; null before the first chart and after it was dropped
     int m_nCategory = -1;
     int m_nScale = 0;

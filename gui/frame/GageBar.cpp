@@ -23,7 +23,8 @@ GAGECOLORS GageColors(const CAppSetting* pSetting, int nCategory, const QPalette
     return {palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
 }
 
-CGageBar::CGageBar(bool bRightSide, QWidget* pParent) : QWidget(pParent), m_bRightSide(bRightSide)
+CGageBar::CGageBar(bool bRightSide, const CAppSetting& setting, QWidget* pParent)
+    : QWidget(pParent), m_bRightSide(bRightSide), m_setting(setting)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     // Every pixel is filled in paintEvent.
@@ -55,8 +56,7 @@ QSize CGageBar::minimumSizeHint() const
 
 void CGageBar::paintEvent(QPaintEvent* /*event*/)
 {
-    const CAppSetting* pSetting = GetSetting();
-    const GAGECOLORS colors = GageColors(pSetting, m_pGageInfo ? m_pGageInfo->nCategory : -1, palette());
+    const GAGECOLORS colors = GageColors(&m_setting, m_pGageInfo ? m_pGageInfo->nCategory : -1, palette());
     QPainter painter(this);
     painter.fillRect(rect(), colors.crBack);
     if (!m_pGageInfo)
@@ -68,7 +68,7 @@ void CGageBar::paintEvent(QPaintEvent* /*event*/)
     // A tick's end point is one past its last pixel (W is the width); flat caps leave it out.
     const QPen pens[2] = {QPen(colors.crDraw, 1, Qt::SolidLine, Qt::FlatCap),
                           QPen(colors.crDraw, 2, Qt::SolidLine, Qt::FlatCap)};
-    painter.setFont(pSetting && pSetting->m_pChartFont ? QFontFromLogFont(*pSetting->m_pChartFont) : font());
+    painter.setFont(m_setting.m_pChartFont ? QFontFromLogFont(*m_setting.m_pChartFont) : font());
     // Labels are placed by their top edge.
     const int nAscent = painter.fontMetrics().ascent();
     for (const GAGETICK& tick : ticks) {

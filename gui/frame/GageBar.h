@@ -24,8 +24,9 @@ class CGageBar : public QWidget
     Q_OBJECT
 
 public:
-    // bRightSide: the bar stands right of the chart, with its ticks on its left edge.
-    explicit CGageBar(bool bRightSide, QWidget* pParent = nullptr);
+    // bRightSide: the bar stands right of the chart, with its ticks on its left edge. The
+    // settings (colours and chart font) must outlive the bar.
+    CGageBar(bool bRightSide, const CAppSetting& setting, QWidget* pParent = nullptr);
 
     // The frame's gauge parameters, read at every paint; null draws no ticks.
     void SetGageInfo(const GAGEINFO* pInfo);
@@ -41,6 +42,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const CAppSetting& m_setting;
     const GAGEINFO* m_pGageInfo = nullptr;
     int m_nEdge = 0;
 };

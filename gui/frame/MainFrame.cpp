@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -17,9 +18,12 @@
 
 #include "core/frame/ScreenFit.h"
 #include "core/record/PeriodData.h"
+#include "core/record/RecordBook.h"
+#include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/res/LoadSubString.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
@@ -30,6 +34,7 @@
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
 #include "gui/res/ToolbarIcons.h"
+#include "store/FileName.h"
 
 namespace {
 constexpr int kCompactWidth = 400;
@@ -37,6 +42,8 @@ constexpr int kRefreshMs = 5000;
 constexpr int kUserSlotWidth = 100;
 constexpr int kScaleSlotWidth = 70;
 const char* const kHelpFile = "Norv2.chm";
+const char* const kBrokenFileText = "選択されたファイルが壊れています\n初期状態に戻します";
+const char* const kReadErrorText = "Norv2 からのお知らせ\n\nファイルを読み込めませんでした";
 const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
 
 QString Text(unsigned nID, int nPiece)
@@ -53,41 +60,55 @@ QString Format(const std::string& format, std::initializer_list<std::string> arg
 }
 } // namespace
 
-CMainFrame::CMainFrame(CNorv2Doc* pDoc) : m_pDoc(pDoc)
+CMainFrame::CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings)
+    : m_pDoc(pDoc), m_settings(settings), m_setting(settings.Get()), m_Boards(settings.Get())
 {
     CreateCentralArea();
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    if (const CAppSetting* pSetting = GetSetting())
-        EnableSelectors(!pSetting->m_strUserName.empty());
+    EnableSelectors(!m_setting.m_strUserName.empty());
+    ConnectDocument();
 
-    connect(pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
-    connect(pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
-    connect(pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
-    connect(pDoc, &CNorv2Doc::resetLayout, this, &CMainFrame::ResetLayout);
-    connect(pDoc, &CNorv2Doc::opened, this, &CMainFrame::OnDocumentOpened);
-    // Figures of a bar that may no longer exist must not stay in the status bar.
-    connect(pDoc, &CNorv2Doc::reloaded, m_pPane1, &QLabel::clear);
-    connect(pDoc, &CNorv2Doc::updateAllViews, this, &CMainFrame::UpdateCommands);
-    connect(pDoc, &CNorv2Doc::resetChart, this, &CMainFrame::OnChartReset);
-    connect(pDoc, &CNorv2Doc::recordsAppended, this,
-            [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
-    m_Boards.SetChangeHandler([this] { UpdateCommands(); });
-    connect(&m_RefreshTimer, &QTimer::timeout, this, [this] {
-        m_pDoc->Refresh();
-        UpdateCommands();
+    connect(&m_settings, &CAppSettings::chartSettingsStored, this, [this] {
+        m_pView->OnUpdate();
+        RefreshGages();
     });
+    connect(&m_settings, &CAppSettings::boardSettingsStored, this, &CMainFrame::RelayoutBoards);
+    connect(&m_Boards, &CBoardList::countChanged, this, &CMainFrame::UpdateBoardCommands);
+    connect(&m_RefreshTimer, &QTimer::timeout, m_pDoc, &CNorv2Doc::Refresh);
     m_RefreshTimer.start(kRefreshMs);
-    UpdateCommands();
+    // The help command follows the help file's presence in the current folder.
+    m_HelpWatcher.addPath(QDir::currentPath());
+    connect(&m_HelpWatcher, &QFileSystemWatcher::directoryChanged, this, &CMainFrame::UpdateHelpCommand);
+
+    UpdateCategoryCommands();
+    UpdateScaleCommands();
+    UpdateBoardCommands();
+    UpdateHelpCommand();
 }
 
 CMainFrame::~CMainFrame()
 {
     // Each board stores its position in the settings, which outlive the frame.
-    m_Boards.SetChangeHandler({});
+    const QSignalBlocker blocker(m_Boards);
     m_Boards.CloseAllBoards();
+}
+
+void CMainFrame::ConnectDocument()
+{
+    connect(m_pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
+    connect(m_pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
+    connect(m_pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
+    connect(m_pDoc, &CNorv2Doc::opened, this, &CMainFrame::OnDocumentOpened);
+    connect(m_pDoc, &CNorv2Doc::rejected, this, &CMainFrame::OnDocumentRejected);
+    // Figures of a bar that may no longer exist must not stay in the status bar.
+    connect(m_pDoc, &CNorv2Doc::reloaded, m_pPane1, &QLabel::clear);
+    // A category may have got its first runs.
+    connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CMainFrame::UpdateCategoryCommands);
+    connect(m_pDoc, &CNorv2Doc::recordsAppended, this,
+            [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
 }
 
 QMenu* CMainFrame::createPopupMenu()
@@ -108,9 +129,9 @@ void CMainFrame::CreateCentralArea()
     auto* layout = new QHBoxLayout(m_pChartArea);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_pView = new CNorv2View(m_pDoc, this, m_pChartArea);
-    m_pLeftGage = new CGageBar(false, m_pChartArea);
-    m_pRightGage = new CGageBar(true, m_pChartArea);
+    m_pView = new CNorv2View(m_pDoc, m_setting, m_pChartArea);
+    m_pLeftGage = new CGageBar(false, m_setting, m_pChartArea);
+    m_pRightGage = new CGageBar(true, m_setting, m_pChartArea);
     for (CGageBar* gage : {m_pLeftGage, m_pRightGage}) {
         gage->SetGageInfo(&m_GageInfo);
         gage->SetEdge(m_pView->frameWidth());
@@ -120,6 +141,17 @@ void CMainFrame::CreateCentralArea()
     layout->addWidget(m_pRightGage);
     setCentralWidget(m_pChartArea);
     connect(m_pView, &CNorv2View::contextMenuRequested, this, &CMainFrame::ShowContextMenu);
+    connect(m_pView, &CNorv2View::chartLayoutRequested, this, &CMainFrame::SetChartLayout);
+    connect(m_pView, &CNorv2View::compactLayoutRequested, this, &CMainFrame::SetCompactLayout);
+    connect(m_pView, &CNorv2View::categoryChanged, this, &CMainFrame::UpdateCategoryCommands);
+    connect(m_pView, &CNorv2View::scaleChanged, this, [this](int nScale) {
+        m_pScaleCombo->SetScale(nScale);
+        UpdateScaleCommands();
+    });
+    connect(m_pView, &CNorv2View::titleChanged, this, &CMainFrame::SetFrameTitle);
+    connect(m_pView, &CNorv2View::barStatusChanged, this, &CMainFrame::SetBarStatusText);
+    connect(m_pView, &CNorv2View::gageInfoChanged, this, &CMainFrame::SetGageInfo);
+    connect(m_pView, &CNorv2View::boardRequested, this, &CMainFrame::OpenBoard);
 }
 
 QAction* CMainFrame::AddAction(int nID, const QString& strText)
@@ -146,20 +178,14 @@ void CMainFrame::CreateActions()
     for (int k = 0; k < 4; ++k) {
         QAction* action = AddAction(ID_CATEGORY_ALPH + k, categories[k]);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] {
-            m_pView->OnCategory(k);
-            UpdateCommands();
-        });
+        connect(action, &QAction::triggered, this, [this, k] { m_pView->OnCategory(k); });
     }
     const QString scales[] = {QStringLiteral("日ごと(Daily)(&D)"), QStringLiteral("週ごと(Weekly)(&W)"),
                               QStringLiteral("月ごと(Monthly)(&M)")};
     for (int k = 0; k < 3; ++k) {
         QAction* action = AddAction(ID_SCALE_DAILY + k, scales[k]);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] {
-            m_pView->OnScale(k);
-            UpdateCommands();
-        });
+        connect(action, &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
     }
     connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
             [this] { OpenPropertySheet(0); });
@@ -185,7 +211,6 @@ void CMainFrame::CreateMenus()
             else
                 menu->addAction(GetAction(nID));
         }
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
     };
     addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
     addMenu(QStringLiteral("グラフ(&C)"),
@@ -200,16 +225,13 @@ void CMainFrame::CreateToolBar()
     toolBar->setObjectName(QStringLiteral("toolbar"));
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(16, 15));
-    m_pUserCombo = new CUserCombo(toolBar);
+    m_pUserCombo = new CUserCombo(m_setting, toolBar);
     m_pUserCombo->setFixedWidth(kUserSlotWidth);
     m_pScaleCombo = new CScaleCombo(toolBar);
     // The slot's width, or what the longest scale name needs in the font in use.
     m_pScaleCombo->setFixedWidth(std::max(kScaleSlotWidth, m_pScaleCombo->sizeHint().width()));
     connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::userFileChosen);
-    connect(m_pScaleCombo, &CScaleCombo::scaleChosen, this, [this](int nScale) {
-        m_pView->OnScale(nScale);
-        UpdateCommands();
-    });
+    connect(m_pScaleCombo, &CScaleCombo::scaleChosen, m_pView, &CNorv2View::OnScale);
     toolBar->addWidget(m_pUserCombo);
     toolBar->addSeparator();
     for (int nID = ID_CATEGORY_ALPH; nID <= ID_CATEGORY_SYBL; ++nID)
@@ -230,35 +252,44 @@ void CMainFrame::CreateStatusBar()
     statusBar()->addPermanentWidget(m_pPane1);
 }
 
-void CMainFrame::UpdateCommands()
+void CMainFrame::UpdateCategoryCommands()
 {
     for (int k = 0; k < 4; ++k) {
         QAction* action = GetAction(ID_CATEGORY_ALPH + k);
         action->setEnabled(m_pView->IsCategoryEnabled(k));
         action->setChecked(m_pView->IsCategoryChecked(k));
     }
+}
+
+void CMainFrame::UpdateScaleCommands()
+{
     for (int k = 0; k < 3; ++k) {
         QAction* action = GetAction(ID_SCALE_DAILY + k);
-        action->setEnabled(m_pView->IsScaleEnabled(k));
+        action->setEnabled(m_bSelectorsEnabled);
         action->setChecked(m_pView->IsScaleChecked(k));
     }
+}
+
+void CMainFrame::UpdateBoardCommands()
+{
     GetAction(ID_BOARD_CLOSEALL)->setEnabled(m_Boards.Count() > 0);
     GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
+}
+
+void CMainFrame::UpdateHelpCommand()
+{
     GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
 }
 
 void CMainFrame::StoreChartPlacement()
 {
-    CAppSetting* pSetting = GetSetting();
-    if (!pSetting)
-        return;
     // The settings keep the outer window, with the frame it was placed with: a window
     // manager may frame a resizable window differently once it is sized, and the stored
     // size must not grow by that at every switch.
     const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
-    if (!pSetting->m_pWindowPos)
-        pSetting->m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
-    WINDOWPLACEMENT& wp = *pSetting->m_pWindowPos;
+    if (!m_setting.m_pWindowPos)
+        m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
+    WINDOWPLACEMENT& wp = *m_setting.m_pWindowPos;
     wp.showCmd = WINDOWPLACEMENT::SW_SHOWNORMAL;
     wp.left = r.left();
     wp.top = r.top();
@@ -268,17 +299,16 @@ void CMainFrame::StoreChartPlacement()
 
 void CMainFrame::ApplyChartPlacement()
 {
-    const CAppSetting* pSetting = GetSetting();
-    if (pSetting && pSetting->m_pWindowPos) {
+    if (m_setting.m_pWindowPos) {
         // The stored rectangle is the outer window: Qt places a window by its frame and
         // sizes it by its client area.
-        const CRect rc = ChartWindowRect(*pSetting->m_pWindowPos);
+        const CRect rc = ChartWindowRect(*m_setting.m_pWindowPos);
         m_ChartFrame = FrameMargins(*this);
         move(OnScreenPosition(*this, {rc.left, rc.top}, {rc.Width(), rc.Height()}));
         resize(std::max(1, rc.Width() - m_ChartFrame.left() - m_ChartFrame.right()),
                std::max(1, rc.Height() - m_ChartFrame.top() - m_ChartFrame.bottom()));
     }
-    if (pSetting && pSetting->m_bZoomed)
+    if (m_setting.m_bZoomed)
         showMaximized();
     else
         showNormal();
@@ -300,11 +330,10 @@ int CMainFrame::SetCompactLayout()
     if (m_bCompact)
         return -1;
     m_pView->SetCategory(-1);
-    CAppSetting* pSetting = GetSetting();
     if (isVisible() && !isMinimized())
         StoreChartPlacement();
-    if (pSetting && isMaximized())
-        pSetting->m_bZoomed = true;
+    if (isMaximized())
+        m_setting.m_bZoomed = true;
     m_bCompact = true;
     m_pChartArea->hide();
     m_pPane1->hide();
@@ -313,11 +342,11 @@ int CMainFrame::SetCompactLayout()
     const int nHeight =
         menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(kCompactWidth, nHeight);
-    if (pSetting)
-        PlaceStrip({pSetting->m_ptFrame.x, pSetting->m_ptFrame.y});
+    PlaceStrip({m_setting.m_ptFrame.x, m_setting.m_ptFrame.y});
     show();
     raise();
-    UpdateCommands();
+    UpdateCategoryCommands();
+    UpdateBoardCommands();
     return 0;
 }
 
@@ -325,8 +354,7 @@ int CMainFrame::SetChartLayout()
 {
     if (!m_bCompact)
         return -1;
-    if (CAppSetting* pSetting = GetSetting())
-        pSetting->m_ptFrame = {pos().x(), pos().y()};
+    m_setting.m_ptFrame = {pos().x(), pos().y()};
     m_StripFrame = FrameMargins(*this);
     m_bCompact = false;
     setMinimumSize(0, 0);
@@ -336,7 +364,7 @@ int CMainFrame::SetChartLayout()
     RefreshGages();
     m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
     m_pPane1->show();
-    UpdateCommands();
+    UpdateBoardCommands();
     return 0;
 }
 
@@ -344,25 +372,18 @@ void CMainFrame::changeEvent(QEvent* event)
 {
     // In the chart layout the maximized state is remembered for the next time.
     if (event->type() == QEvent::WindowStateChange && !m_bCompact && !isMinimized())
-        if (CAppSetting* pSetting = GetSetting())
-            pSetting->m_bZoomed = isMaximized();
+        m_setting.m_bZoomed = isMaximized();
     QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::SetFrameTitle(int nCategory, int nScale)
 {
-    const CAppSetting* pSetting = GetSetting();
     // A file name may hold a line break, which a title cannot show.
-    const std::string user = pSetting ? UserNameForDisplay(pSetting->m_strUserName) : std::string();
+    const std::string user = UserNameForDisplay(m_setting.m_strUserName);
     if (nCategory == -1)
         setWindowTitle(user.empty() ? Text(158, 0) : Format(LoadString(157), {user}));
     else
         setWindowTitle(Format(LoadString(159), {user, LoadSubString(156, nScale), LoadSubString(135, nCategory)}));
-}
-
-void CMainFrame::SetScaleSelection(int nScale)
-{
-    m_pScaleCombo->SetScale(nScale);
 }
 
 void CMainFrame::EnableSelectors(bool bEnable)
@@ -370,23 +391,36 @@ void CMainFrame::EnableSelectors(bool bEnable)
     m_bSelectorsEnabled = bEnable;
     m_pUserCombo->setEnabled(bEnable);
     m_pScaleCombo->setEnabled(bEnable);
+    UpdateScaleCommands();
 }
 
-void CMainFrame::OnDocumentOpened()
+void CMainFrame::OnDocumentOpened(const QString& strPath)
 {
+    const std::string path = FileNameFromQString(strPath);
+    m_setting.m_strUserName = UserNameOfPath(path);
+    m_setting.m_strVeskDir = DirectoryOfPath(path);
     EnableSelectors(true);
     m_pUserCombo->FillUserList();
     m_pPane1->clear();
-    UpdateCommands();
+    UpdateCategoryCommands();
 }
 
-void CMainFrame::OnChartReset()
+void CMainFrame::OnDocumentRejected(int nMessage)
 {
-    // The view went back to no category and the daily scale; the user is forgotten.
-    m_pScaleCombo->SetScale(m_pView->GetScale());
+    if (nMessage == CRecordFile::kReadError) {
+        AfxMessageBox(std::string(kReadErrorText));
+    } else {
+        if (nMessage == IDP_OUT_OF_MEMORY)
+            ReportOutOfMemory();
+        AfxMessageBox(static_cast<unsigned>(nMessage));
+    }
+    AfxMessageBox(std::string(kBrokenFileText), MB_OK);
+    ResetLayout();
+    m_setting.m_strUserName.clear();
+    m_setting.m_strVeskDir.clear();
+    // The view went back to no category and the daily scale; no display keeps the user.
     m_pPane1->clear();
     SetFrameTitle(-1, m_pView->GetScale());
-    UpdateCommands();
 }
 
 int CMainFrame::ResetLayout()
@@ -397,9 +431,9 @@ int CMainFrame::ResetLayout()
     return 0;
 }
 
-void CMainFrame::SetBarStatusText(const std::string& strText)
+void CMainFrame::SetBarStatusText(const QString& strText)
 {
-    m_pPane1->setText(QString::fromStdString(strText));
+    m_pPane1->setText(strText);
 }
 
 QString CMainFrame::GetBarStatusText() const
@@ -421,15 +455,21 @@ void CMainFrame::RefreshGages()
     }
 }
 
-void CMainFrame::OpenBoard(std::unique_ptr<BOARDDATA> pData)
+void CMainFrame::OpenBoard(const BOARDDATA& data)
 {
-    m_Boards.OpenBoard(std::move(pData));
+    m_Boards.OpenBoard(std::make_unique<BOARDDATA>(data));
 }
 
 QRect CMainFrame::BoardGridOrigin() const
 {
     // Qt's client area includes the menu bar; the grid starts below it.
     return QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
+}
+
+void CMainFrame::RelayoutBoards()
+{
+    m_Boards.RelayoutAll(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+                         m_bCompact || isMinimized());
 }
 
 int CMainFrame::TileBoards()
@@ -440,15 +480,7 @@ int CMainFrame::TileBoards()
 
 void CMainFrame::OpenPropertySheet(int nPage)
 {
-    CNorvPrpSheet sheet(129, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
-    connect(&sheet, &CNorvPrpSheet::chartSettingsApplied, this, [this] {
-        m_pView->OnUpdate();
-        RefreshGages();
-    });
-    connect(&sheet, &CNorvPrpSheet::boardSettingsApplied, this, [this] {
-        m_Boards.RelayoutAll(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
-                             m_bCompact || isMinimized());
-    });
+    CNorvPrpSheet sheet(m_settings, 129, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
     connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
     // The sheet blocks the main window only: the boards stay usable beside it.
     ExecOwnerModal(sheet, *this);
@@ -487,7 +519,6 @@ void CMainFrame::OnHelp()
 
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
 {
-    UpdateCommands();
     QMenu menu(this);
     for (int nID : {ID_FILE_OPEN_DIALOG, 0, 5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
                     ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {

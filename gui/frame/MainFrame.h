@@ -1,21 +1,24 @@
 #pragma once
+#include <QFileSystemWatcher>
 #include <QMainWindow>
 #include <QTimer>
 #include <map>
 
 #include "core/frame/GageInfo.h"
 #include "gui/board/BoardList.h"
-#include "gui/chart/ChartHost.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class CAppSetting;
+class CAppSettings;
 class CGageBar;
 class CScaleCombo;
 class CUserCombo;
 class CNorv2Doc;
 class CNorv2View;
+struct BOARDDATA;
 
 // Command IDs of the menus, the toolbar and the context menu.
 constexpr int ID_BOARD_CLOSEALL = 136;
@@ -33,13 +36,16 @@ constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_HELP_FINDER = 57667;
 
 // The main window: menus, toolbar, status bar, the chart between two gauge bars,
-// the compact strip and the chart layout, and the 5-second refresh tick.
-class CMainFrame : public QMainWindow, public CChartHost
+// the compact strip and the chart layout, and the 5-second refresh tick. It shows what
+// the document reports, keeps the settings' user and folder in step with the open file,
+// and keeps every command's state in step with what it depends on.
+class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(CNorv2Doc* pDoc);
+    // Neither is owned; both must outlive the frame.
+    CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings);
     ~CMainFrame() override;
 
     CNorv2View* GetView() const { return m_pView; }
@@ -48,30 +54,27 @@ public:
     QAction* GetAction(int nID) const;
     QMenu* createPopupMenu() override;
 
-    // CChartHost
-    int SetCompactLayout() override;
-    int SetChartLayout() override;
-    bool IsCompact() const override { return m_bCompact; }
-    void SetFrameTitle(int nCategory, int nScale) override;
-    void SetScaleSelection(int nScale) override;
-    bool IsScaleSelectorEnabled() const override { return m_bSelectorsEnabled; }
-    void SetBarStatusText(const std::string& strText) override;
-    void SetGageInfo(const GAGEINFO& info) override;
-    void OpenBoard(std::unique_ptr<BOARDDATA> pData) override;
-
+    // Layout switches: -1 when the layout was already shown, else 0.
+    int SetCompactLayout();
+    int SetChartLayout();
+    bool IsCompact() const { return m_bCompact; }
+    // The window title for a category (-1: none) and scale.
+    void SetFrameTitle(int nCategory, int nScale);
     // Back to the strip with the selectors disabled, after a broken file.
     int ResetLayout();
     // Enables or disables the user and scale selectors (a user is loaded or not).
     void EnableSelectors(bool bEnable);
+    bool IsScaleSelectorEnabled() const { return m_bSelectorsEnabled; }
     void RefreshGages();
-    // Recomputes which commands are enabled and checked.
-    void UpdateCommands();
-    // The text of status pane 1.
+    // Status pane 1: the figures of a bar.
+    void SetBarStatusText(const QString& strText);
     QString GetBarStatusText() const;
+    // Opens a board of a copy of data in the next free slot (or says why not).
+    void OpenBoard(const BOARDDATA& data);
     CBoardList& GetBoards() { return m_Boards; }
     // Tiles the open boards in the window, columns of three (command 137).
     int TileBoards();
-    // The property sheet, modal, on its chart (0) or board (1) page.
+    // The property sheet, on its chart (0) or board (1) page; it blocks this window only.
     void OpenPropertySheet(int nPage);
     const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
 
@@ -92,11 +95,18 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCentralArea();
+    void ConnectDocument();
     QAction* AddAction(int nID, const QString& strText);
-    // A file was loaded: the selectors list its folder with its user chosen.
-    void OnDocumentOpened();
-    // After a broken file: every display of the state back to no user, no chart, daily.
-    void OnChartReset();
+    // Each command group's enabled and checked states, from the state they follow.
+    void UpdateCategoryCommands();
+    void UpdateScaleCommands();
+    void UpdateBoardCommands();
+    void UpdateHelpCommand();
+    // The document loaded a file: record its user and folder, list the folder's users.
+    void OnDocumentOpened(const QString& strPath);
+    // The document refused a broken file: tell the user and go back to no user, no chart.
+    void OnDocumentRejected(int nMessage);
+    void SetGageInfo(const GAGEINFO& info);
     void OnLoadBegun();
     void OnLoadStepped();
     void OnLoadEnded();
@@ -106,11 +116,14 @@ private:
     void StoreChartPlacement();
     // Where the board grid starts: below the menu bar, right of the left gauge, below the toolbar.
     QRect BoardGridOrigin() const;
+    void RelayoutBoards();
     void ApplyChartPlacement();
     // Puts the strip's frame at ptFrame, or where its title bar can be reached.
     void PlaceStrip(QPoint ptFrame);
 
     CNorv2Doc* m_pDoc;
+    CAppSettings& m_settings;
+    CAppSetting& m_setting;
     QMargins m_ChartFrame; // the frame the chart layout was placed with
     QMargins m_StripFrame; // the frame of the strip when it was last shown
     bool m_bCompact = false;
@@ -118,6 +131,7 @@ private:
     GAGEINFO m_GageInfo;
     QProgressBar* m_pProgress = nullptr;
     QTimer m_RefreshTimer;
+    QFileSystemWatcher m_HelpWatcher; // the current folder, where the help file would be
     QLabel* m_pPane0 = nullptr;
     QLabel* m_pPane1 = nullptr;
     CUserCombo* m_pUserCombo = nullptr;

@@ -5,7 +5,7 @@
 #include "core/record/RecordPath.h"
 #include "core/settings/AppSetting.h"
 
-CUserCombo::CUserCombo(QWidget* parent) : CToolbarCombo(6001, parent)
+CUserCombo::CUserCombo(const CAppSetting& setting, QWidget* parent) : CToolbarCombo(6001, parent), m_setting(setting)
 {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(this, &QComboBox::activated, this, &CUserCombo::OnActivated);
@@ -15,25 +15,21 @@ CUserCombo::CUserCombo(QWidget* parent) : CToolbarCombo(6001, parent)
 int CUserCombo::FillUserList()
 {
     clear();
-    const CAppSetting* pSetting = GetSetting();
-    if (!pSetting)
-        return 0;
-    const QDir dir(pSetting->m_strVeskDir.empty() ? QDir::currentPath()
-                                                  : QString::fromStdString(pSetting->m_strVeskDir));
+    const QDir dir(m_setting.m_strVeskDir.empty() ? QDir::currentPath()
+                                                  : QString::fromStdString(m_setting.m_strVeskDir));
     const QString pattern = QString::fromStdString(RecordPathOf("", "*"));
     for (const QString& name : dir.entryList({pattern}, QDir::Files, QDir::Unsorted))
         addItem(QString::fromStdString(UserNameOfPath(name.toStdString())));
     // The loaded user exactly: "ab" must not pick "abc".
     setCurrentIndex(
-        findText(QString::fromStdString(pSetting->m_strUserName), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        findText(QString::fromStdString(m_setting.m_strUserName), Qt::MatchExactly | Qt::MatchCaseSensitive));
     return count();
 }
 
 void CUserCombo::OnActivated(int nIndex)
 {
-    const CAppSetting* pSetting = GetSetting();
     const std::string user = itemText(nIndex).toStdString();
-    if (!pSetting || user == pSetting->m_strUserName)
+    if (user == m_setting.m_strUserName)
         return;
-    emit userFileChosen(QString::fromStdString(RecordPathOf(pSetting->m_strVeskDir, user)));
+    emit userFileChosen(QString::fromStdString(RecordPathOf(m_setting.m_strVeskDir, user)));
 }

@@ -27,22 +27,19 @@ constexpr int IDC_REF_STR = 1109;
 constexpr int IDC_FACE_NAME = 7018;
 } // namespace
 
-CBoardPrp::CBoardPrp(int nScale, QWidget* pParent) : CPrpPage(pParent)
+CBoardPrp::CBoardPrp(CAppSetting& setting, int nScale, QWidget* pParent) : CPrpPage(setting, pParent)
 {
     m_nScale = nScale >= 0 && nScale <= 2 ? nScale : 0;
-    if (const CAppSetting* pSetting = GetSetting()) {
-        m_nBoardFlag = pSetting->m_nBoardFlag;
-        if (pSetting->m_pBoardFont)
-            m_lfBoard = *pSetting->m_pBoardFont;
-        for (int i = 0; i < 3; ++i)
-            pSetting->GetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
-    }
+    m_nBoardFlag = setting.m_nBoardFlag;
+    if (setting.m_pBoardFont)
+        m_lfBoard = *setting.m_pBoardFont;
+    for (int i = 0; i < 3; ++i)
+        setting.GetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
 }
 
 void CBoardPrp::OnInitDialog()
 {
-    if (const CAppSetting* pSetting = GetSetting())
-        m_strRefStr = pSetting->m_strRefStr;
+    m_strRefStr = m_setting.m_strRefStr;
 
     auto* layout = new QVBoxLayout(this);
     auto* grpColors = Register(new QGroupBox(QStringLiteral("各部の色"), this), 0);
@@ -185,19 +182,13 @@ void CBoardPrp::StoreSettings()
 {
     if (!IsCreated())
         return;
-    CAppSetting* pSetting = GetSetting();
-    if (!pSetting)
-        return;
-    pSetting->m_nBoardFlag = m_nBoardFlag;
+    m_setting.m_nBoardFlag = m_nBoardFlag;
     // The sheet validated this page when it was left or when OK was pressed.
     UpdateData(true);
-    pSetting->m_strRefStr = m_strRefStr;
-    if (pSetting->m_pBoardFont)
-        *pSetting->m_pBoardFont = m_lfBoard;
-    else
-        pSetting->m_pBoardFont = std::make_unique<LOGFONT>(m_lfBoard);
+    m_setting.m_strRefStr = m_strRefStr;
+    StoreFont(m_setting.m_pBoardFont, m_lfBoard);
     StoreColorButtons(m_nScale);
     for (int i = 0; i < 3; ++i)
-        pSetting->SetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
+        m_setting.SetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
     emit settingsStored();
 }

@@ -17,7 +17,7 @@ class CBoardPrp : public CPrpPage
 
 public:
     // nScale (0..2) is the one the chart view shows.
-    explicit CBoardPrp(int nScale, QWidget* pParent = nullptr);
+    CBoardPrp(CAppSetting& setting, int nScale, QWidget* pParent = nullptr);
 
     bool UpdateData(bool bSaveAndValidate) override;
     void StoreSettings() override;

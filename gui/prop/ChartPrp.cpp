@@ -27,19 +27,17 @@ constexpr int IDC_FONT_SIZE = 7019;
 constexpr int IDC_FONT_CHANGE = 7020;
 } // namespace
 
-CChartPrp::CChartPrp(int nCategory, QWidget* pParent) : CPrpPage(pParent)
+CChartPrp::CChartPrp(CAppSetting& setting, int nCategory, QWidget* pParent) : CPrpPage(setting, pParent)
 {
-    if (const CAppSetting* pSetting = GetSetting()) {
-        m_bGageColor = pSetting->m_bGageColor ? 1 : 0;
-        m_nBarSpace = pSetting->m_nBarSpace;
-        m_nBarCount = pSetting->m_nBarCount;
-        m_nBarWidth = pSetting->m_nBarWidth;
-        m_nLineWidth = pSetting->m_nLineWidth;
-        if (pSetting->m_pChartFont)
-            m_lfChart = *pSetting->m_pChartFont;
-        for (int i = 0; i < 4; ++i)
-            pSetting->GetChartColors(&m_Colors[static_cast<std::size_t>(i)], i);
-    }
+    m_bGageColor = setting.m_bGageColor ? 1 : 0;
+    m_nBarSpace = setting.m_nBarSpace;
+    m_nBarCount = setting.m_nBarCount;
+    m_nBarWidth = setting.m_nBarWidth;
+    m_nLineWidth = setting.m_nLineWidth;
+    if (setting.m_pChartFont)
+        m_lfChart = *setting.m_pChartFont;
+    for (int i = 0; i < 4; ++i)
+        setting.GetChartColors(&m_Colors[static_cast<std::size_t>(i)], i);
     m_nCategory = nCategory >= 0 && nCategory <= 3 ? nCategory : 0;
 }
 
@@ -156,19 +154,13 @@ void CChartPrp::StoreSettings()
     if (!IsCreated())
         return;
     StoreColorButtons(m_nCategory);
-    CAppSetting* pSetting = GetSetting();
-    if (!pSetting)
-        return;
     for (int i = 0; i < 4; ++i)
-        pSetting->SetChartColors(&m_Colors[static_cast<std::size_t>(i)], i);
-    pSetting->m_bGageColor = m_bGageColor != 0;
-    if (pSetting->m_pChartFont)
-        *pSetting->m_pChartFont = m_lfChart;
-    else
-        pSetting->m_pChartFont = std::make_unique<LOGFONT>(m_lfChart);
-    pSetting->m_nBarSpace = m_nBarSpace;
-    pSetting->m_nBarCount = m_nBarCount;
-    pSetting->m_nBarWidth = m_nBarWidth;
-    pSetting->m_nLineWidth = m_nLineWidth;
+        m_setting.SetChartColors(&m_Colors[static_cast<std::size_t>(i)], i);
+    m_setting.m_bGageColor = m_bGageColor != 0;
+    StoreFont(m_setting.m_pChartFont, m_lfChart);
+    m_setting.m_nBarSpace = m_nBarSpace;
+    m_setting.m_nBarCount = m_nBarCount;
+    m_setting.m_nBarWidth = m_nBarWidth;
+    m_setting.m_nLineWidth = m_nLineWidth;
     emit settingsStored();
 }

@@ -14,7 +14,7 @@ class CChartPrp : public CPrpPage
 
 public:
     // nCategory is the one the view shows, -1 for none (the page then starts on 英字).
-    explicit CChartPrp(int nCategory, QWidget* pParent = nullptr);
+    CChartPrp(CAppSetting& setting, int nCategory, QWidget* pParent = nullptr);
 
     bool UpdateData(bool bSaveAndValidate) override;
     void StoreSettings() override;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/res/LoadSubString.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/DialogAboveBoards.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/ChartPrp.h"
@@ -21,14 +22,15 @@ QString IdleText()
 }
 } // namespace
 
-CNorvPrpSheet::CNorvPrpSheet(unsigned nIDCaption, QWidget* pParent, int nStartPage, int nCategory, int nScale)
+CNorvPrpSheet::CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidget* pParent, int nStartPage,
+                             int nCategory, int nScale)
     : QDialog(pParent)
 {
     setWindowTitle(QString::fromStdString(LoadString(nIDCaption)));
     KeepAboveBoards(*this);
     m_pTabs = new QTabWidget(this);
-    m_pChartPage = new CChartPrp(nCategory, m_pTabs);
-    m_pBoardPage = new CBoardPrp(nScale, m_pTabs);
+    m_pChartPage = new CChartPrp(settings.Get(), nCategory, m_pTabs);
+    m_pBoardPage = new CBoardPrp(settings.Get(), nScale, m_pTabs);
     m_pTabs->addTab(m_pChartPage, QStringLiteral("グラフ"));
     m_pTabs->addTab(m_pBoardPage, QStringLiteral("ボード"));
 
@@ -51,8 +53,8 @@ CNorvPrpSheet::CNorvPrpSheet(unsigned nIDCaption, QWidget* pParent, int nStartPa
 
     for (CPrpPage* pPage : {static_cast<CPrpPage*>(m_pChartPage), static_cast<CPrpPage*>(m_pBoardPage)})
         connect(pPage, &CPrpPage::modifiedChanged, this, &CNorvPrpSheet::UpdateApplyButton);
-    connect(m_pChartPage, &CPrpPage::settingsStored, this, &CNorvPrpSheet::chartSettingsApplied);
-    connect(m_pBoardPage, &CPrpPage::settingsStored, this, &CNorvPrpSheet::boardSettingsApplied);
+    connect(m_pChartPage, &CPrpPage::settingsStored, &settings, &CAppSettings::NotifyChartStored);
+    connect(m_pBoardPage, &CPrpPage::settingsStored, &settings, &CAppSettings::NotifyBoardStored);
 
     m_nActive = nStartPage == 1 ? 1 : 0;
     Page(m_nActive)->Create();

@@ -3,6 +3,7 @@
 
 class QPushButton;
 class QTabWidget;
+class CAppSettings;
 class CBoardPrp;
 class CChartPrp;
 class CPrpPage;
@@ -14,8 +15,10 @@ class CNorvPrpSheet : public QDialog
     Q_OBJECT
 
 public:
+    // The pages edit copies of settings and store them back, which settings then announces.
     // nStartPage: 0 chart, 1 board; nCategory (-1..3) and nScale (0..2) are the view's.
-    CNorvPrpSheet(unsigned nIDCaption, QWidget* pParent, int nStartPage, int nCategory, int nScale);
+    CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidget* pParent, int nStartPage, int nCategory,
+                  int nScale);
     ~CNorvPrpSheet() override;
 
     CChartPrp& GetChartPage() const { return *m_pChartPage; }
@@ -31,10 +34,6 @@ public:
     void accept() override;
 
 signals:
-    // The chart settings were written: the chart and the gauges must be redrawn.
-    void chartSettingsApplied();
-    // The board settings were written: every open board must be re-placed and repainted.
-    void boardSettingsApplied();
     // What status pane 0 should show while the pointer moves over the pages.
     void statusTextChanged(const QString& strText);
 

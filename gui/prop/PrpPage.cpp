@@ -100,7 +100,7 @@ QAbstractSpinBox::StepEnabled CDigitSpin::stepEnabled() const
     return StepUpEnabled | StepDownEnabled;
 }
 
-CPrpPage::CPrpPage(QWidget* pParent) : QWidget(pParent) {}
+CPrpPage::CPrpPage(CAppSetting& setting, QWidget* pParent) : QWidget(pParent), m_setting(setting) {}
 
 void CPrpPage::Create()
 {
@@ -174,6 +174,14 @@ void CPrpPage::SwitchColorSet(QButtonGroup* pGroup, const int& nSet)
         pRadio->setChecked(true);
     LoadColorButtons(nSet);
     SetModified(bWasModified);
+}
+
+void CPrpPage::StoreFont(std::unique_ptr<LOGFONT>& pFont, const LOGFONT& lf)
+{
+    if (pFont)
+        *pFont = lf;
+    else
+        pFont = std::make_unique<LOGFONT>(lf);
 }
 
 bool CPrpPage::ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, bool bSaveAndValidate)

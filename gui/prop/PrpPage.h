@@ -3,12 +3,14 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/base/ColorRef.h"
 #include "core/settings/LogFont.h"
 #include "gui/prop/ColorBtn.h"
 
+class CAppSetting;
 class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
@@ -41,7 +43,9 @@ class CPrpPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit CPrpPage(QWidget* pParent = nullptr);
+    // The page edits a copy of setting and writes it back on OK or Apply; setting must
+    // outlive the page.
+    explicit CPrpPage(CAppSetting& setting, QWidget* pParent = nullptr);
 
     // Builds the controls the first time; a page never created neither validates nor stores.
     void Create();
@@ -79,6 +83,8 @@ signals:
 
 protected:
     virtual void OnInitDialog() = 0;
+
+    CAppSetting& m_setting;
 
     // Names a control by its ID and gives it its status prompt and tooltip.
     template <typename T> T* Register(T* pCtrl, int nID)
@@ -120,6 +126,8 @@ protected:
     // the data exchange reads from pGroup; it is read again after the exchange.
     void SwitchColorSet(QButtonGroup* pGroup, const int& nSet);
 
+    // Puts lf into the settings' font, making one where there was none.
+    static void StoreFont(std::unique_ptr<LOGFONT>& pFont, const LOGFONT& lf);
     // Digits into nValue, or the range message and the focus on the edit.
     bool ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, bool bSaveAndValidate);
     // The font group, showing lf's face name, size and style, and the button that changes lf.

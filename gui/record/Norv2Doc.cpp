@@ -2,15 +2,7 @@
 
 #include <filesystem>
 
-#include "core/record/RecordPath.h"
-#include "core/settings/AppSetting.h"
-#include "gui/app/MessageBox.h"
 #include "store/FileName.h"
-
-namespace {
-const char* const kBrokenFileText = "選択されたファイルが壊れています\n初期状態に戻します";
-const char* const kReadErrorText = "Norv2 からのお知らせ\n\nファイルを読み込めませんでした";
-} // namespace
 
 CNorv2Doc::CNorv2Doc(QObject* parent) : QObject(parent) {}
 
@@ -36,14 +28,10 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
     if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kNotRegular)
         return false;
     if (nCode != 0) {
-        ReportBrokenFile(nCode);
+        Reject(nCode);
         return true;
     }
-    if (CAppSetting* pSetting = GetSetting()) {
-        pSetting->m_strUserName = UserNameOfPath(path);
-        pSetting->m_strVeskDir = DirectoryOfPath(path);
-    }
-    emit opened();
+    emit opened(FileNameToQString(path));
     return true;
 }
 
@@ -53,7 +41,7 @@ void CNorv2Doc::Refresh()
     if (result.change == CRecordFile::Change::None)
         return;
     if (result.nCode != 0) {
-        ReportBrokenFile(result.nCode);
+        Reject(result.nCode);
         return;
     }
     if (result.change == CRecordFile::Change::Reloaded)
@@ -62,30 +50,13 @@ void CNorv2Doc::Refresh()
     emit recordsAppended();
 }
 
-void CNorv2Doc::ReportBrokenFile(int nCode)
+void CNorv2Doc::Reject(int nCode)
 {
-    // The same broken lines would be reported again at every tick.
+    // The same broken lines would be refused again at every tick.
     m_File.StopWatching();
-    if (nCode == CRecordFile::kReadError || nCode == CRecordFile::kOpenError) {
-        // The runs read so far stay, as after any failed read.
-        AfxMessageBox(std::string(kReadErrorText));
-    } else {
-        if (nCode == IDP_OUT_OF_MEMORY)
-            ReportOutOfMemory();
-        AfxMessageBox(static_cast<unsigned>(nCode));
+    // After a failed read the runs read so far stay, as after any failed read.
+    if (nCode != CRecordFile::kReadError && nCode != CRecordFile::kOpenError)
         DeleteContents();
-    }
-    ResetToInitialState();
-}
-
-void CNorv2Doc::ResetToInitialState()
-{
-    AfxMessageBox(std::string(kBrokenFileText), MB_OK);
-    emit resetLayout();
+    emit rejected(nCode == CRecordFile::kOpenError ? CRecordFile::kReadError : nCode);
     emit loadEnded();
-    if (CAppSetting* pSetting = GetSetting()) {
-        pSetting->m_strUserName.clear();
-        pSetting->m_strVeskDir.clear();
-    }
-    emit resetChart();
 }

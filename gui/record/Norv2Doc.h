@@ -6,8 +6,9 @@
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
 
-// The open record file and its runs. Loads a file, follows what Vesk appends
-// to it, and tells the windows through signals (all delivered synchronously).
+// The open record file and its runs. Loads a file, follows what Vesk appends to it, and
+// says what happened through signals (all delivered synchronously); it shows nothing
+// itself and keeps no settings.
 class CNorv2Doc : public QObject, private CLoadObserver
 {
     Q_OBJECT
@@ -17,14 +18,13 @@ public:
 
     // Empties the book and loads strPath (a name as FileNameToQString gives it). False only
     // when the file cannot be opened or is no regular file; a broken file, or one that does
-    // not fit into memory, is reported and resets the viewer, yet stays open.
+    // not fit into memory, is rejected (with its runs dropped, or kept after a failed read),
+    // yet stays open.
     bool OnOpenDocument(const QString& strPath);
     // Empties the book; the line count stays.
     void DeleteContents();
     // Reads records appended since the last read (the frame calls it every 5 s).
     void Refresh();
-    // The common reaction to a broken file.
-    void ResetToInitialState();
 
     bool IsCategoryEmpty(int nCategory) const { return m_pBook->IsCategoryEmpty(nCategory); }
     int CountPeriods(int nCategory, int nScale) const { return m_pBook->CountPeriods(nCategory, nScale); }
@@ -39,22 +39,24 @@ public:
     int GetLineCount() const { return m_File.GetLineCount(); }
 
 signals:
-    void loadBegun();       // show the progress bar (0..100, step 4)
-    void loadStepped();     // advance it one step
-    void loadEnded();       // remove it; also sent when a broken file was reset
-    void opened();          // a file was loaded whole: its user and folder are in the settings
+    void loadBegun();   // show the progress bar (0..100, step 4)
+    void loadStepped(); // advance it one step
+    void loadEnded();   // remove it; also sent after a broken file was rejected
+    // The file was loaded whole (its absolute path, as FileNameToQString gives it).
+    void opened(const QString& strPath);
     void reloaded();        // a refresh found the file replaced and read it again from the start
     void recordsAppended(); // a refresh added records: recompute the boards of today
     void updateAllViews();  // the book changed: rebuild the chart
-    void resetLayout();     // back to the compact layout with the selectors emptied
-    void resetChart();      // no category, daily scale
+    // The file was refused: nMessage is the message number of its first broken line,
+    // IDP_OUT_OF_MEMORY, or CRecordFile::kReadError when it failed while being read.
+    void rejected(int nMessage);
 
 private:
     void OnLoadBegun() override { emit loadBegun(); }
     void OnLoadStepped() override { emit loadStepped(); }
     void OnLoadEnded() override { emit loadEnded(); }
-    // Shows what went wrong with the file, empties the book and resets the viewer.
-    void ReportBrokenFile(int nCode);
+    // Stops following a broken file, drops what it held and says so.
+    void Reject(int nCode);
 
     std::unique_ptr<CRecordBook> m_pBook = std::make_unique<CRecordBook>();
     CRecordFile m_File;

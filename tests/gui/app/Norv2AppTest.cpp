@@ -1,4 +1,5 @@
 #include "gui/app/Norv2App.h"
+#include "gui/app/AppSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,7 @@ TEST(Norv2App, OpensTheFileGivenAndSavesEverySettingAtExit)
                                       QString::fromStdString(file), QString::fromStdString(other)}));
         EXPECT_TRUE(app.GetMainFrame()->IsCompact());
         EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv - たろうの記録"));
-        EXPECT_EQ(GetSetting()->m_strUserName, "たろう");
+        EXPECT_EQ(app.GetSettings().Get().m_strUserName, "たろう");
         // The selector lists the opened file's folder, not the one the program started in.
         EXPECT_EQ(app.GetMainFrame()->GetUserCombo()->count(), 2);
         EXPECT_EQ(app.GetMainFrame()->GetUserCombo()->currentText(), QStringLiteral("たろう"));
@@ -66,7 +67,7 @@ TEST(Norv2App, AForgottenFileStartsEmpty)
     stored.sync();
     CNorv2App app;
     ASSERT_TRUE(app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash")}));
-    EXPECT_EQ(GetSetting()->m_strUserName, "");
+    EXPECT_EQ(app.GetSettings().Get().m_strUserName, "");
     EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Norv"));
     app.ExitInstance();
 }
@@ -80,7 +81,7 @@ TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReports)
     CNorv2App app;
     ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
     EXPECT_EQ(app.GetDocument()->CountPeriods(0, 0), 5);
-    EXPECT_EQ(GetSetting()->m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
+    EXPECT_EQ(app.GetSettings().Get().m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
     app.ExitInstance();
 }
 
@@ -94,7 +95,7 @@ TEST(Norv2App, OnlyRegularFilesAreOpened)
     CNorv2App app;
     ASSERT_TRUE(
         app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), QString::fromStdString(fifo)}));
-    EXPECT_EQ(GetSetting()->m_strUserName, "");
+    EXPECT_EQ(app.GetSettings().Get().m_strUserName, "");
     EXPECT_EQ(app.GetDocument()->GetPathName(), QString());
     app.ExitInstance();
     ::close(nWriter);

@@ -39,19 +39,18 @@ protected:
         m_setting.m_pBoardFont->SetFaceNameBytes("IPAGothic");
         for (int i = 0; i < 6; ++i)
             m_setting.m_ptBoard[static_cast<std::size_t>(i)] = {30 * (i + 1), 30 * (i + 1)};
-        SetSetting(&m_setting);
         SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
             m_messages.push_back(call);
             return IDOK;
         });
         m_strPath = m_dir.Write("user1.ｷﾛｸ", Records(1, 10));
         ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_strPath)));
+        m_setting.m_strUserName = "user1"; // as the main window records it
     }
     void TearDown() override
     {
         m_list.CloseAllBoards();
         SetMessageBoxRecorder({});
-        SetSetting(nullptr);
         setenv("TZ", "UTC", 1);
         tzset();
     }
@@ -78,7 +77,7 @@ protected:
     std::string m_strPath;
     CNorv2Doc m_doc;
     std::vector<MESSAGEBOXCALL> m_messages;
-    CBoardList m_list;
+    CBoardList m_list{m_setting};
 };
 
 const QRect kFrameClient(100, 50, 900, 700);
@@ -186,7 +185,7 @@ TEST_F(BoardWindowTest, ClosingABoardCompactsTheListWhileSlotsStay)
     CNorv2Board* pSecond = OpenDay(2);
     CNorv2Board* pThird = OpenDay(3);
     int nChanges = 0;
-    m_list.SetChangeHandler([&] { ++nChanges; });
+    const auto counting = QObject::connect(&m_list, &CBoardList::countChanged, [&] { ++nChanges; });
     pFirst->move(210, 220);
     EXPECT_TRUE(pFirst->close());
     EXPECT_EQ(nChanges, 1);
@@ -208,7 +207,7 @@ TEST_F(BoardWindowTest, ClosingABoardCompactsTheListWhileSlotsStay)
     EXPECT_EQ(m_list.RemoveBoard(nullptr), -1);
     EXPECT_EQ(m_list.CloseAllBoards(), 3);
     EXPECT_EQ(nChanges, 3);
-    m_list.SetChangeHandler({});
+    QObject::disconnect(counting);
 }
 
 TEST_F(BoardWindowTest, EveryBoardStoresItsPositionForItsSlotWhenDestroyed)

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,44 +15,31 @@
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/MessageBox.h"
-#include "gui/chart/ChartHost.h"
 #include "gui/record/Norv2Doc.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-// Records what the view asks of its main window.
-class CFakeHost final : public CChartHost
+// Records what the view tells its main window.
+struct CViewRecorder
 {
-public:
-    int SetCompactLayout() override
+    void Listen(CNorv2View& view)
     {
-        layouts.push_back("compact");
-        const bool bWas = bCompact;
-        bCompact = true;
-        return bWas ? -1 : 0;
+        QObject::connect(&view, &CNorv2View::chartLayoutRequested, [this] { layouts.push_back("chart"); });
+        QObject::connect(&view, &CNorv2View::compactLayoutRequested, [this] { layouts.push_back("compact"); });
+        QObject::connect(&view, &CNorv2View::titleChanged,
+                         [this](int nCategory, int nScale) { titles.emplace_back(nCategory, nScale); });
+        QObject::connect(&view, &CNorv2View::scaleChanged, [this](int nScale) { selections.push_back(nScale); });
+        QObject::connect(&view, &CNorv2View::barStatusChanged,
+                         [this](const QString& strText) { statusTexts.push_back(strText.toStdString()); });
+        QObject::connect(&view, &CNorv2View::gageInfoChanged, [this](const GAGEINFO& info) {
+            if (info.IsValid()) // a scale taken away is no rendering
+                gages.push_back(info);
+        });
+        QObject::connect(&view, &CNorv2View::boardRequested,
+                         [this](const BOARDDATA& data) { boards.push_back(std::make_unique<BOARDDATA>(data)); });
     }
-    int SetChartLayout() override
-    {
-        layouts.push_back("chart");
-        const bool bWas = !bCompact;
-        bCompact = false;
-        return bWas ? -1 : 0;
-    }
-    bool IsCompact() const override { return bCompact; }
-    void SetFrameTitle(int nCategory, int nScale) override { titles.emplace_back(nCategory, nScale); }
-    void SetScaleSelection(int nScale) override { selections.push_back(nScale); }
-    bool IsScaleSelectorEnabled() const override { return bScaleSelectorEnabled; }
-    void SetBarStatusText(const std::string& strText) override { statusTexts.push_back(strText); }
-    void SetGageInfo(const GAGEINFO& info) override
-    {
-        if (info.IsValid()) // a scale taken away is no rendering
-            gages.push_back(info);
-    }
-    void OpenBoard(std::unique_ptr<BOARDDATA> pData) override { boards.push_back(std::move(pData)); }
 
-    bool bCompact = true;
-    bool bScaleSelectorEnabled = true;
     std::vector<std::string> layouts;
     std::vector<std::pair<int, int>> titles;
     std::vector<int> selections;
@@ -72,7 +60,6 @@ protected:
         lf.lfHeight = -12;
         lf.SetFaceNameBytes("IPAGothic");
         m_setting.m_pChartFont = std::make_unique<LOGFONT>(lf);
-        SetSetting(&m_setting);
         SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
             m_messages.push_back(call.nID);
             return IDOK;
@@ -85,7 +72,6 @@ protected:
     {
         m_pView.reset();
         SetMessageBoxRecorder({});
-        SetSetting(nullptr);
     }
 
     // Opens a record file of these bytes and puts a fresh view of w x h into the window.
@@ -93,7 +79,8 @@ protected:
     {
         const std::string path = m_dir.Write(kFile, bytes);
         EXPECT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
-        m_pView = std::make_unique<CNorv2View>(&m_doc, &m_host, &m_window);
+        m_pView = std::make_unique<CNorv2View>(&m_doc, m_setting, &m_window);
+        m_host.Listen(*m_pView);
         m_pView->setGeometry(0, 0, w, h);
         m_pView->show();
         m_pView->OnInitialUpdate();
@@ -124,7 +111,7 @@ protected:
     CAppSetting m_setting;
     CTempDir m_dir;
     CNorv2Doc m_doc;
-    CFakeHost m_host;
+    CViewRecorder m_host;
     std::vector<unsigned> m_messages;
     QWidget m_window;
     std::unique_ptr<CNorv2View> m_pView;
@@ -259,8 +246,11 @@ TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
     EXPECT_TRUE(m_host.statusTexts[1].starts_with("[2003/5/18～5/24] 英 字   3回")) << m_host.statusTexts[1];
 
     // In the compact layout the chart is not shown and the status text stays.
-    m_host.bCompact = true;
-    QTest::mouseMove(view.viewport(), QPoint(g.BarLeft(2), 100));
+    view.hide();
+    QMouseEvent move(QEvent::MouseMove, QPointF(g.BarLeft(2), 100),
+                     view.viewport()->mapToGlobal(QPointF(g.BarLeft(2), 100)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &move);
     EXPECT_EQ(m_host.statusTexts.size(), 2u);
 }
 
@@ -308,8 +298,9 @@ TEST_F(Norv2ViewTest, ABrokenFileResetsTheChart)
     view.OnCategory(0);
     view.OnScale(SCALE_MONTHLY);
     m_dir.Write(kFile, std::string(44, 'x') + "\r\n", true);
+    QSignalSpy rejected(&m_doc, &CNorv2Doc::rejected);
     m_doc.Refresh();
-    EXPECT_FALSE(m_messages.empty());
+    EXPECT_EQ(rejected.count(), 1);
     EXPECT_EQ(view.GetCategory(), -1);
     EXPECT_EQ(view.GetScale(), SCALE_DAILY);
     EXPECT_TRUE(view.GetChartImage().isNull());

@@ -39,9 +39,7 @@ protected:
         m_setting.m_pChartFont->SetFaceNameBytes("IPAGothic");
         m_setting.m_ChartColor[1].crBack = RGB(0x12, 0x34, 0x56);
         m_setting.m_ChartColor[1].crAxis = RGB(0xF0, 0xE0, 0x10);
-        SetSetting(&m_setting);
     }
-    void TearDown() override { SetSetting(nullptr); }
 
     // The bar as the frame lays it out: as wide as it asks, as high as the chart's viewport.
     static QImage Render(CGageBar& bar, int nHeight = 304)
@@ -74,7 +72,7 @@ TEST_F(GageBarTest, TicksOnTheChartSideAndLabelsBesideThem)
 {
     for (bool bRight : {true, false}) {
         SCOPED_TRACE(bRight ? "right bar" : "left bar");
-        CGageBar bar(bRight);
+        CGageBar bar(bRight, m_setting);
         bar.SetGageInfo(&m_info);
         bar.SetEdge(kEdge);
         const QImage image = Render(bar);
@@ -110,7 +108,7 @@ TEST_F(GageBarTest, TicksOnTheChartSideAndLabelsBesideThem)
 
 TEST_F(GageBarTest, NothingButTheBackgroundWithoutValidParameters)
 {
-    CGageBar bar(true);
+    CGageBar bar(true, m_setting);
     EXPECT_FALSE(HasInk(Render(bar))) << "no parameters";
 
     m_setting.m_bGageColor = true;
@@ -140,7 +138,7 @@ TEST_F(GageBarTest, ChartColoursOnlyWhenAskedForAndACategoryIsShown)
     EXPECT_EQ(colors(nullptr, 1), buttons);
     EXPECT_EQ(colors(&m_setting, 4), buttons); // no chart colours to take: not black on black
 
-    CGageBar bar(true);
+    CGageBar bar(true, m_setting);
     bar.SetGageInfo(&m_info);
     bar.SetEdge(kEdge);
     const QImage image = Render(bar);
@@ -150,7 +148,7 @@ TEST_F(GageBarTest, ChartColoursOnlyWhenAskedForAndACategoryIsShown)
 
 TEST_F(GageBarTest, WidthIsFiveCharactersOrTenPixelsBeforeTheFontIsMeasured)
 {
-    CGageBar bar(true);
+    CGageBar bar(true, m_setting);
     EXPECT_EQ(bar.sizeHint().width(), 10);
     bar.SetGageInfo(&m_info);
     EXPECT_EQ(bar.sizeHint().width(), 35);

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/chart/Norv2View.h"
@@ -39,28 +40,19 @@ protected:
     {
         setenv("TZ", "Asia/Tokyo", 1);
         tzset();
-        SetSetting(&m_setting);
         m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
         *m_setting.m_pWindowPos = {44, 0, 1, 0, 0, 0, 0, 50, 60, 850, 560};
         m_setting.m_ptFrame = {20, 30};
+        m_frame = std::make_unique<CMainFrame>(&m_doc, m_settings);
         std::string lines = Records(1, 40);
         lines += RecordLine('R', 2003, 6, 20, 120, 4) + "\r\n";
         ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("user1.ｷﾛｸ", lines))));
-        m_frame = std::make_unique<CMainFrame>(&m_doc);
         m_frame->EnableSelectors(true);
         m_frame->SetCompactLayout();
     }
-    void TearDown() override
-    {
-        m_frame.reset();
-        SetSetting(nullptr);
-    }
+    void TearDown() override { m_frame.reset(); }
 
-    void Trigger(int nID)
-    {
-        m_frame->UpdateCommands();
-        m_frame->GetAction(nID)->trigger();
-    }
+    void Trigger(int nID) { m_frame->GetAction(nID)->trigger(); }
 
     // Runs a command that opens the modal property sheet, lets edit() work on it and presses OK.
     // What Apply changes is seen at once, before anything else could repaint the window.
@@ -81,7 +73,7 @@ protected:
         data->Date = CTime(2003, 5, 4, 0, 0, 0);
         data->nScale = SCALE_WEEKLY;
         ASSERT_TRUE(m_doc.FillBoard(data.get()));
-        m_frame->OpenBoard(std::move(data));
+        m_frame->OpenBoard(*data);
         ASSERT_EQ(m_frame->GetBoards().Count(), 1);
     }
 
@@ -96,7 +88,8 @@ protected:
         return false;
     }
 
-    CAppSetting m_setting;
+    CAppSettings m_settings;
+    CAppSetting& m_setting = m_settings.Get();
     CTempDir m_dir;
     CNorv2Doc m_doc;
     std::unique_ptr<CMainFrame> m_frame;
@@ -151,7 +144,6 @@ TEST_F(MainFrameTest, TheChartOpensAtTheNewestBarAndAWindowTooLowKeepsNoOldScale
 
 TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
 {
-    m_frame->UpdateCommands();
     EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(5001)->isEnabled()); // no かな runs
     EXPECT_TRUE(m_frame->GetAction(5002)->isEnabled());
@@ -170,7 +162,6 @@ TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の 週ごとの記録 (英 字)"));
 
     m_frame->EnableSelectors(false);
-    m_frame->UpdateCommands();
     EXPECT_FALSE(m_frame->GetAction(ID_SCALE_MONTHLY)->isEnabled());
 }
 

@@ -36,8 +36,7 @@ TEST(UserCombo, ListsTheUsersOfTheRecordDirectory)
     CAppSetting setting;
     setting.m_strVeskDir = dir.File("");
     setting.m_strUserName = "ab";
-    SetSetting(&setting);
-    CUserCombo combo;
+    CUserCombo combo(setting);
     EXPECT_EQ(Items(combo), (QStringList{QStringLiteral("a.b"), QStringLiteral("ab"), QStringLiteral("abc")}));
     EXPECT_EQ(combo.currentText(), QStringLiteral("ab")); // not "abc"
     EXPECT_EQ(combo.toolTip(), QStringLiteral("ユーザ名"));
@@ -46,7 +45,6 @@ TEST(UserCombo, ListsTheUsersOfTheRecordDirectory)
     setting.m_strVeskDir = empty.File("");
     EXPECT_EQ(combo.FillUserList(), 0);
     EXPECT_EQ(combo.currentIndex(), -1);
-    SetSetting(nullptr);
 }
 
 TEST(Selectors, FollowTheViewAndOpenOtherUsers)
@@ -63,11 +61,9 @@ TEST(Selectors, FollowTheViewAndOpenOtherUsers)
     CUserCombo* users = frame->GetUserCombo();
     ASSERT_TRUE(scales->isEnabled());
 
-    frame->UpdateCommands();
     frame->GetAction(ID_CATEGORY_ALPH)->trigger();
     QTest::keyClick(scales, Qt::Key_Down); // Daily → Weekly, as the user would
     EXPECT_EQ(frame->GetView()->GetScale(), 1);
-    frame->UpdateCommands();
     frame->GetAction(ID_SCALE_MONTHLY)->trigger();
     EXPECT_EQ(scales->currentText(), QStringLiteral("Monthly"));
 

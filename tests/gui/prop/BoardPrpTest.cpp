@@ -19,9 +19,9 @@ class BoardPrpTest : public PrpTest, public ::testing::Test
 protected:
     void Open(int nScale)
     {
-        m_pSheet = std::make_unique<CNorvPrpSheet>(129, nullptr, 1, 0, nScale);
-        m_pBoardSpy = std::make_unique<QSignalSpy>(m_pSheet.get(), &CNorvPrpSheet::boardSettingsApplied);
-        m_pChartSpy = std::make_unique<QSignalSpy>(m_pSheet.get(), &CNorvPrpSheet::chartSettingsApplied);
+        m_pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, 1, 0, nScale);
+        m_pBoardSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::boardSettingsStored);
+        m_pChartSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::chartSettingsStored);
     }
     const CBoardPrp& Page() const { return m_pSheet->GetBoardPage(); }
     bool Checked(int nID) const { return Ctrl<QCheckBox>(Page(), nID)->isChecked(); }
@@ -159,10 +159,10 @@ TEST_F(BoardPrpTest, ATooLongStoredQuoteMustBeShortenedBeforeLeavingOrStoring)
 
 TEST_F(BoardPrpTest, BothCreatedPagesStoreChartFirst)
 {
-    m_pSheet = std::make_unique<CNorvPrpSheet>(129, nullptr, 0, 1, 2);
+    m_pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, 0, 1, 2);
     std::vector<std::string> order;
-    QObject::connect(m_pSheet.get(), &CNorvPrpSheet::chartSettingsApplied, [&] { order.push_back("chart"); });
-    QObject::connect(m_pSheet.get(), &CNorvPrpSheet::boardSettingsApplied, [&] { order.push_back("board"); });
+    QObject::connect(&m_settings, &CAppSettings::chartSettingsStored, [&] { order.push_back("chart"); });
+    QObject::connect(&m_settings, &CAppSettings::boardSettingsStored, [&] { order.push_back("board"); });
     m_pSheet->GetTabs()->setCurrentIndex(1);
     EXPECT_EQ(Page().GetScale(), 2);
 

@@ -23,9 +23,9 @@ class ChartPrpTest : public PrpTest, public ::testing::Test
 protected:
     std::unique_ptr<CNorvPrpSheet> Open(int nStartPage, int nCategory, int nScale = 0)
     {
-        auto pSheet = std::make_unique<CNorvPrpSheet>(129, nullptr, nStartPage, nCategory, nScale);
-        m_pChartSpy = std::make_unique<QSignalSpy>(pSheet.get(), &CNorvPrpSheet::chartSettingsApplied);
-        m_pBoardSpy = std::make_unique<QSignalSpy>(pSheet.get(), &CNorvPrpSheet::boardSettingsApplied);
+        auto pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, nStartPage, nCategory, nScale);
+        m_pChartSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::chartSettingsStored);
+        m_pBoardSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::boardSettingsStored);
         return pSheet;
     }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/prop/ColorBtn.h"
 #include "gui/prop/PrpPage.h"
@@ -32,7 +33,6 @@ protected:
             (*pFont)->lfWeight = 400;
             (*pFont)->SetFaceNameBytes("IPAGothic");
         }
-        SetSetting(&m_setting);
         SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
             m_messages.push_back(call.strText);
             return IDOK;
@@ -48,7 +48,6 @@ protected:
         CPrpPage::SetFontChooser({});
         CColorBtn::SetColorChooser({});
         SetMessageBoxRecorder({});
-        SetSetting(nullptr);
     }
 
     template <typename T = QWidget> static T* Ctrl(const CPrpPage& page, int nID)
@@ -65,7 +64,8 @@ protected:
     // Whether the edit shows its whole text at its laid-out width.
     static bool ShowsWhole(const CPrpPage& page, int nID);
 
-    CAppSetting m_setting;
+    CAppSettings m_settings;
+    CAppSetting& m_setting = m_settings.Get();
     std::vector<std::string> m_messages;
     std::optional<COLORREF> m_nextColor;
     std::optional<QFont> m_nextFont;

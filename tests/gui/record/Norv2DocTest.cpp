@@ -4,41 +4,42 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
+#include "gui/chart/Norv2View.h"
+#include "gui/frame/MainFrame.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-// A document with its settings, a message recorder and a spy on every signal.
+// A document with a message recorder and a spy on every signal, and the main window that
+// shows and records what the document reports.
 class Norv2DocTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        SetSetting(&m_setting);
         SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
             m_messages.push_back(call.nID ? std::to_string(call.nID) : call.strText);
             return IDOK;
         });
     }
-    void TearDown() override
-    {
-        SetMessageBoxRecorder({});
-        SetSetting(nullptr);
-    }
+    void TearDown() override { SetMessageBoxRecorder({}); }
 
-    CAppSetting m_setting;
+    CAppSettings m_settings;
+    CAppSetting& m_setting = m_settings.Get();
     CTempDir m_dir;
     CNorv2Doc m_doc;
+    CMainFrame m_frame{&m_doc, m_settings};
     std::vector<std::string> m_messages;
     QSignalSpy m_begun{&m_doc, &CNorv2Doc::loadBegun};
     QSignalSpy m_stepped{&m_doc, &CNorv2Doc::loadStepped};
     QSignalSpy m_ended{&m_doc, &CNorv2Doc::loadEnded};
     QSignalSpy m_appended{&m_doc, &CNorv2Doc::recordsAppended};
     QSignalSpy m_updated{&m_doc, &CNorv2Doc::updateAllViews};
-    QSignalSpy m_resetLayout{&m_doc, &CNorv2Doc::resetLayout};
-    QSignalSpy m_resetChart{&m_doc, &CNorv2Doc::resetChart};
+    QSignalSpy m_opened{&m_doc, &CNorv2Doc::opened};
+    QSignalSpy m_rejected{&m_doc, &CNorv2Doc::rejected};
 };
 
 const std::string kBroken = "選択されたファイルが壊れています\n初期状態に戻します";
@@ -55,6 +56,8 @@ TEST_F(Norv2DocTest, OpeningAFileStoresItsUserAndDirectory)
     EXPECT_EQ(m_setting.m_strVeskDir, path.substr(0, path.size() - std::string("たろう.ｷﾛｸ").size()));
     EXPECT_EQ(m_doc.CountPeriods(0, 0), 10);
     EXPECT_TRUE(m_messages.empty());
+    ASSERT_EQ(m_opened.count(), 1);
+    EXPECT_EQ(m_opened.at(0).at(0).toString(), QString::fromStdString(path));
 
     EXPECT_FALSE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.File("missing.ｷﾛｸ"))));
     EXPECT_TRUE(m_messages.empty());
@@ -67,8 +70,11 @@ TEST_F(Norv2DocTest, ABrokenFileIsReportedAndResetsTheViewer)
     ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
     EXPECT_EQ(m_messages, (std::vector<std::string>{"10003", kBroken}));
     EXPECT_TRUE(m_doc.IsCategoryEmpty(0));
-    EXPECT_EQ(m_resetLayout.count(), 1);
-    EXPECT_EQ(m_resetChart.count(), 1);
+    ASSERT_EQ(m_rejected.count(), 1);
+    EXPECT_EQ(m_rejected.at(0).at(0).toInt(), 10003); // the document only says why
+    EXPECT_EQ(m_opened.count(), 0);
+    EXPECT_TRUE(m_frame.IsCompact());
+    EXPECT_EQ(m_frame.GetView()->GetCategory(), -1);
     EXPECT_EQ(m_ended.count(), 1); // from the reset, not from the load
     EXPECT_EQ(m_setting.m_strUserName, "");
     EXPECT_EQ(m_setting.m_strVeskDir, "");
