@@ -172,7 +172,16 @@ void CDayArena::Free(void* p, std::size_t nBytes)
     Poison(p, nBytes);
 }
 
-CRecordBook::CRecordBook() : m_LineScanner(LoadString(kLineFormatID)) {}
+CRecordBook::CRecordBook(EMemory eMemory)
+    : m_AlphList(Allocator(eMemory)), m_KanaList(Allocator(eMemory)), m_RomaList(Allocator(eMemory)),
+      m_SyblList(Allocator(eMemory)), m_LineScanner(LoadString(kLineFormatID))
+{
+}
+
+CDayAllocator<CDayRecord> CRecordBook::Allocator(EMemory eMemory)
+{
+    return CDayAllocator<CDayRecord>(eMemory == EMemory::Arena ? &m_DayArena : nullptr);
+}
 
 int CRecordBook::CategoryOfMark(char mark)
 {

@@ -96,7 +96,14 @@ class CRecordBook
     CDayArena m_DayArena;
 
 public:
-    CRecordBook();
+    // Where the day records live: the book's arena, or the free store (which the load
+    // benchmark measures beside it).
+    enum class EMemory
+    {
+        Arena,
+        FreeStore,
+    };
+    explicit CRecordBook(EMemory eMemory = EMemory::Arena);
     // The lists point into the book's arena, so a book is never copied.
     CRecordBook(const CRecordBook&) = delete;
     CRecordBook& operator=(const CRecordBook&) = delete;
@@ -131,13 +138,14 @@ public:
     // p is null or the scale unknown.
     bool FillBoard(BOARDDATA* p) const;
 
-    CDayList m_AlphList{CDayAllocator<CDayRecord>(&m_DayArena)};
-    CDayList m_KanaList{CDayAllocator<CDayRecord>(&m_DayArena)};
-    CDayList m_RomaList{CDayAllocator<CDayRecord>(&m_DayArena)};
-    CDayList m_SyblList{CDayAllocator<CDayRecord>(&m_DayArena)};
+    CDayList m_AlphList;
+    CDayList m_KanaList;
+    CDayList m_RomaList;
+    CDayList m_SyblList;
     std::array<int, 4> m_nTopBest{}; // per category, the highest day best read so far
 
 private:
+    CDayAllocator<CDayRecord> Allocator(EMemory eMemory);
     CDayList& ListOf(int nCategory);
     // Index 0..3 of a mark byte, or -1.
     static int CategoryOfMark(char mark);
