@@ -15,6 +15,7 @@
 #include "core/record/PeriodData.h"
 #include "core/res/LoadSubString.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
 
@@ -41,11 +42,6 @@ std::array<CSize, 11> CellSizes(const QFontMetrics& metrics, bool bJapanese)
     for (std::size_t i = 0; i < templates.size(); ++i)
         sizeCells[i] = TextExtent(metrics, templates[i]);
     return sizeCells;
-}
-
-QColor ToQColor(COLORREF cr)
-{
-    return QColor(static_cast<int>(GetRValue(cr)), static_cast<int>(GetGValue(cr)), static_cast<int>(GetBValue(cr)));
 }
 
 QRect ToQRect(const CRect& rc)

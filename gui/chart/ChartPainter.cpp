@@ -9,6 +9,7 @@
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
 #include "core/settings/UsableSettings.h"
+#include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 
 namespace {
@@ -16,11 +17,6 @@ namespace {
 constexpr int kLightening = 80;
 constexpr int kAxisPenWidth = 2;
 constexpr int kOutlineWidth = 3;
-
-QColor ToQColor(COLORREF cr)
-{
-    return QColor(static_cast<int>(GetRValue(cr)), static_cast<int>(GetGValue(cr)), static_cast<int>(GetBValue(cr)));
-}
 
 COLORREF LightColor(COLORREF cr)
 {

@@ -5,21 +5,18 @@
 
 #include "core/frame/GageInfo.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 
 namespace {
-QColor QColorFromRef(COLORREF cr)
-{
-    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
-}
 } // namespace
 
 GAGECOLORS GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette)
 {
     // Only the four categories have chart colours; anything else would paint black on black.
     if (pSetting && pSetting->m_bGageColor && nCategory >= 0 && nCategory <= 3)
-        return {QColorFromRef(pSetting->GetChartColor(nCategory, CLR_BACK)),
-                QColorFromRef(pSetting->GetChartColor(nCategory, CLR_AXIS))};
+        return {ToQColor(pSetting->GetChartColor(nCategory, CLR_BACK)),
+                ToQColor(pSetting->GetChartColor(nCategory, CLR_AXIS))};
     return {palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
 }
 

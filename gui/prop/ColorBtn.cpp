@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QPainter>
 
+#include "gui/app/ColorConvert.h"
 #include "gui/app/DialogAboveBoards.h"
 
 namespace {
@@ -14,18 +15,11 @@ CColorBtn::ColorChooser& Chooser()
 
 std::optional<COLORREF> ChooseWithDialog(QWidget* /*pOwner*/, COLORREF crInitial)
 {
-    const QColor initial(GetRValue(crInitial), GetGValue(crInitial), GetBValue(crInitial));
-    QColorDialog dialog(initial);
+    QColorDialog dialog(ToQColor(crInitial));
     KeepAboveBoards(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QColor chosen = dialog.selectedColor();
-    return RGB(chosen.red(), chosen.green(), chosen.blue());
-}
-
-QColor ToQColor(COLORREF cr)
-{
-    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+    return ToColorRef(dialog.selectedColor());
 }
 
 // Draws the outline of r one pixel wide, inside r, filled with brush.
