@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QString>
-#include <charconv>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -15,7 +14,7 @@
 #include "core/settings/AppSetting.h"
 #include "gui/app/QtDesktopMetrics.h"
 #include "gui/chart/ChartPainter.h"
-#include "norv2/CommandLineValues.h"
+#include "norv2/ReportOptions.h"
 #include "store/QtProfileStore.h"
 
 namespace {
@@ -29,60 +28,6 @@ constexpr std::string_view kUsage =
     "Defaults: --category alph, --scale daily, --size 800x400. Exit status: 0 written,\n"
     "1 the file could not be read or gives no chart, or the image could not be written,\n"
     "2 bad arguments.\n";
-
-struct CHARTARGS
-{
-    std::string strOut;
-    std::string strFile;
-    int nCategory = 0;
-    int nScale = SCALE_DAILY;
-    int cx = 800;
-    int cy = 400;
-};
-
-// "WxH" within the sizes a chart is made for.
-bool ParseSize(std::string_view text, int& cx, int& cy)
-{
-    const std::size_t x = text.find('x');
-    if (x == std::string_view::npos)
-        return false;
-    const auto w = ParseNumber(text.substr(0, x)), h = ParseNumber(text.substr(x + 1));
-    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxChartClientWidth || *h > kMaxChartHeight)
-        return false;
-    cx = *w;
-    cy = *h;
-    return true;
-}
-
-std::optional<CHARTARGS> ParseArgs(const std::vector<std::string>& args)
-{
-    CHARTARGS r;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const bool bHasValue = i + 1 < args.size();
-        if (arg == "--chart" && bHasValue && r.strOut.empty()) {
-            r.strOut = args[++i];
-            if (r.strOut.empty())
-                return std::nullopt;
-        } else if (arg == "--scale" && bHasValue) {
-            if (!ReadScaleName(args[++i], r.nScale))
-                return std::nullopt;
-        } else if (arg == "--category" && bHasValue) {
-            if (!ReadCategoryName(args[++i], r.nCategory))
-                return std::nullopt;
-        } else if (arg == "--size" && bHasValue) {
-            if (!ParseSize(args[++i], r.cx, r.cy))
-                return std::nullopt;
-        } else if (!arg.starts_with("-") && r.strFile.empty()) {
-            r.strFile = arg;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (r.strOut.empty() || r.strFile.empty())
-        return std::nullopt;
-    return r;
-}
 
 // The reason a file gives no book, for the error stream; empty when it loaded.
 std::string LoadBook(const std::string& strFile, CRecordBook& book)
@@ -116,8 +61,8 @@ bool IsChartExportCommand(const std::vector<std::string>& args)
 
 int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& err)
 {
-    const std::optional<CHARTARGS> r = ParseArgs(args);
-    if (!r) {
+    const std::optional<ReportOptions> r = ParseReportOptions(args);
+    if (!r || r->eReport != EReport::Chart) {
         err << kUsage;
         return 2;
     }

@@ -1,7 +1,6 @@
 #include "norv2/ReportCommand.h"
 
 #include <algorithm>
-#include <charconv>
 #include <new>
 #include <optional>
 
@@ -12,7 +11,7 @@
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/settings/AppSetting.h"
-#include "norv2/CommandLineValues.h"
+#include "norv2/ReportOptions.h"
 
 namespace {
 constexpr std::string_view kUsage =
@@ -34,79 +33,7 @@ constexpr std::string_view kUsage =
     "Defaults: --scale daily, --category alph. Exit status: 0 done, 1 the file could\n"
     "not be read or is not a record file, 2 bad arguments.\n";
 
-enum class EReport
-{
-    Help,
-    Board,
-    Periods,
-};
-
-struct REPORTARGS
-{
-    EReport eReport = EReport::Help;
-    int nDays = 0; // the --board date
-    int nScale = SCALE_DAILY;
-    int nCategory = 0;
-    std::optional<int> nMax;
-    std::string strFile;
-};
-
-// YYYY-MM-DD of a real calendar day.
-std::optional<int> ParseDate(std::string_view text)
-{
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    const auto y = ParseNumber(text.substr(0, 4)), m = ParseNumber(text.substr(5, 2)), d = ParseNumber(text.substr(8));
-    if (!y || !m || !d || !IsValidDate(*y, *m, *d))
-        return std::nullopt;
-    return DaysFromCivil(*y, *m, *d);
-}
-
-std::optional<REPORTARGS> ParseArgs(const std::vector<std::string>& args)
-{
-    REPORTARGS r;
-    std::optional<EReport> eReport;
-    bool bCategory = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const bool bHasValue = i + 1 < args.size();
-        if (arg == "--help" || arg == "-h") {
-            return REPORTARGS{};
-        } else if (arg == "--board" && bHasValue && !eReport) {
-            eReport = EReport::Board;
-            const auto days = ParseDate(args[++i]);
-            if (!days)
-                return std::nullopt;
-            r.nDays = *days;
-        } else if (arg == "--periods" && !eReport) {
-            eReport = EReport::Periods;
-        } else if (arg == "--scale" && bHasValue) {
-            if (!ReadScaleName(args[++i], r.nScale))
-                return std::nullopt;
-        } else if (arg == "--category" && bHasValue) {
-            if (!ReadCategoryName(args[++i], r.nCategory))
-                return std::nullopt;
-            bCategory = true;
-        } else if (arg == "--max" && bHasValue) {
-            r.nMax = ParseNumber(args[++i]);
-            if (!r.nMax || *r.nMax < 1)
-                return std::nullopt;
-        } else if (!arg.starts_with("-") && r.strFile.empty()) {
-            r.strFile = arg;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!eReport || r.strFile.empty())
-        return std::nullopt;
-    // The chart's options make no sense for a board.
-    if (*eReport == EReport::Board && (bCategory || r.nMax))
-        return std::nullopt;
-    r.eReport = *eReport;
-    return r;
-}
-
-void PrintBoard(const REPORTARGS& r, const CRecordBook& book, const CAppSetting& setting, std::ostream& out)
+void PrintBoard(const ReportOptions& r, const CRecordBook& book, const CAppSetting& setting, std::ostream& out)
 {
     BOARDDATA data;
     data.nScale = r.nScale;
@@ -115,7 +42,7 @@ void PrintBoard(const REPORTARGS& r, const CRecordBook& book, const CAppSetting&
     out << BoardCopyText(data, BoardTitle(data, UserNameOfPath(r.strFile)), setting);
 }
 
-void PrintPeriods(const REPORTARGS& r, const CRecordBook& book, std::ostream& out)
+void PrintPeriods(const ReportOptions& r, const CRecordBook& book, std::ostream& out)
 {
     out << "period,best,worst,average,new_best\n";
     const int nPeriods = book.CountPeriods(r.nCategory, r.nScale);
@@ -153,8 +80,8 @@ void PrintUsage(std::ostream& out)
 
 int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& out, std::ostream& err)
 {
-    const std::optional<REPORTARGS> r = ParseArgs(args);
-    if (!r) {
+    const std::optional<ReportOptions> r = ParseReportOptions(args);
+    if (!r || r->eReport == EReport::Chart) {
         PrintUsage(err);
         return 2;
     }

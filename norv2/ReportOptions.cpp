@@ -1,0 +1,115 @@
+#include "norv2/ReportOptions.h"
+
+#include <charconv>
+#include <initializer_list>
+#include <string_view>
+
+#include "core/record/CivilDay.h"
+#include "gui/chart/ChartPainter.h"
+
+namespace {
+// A whole decimal int, or nothing for an empty text, trailing characters or overflow.
+std::optional<int> ParseNumber(std::string_view text)
+{
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return n;
+}
+
+// Index of value among names (as "daily", "weekly", "monthly") into nIndex; false, with
+// nothing changed, for any other value.
+bool ReadIndex(std::string_view value, std::initializer_list<std::string_view> names, int& nIndex)
+{
+    int i = 0;
+    for (std::string_view name : names) {
+        if (value == name) {
+            nIndex = i;
+            return true;
+        }
+        ++i;
+    }
+    return false;
+}
+
+// YYYY-MM-DD of a real calendar day.
+std::optional<int> ParseDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto y = ParseNumber(text.substr(0, 4)), m = ParseNumber(text.substr(5, 2)), d = ParseNumber(text.substr(8));
+    if (!y || !m || !d || !IsValidDate(*y, *m, *d))
+        return std::nullopt;
+    return DaysFromCivil(*y, *m, *d);
+}
+
+// "WxH" within the sizes a chart is made for.
+bool ParseSize(std::string_view text, int& cx, int& cy)
+{
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos)
+        return false;
+    const auto w = ParseNumber(text.substr(0, x)), h = ParseNumber(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxChartClientWidth || *h > kMaxChartHeight)
+        return false;
+    cx = *w;
+    cy = *h;
+    return true;
+}
+} // namespace
+
+std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args)
+{
+    ReportOptions r;
+    std::optional<EReport> eReport;
+    bool bCategory = false;
+    bool bSize = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (arg == "--help" || arg == "-h") {
+            return ReportOptions{};
+        } else if (arg == "--board" && bHasValue && !eReport) {
+            eReport = EReport::Board;
+            const auto days = ParseDate(args[++i]);
+            if (!days)
+                return std::nullopt;
+            r.nDays = *days;
+        } else if (arg == "--periods" && !eReport) {
+            eReport = EReport::Periods;
+        } else if (arg == "--chart" && bHasValue && !eReport) {
+            eReport = EReport::Chart;
+            r.strOut = args[++i];
+            if (r.strOut.empty())
+                return std::nullopt;
+        } else if (arg == "--scale" && bHasValue) {
+            if (!ReadIndex(args[++i], {"daily", "weekly", "monthly"}, r.nScale))
+                return std::nullopt;
+        } else if (arg == "--category" && bHasValue) {
+            if (!ReadIndex(args[++i], {"alph", "kana", "roma", "sybl"}, r.nCategory))
+                return std::nullopt;
+            bCategory = true;
+        } else if (arg == "--max" && bHasValue) {
+            r.nMax = ParseNumber(args[++i]);
+            if (!r.nMax || *r.nMax < 1)
+                return std::nullopt;
+        } else if (arg == "--size" && bHasValue) {
+            if (!ParseSize(args[++i], r.cx, r.cy))
+                return std::nullopt;
+            bSize = true;
+        } else if (!arg.starts_with("-") && r.strFile.empty()) {
+            r.strFile = arg;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!eReport || r.strFile.empty())
+        return std::nullopt;
+    // Each report takes only the options that mean something to it.
+    if ((*eReport == EReport::Board && (bCategory || r.nMax || bSize)) || (*eReport == EReport::Periods && bSize) ||
+        (*eReport == EReport::Chart && r.nMax))
+        return std::nullopt;
+    r.eReport = *eReport;
+    return r;
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/record/PeriodData.h"
+
+// What a command line for one of the viewer's reports asks for.
+enum class EReport
+{
+    Help,    // --help or -h anywhere
+    Board,   // --board YYYY-MM-DD [--scale S] FILE
+    Periods, // --periods [--category C] [--scale S] [--max N] FILE
+    Chart,   // --chart OUT [--category C] [--scale S] [--size WxH] FILE
+};
+
+struct ReportOptions
+{
+    EReport eReport = EReport::Help;
+    int nDays = 0; // the --board date, as a day number
+    int nScale = SCALE_DAILY;
+    int nCategory = 0;
+    std::optional<int> nMax;
+    std::string strOut; // the --chart picture
+    int cx = 800;       // the --size of the window the chart is drawn for
+    int cy = 400;
+    std::string strFile;
+};
+
+// The options of a report's command line (the program's name left out), each checked
+// against its report; nothing for anything malformed, unknown or out of place.
+std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args);
