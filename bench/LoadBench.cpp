@@ -121,11 +121,12 @@ int main(int argc, char* argv[])
     std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
     CRecordBook book;
     CRecordFile file;
-    file.Load(copy, book, nullptr);
+    if (file.Load(copy, book, nullptr) != 0)
+        return 1;
     auto before = file.GetBytesRead();
-    file.Refresh(book);
-    std::printf("refresh of the unchanged file read %llu bytes (goal: 0)\n",
-                static_cast<unsigned long long>(file.GetBytesRead() - before));
+    const auto unchanged = file.Refresh(book);
+    std::printf("refresh of the unchanged file read %llu bytes (goal: 0), result %d\n",
+                static_cast<unsigned long long>(file.GetBytesRead() - before), unchanged.nCode);
     std::ofstream(copy, std::ios::binary | std::ios::app) << "A 2040-01-01  12:00:00   HIT: 999  MISS:   0\r\n";
     before = file.GetBytesRead();
     const auto result = file.Refresh(book);

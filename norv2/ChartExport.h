@@ -16,6 +16,6 @@ bool IsChartExportCommand(const std::vector<std::string>& args);
 // that is not a regular file (a device, a FIFO) is left alone. Needs a QGuiApplication.
 // Returns the exit code: 0 written, 1 the file could not be used, it gives no chart, memory
 // ran out or the image could not be written, 2 bad arguments (the usage is printed).
-int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& err);
+[[nodiscard]] int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& err);
 // The same with the registered settings, or, when none are, the stored ones.
-int ExportChartPng(const std::vector<std::string>& args, std::ostream& err);
+[[nodiscard]] int ExportChartPng(const std::vector<std::string>& args, std::ostream& err);

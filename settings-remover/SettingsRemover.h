@@ -7,7 +7,7 @@
 // at once. Returns 0 on success (also when there is no Norv folder: nothing is stored) or
 // the system's error code of the step that failed (2 when something did not exist). A
 // section counts as there as soon as its header is, whether or not it holds keys.
-int DeleteStoredSettings(const QString& configHome);
+[[nodiscard]] int DeleteStoredSettings(const QString& configHome);
 
 // The text that reports the result of DeleteStoredSettings.
 QString RemoverMessage(int nResult);

@@ -20,7 +20,7 @@ public:
                             const std::vector<std::uint8_t>& bytes) override;
 
     // Writes pending changes to disk; false when the file could not be written.
-    bool Flush();
+    [[nodiscard]] bool Flush();
     // After a write failed: the file and the system's reason ("/home/u/.config/Norv/Norv2.conf:
     // Not a directory").
     std::string DescribeWriteFailure() const;

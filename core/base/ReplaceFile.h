@@ -9,4 +9,4 @@ constexpr int kNotRegularFile = -1;
 // existing file as it was; an existing file keeps its permissions, and a symbolic link leads
 // to its file. Returns 0, kNotRegularFile when the name belongs to something other than a
 // regular file (a device, a FIFO, a folder), which is left alone, or the system's error code.
-int ReplaceFile(const std::string& strPath, std::string_view bytes);
+[[nodiscard]] int ReplaceFile(const std::string& strPath, std::string_view bytes);

@@ -110,10 +110,10 @@ public:
 
     // Stores one line (without its line end): 0, or the ID of the message that refuses it
     // (10001 too long, 10002 too short, 10003 unknown category, 10004 fields unreadable).
-    int ParseLine(std::string_view line);
+    [[nodiscard]] int ParseLine(std::string_view line);
     // Stores the run of a scanned line: 0, 10003 for an unknown mark, or 10004 when a
     // number overflowed or the date is not on the calendar.
-    int StoreRun(const SCANNEDLINE& f);
+    [[nodiscard]] int StoreRun(const SCANNEDLINE& f);
     // Stores whole records (a line and its CR LF, 46 bytes each) from p, at most nRecords,
     // up to the first whose line is not in the layout Vesk writes, has an unknown mark or
     // a date off the calendar: that one and the rest are left to ParseLine, which gives
@@ -133,10 +133,10 @@ public:
     int CountPeriods(int nCategory, int nScale) const;
     // Up to nMax periods, newest first, into elements in their initial state; 0, or -1
     // when pOut is null, nMax <= 0, nCategory is -1 or the category is empty.
-    int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const;
+    [[nodiscard]] int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const;
     // All figures of the period p->Date / p->nScale for the four categories; false when
     // p is null or the scale unknown.
-    bool FillBoard(BOARDDATA* p) const;
+    [[nodiscard]] bool FillBoard(BOARDDATA* p) const;
 
     CDayList m_AlphList;
     CDayList m_KanaList;

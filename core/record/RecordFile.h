@@ -39,7 +39,7 @@ public:
     // Reads floor(size / 46) lines from the start of the file into book, which the
     // caller has emptied. Returns 0, the message ID of the first refused line (61475
     // when memory ran out), kOpenError, kNotRegular or kReadError.
-    int Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver);
+    [[nodiscard]] int Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver);
 
     // Whether the file is a regular file that can be opened for reading; it is closed again.
     static bool CanOpen(const std::string& strPath);
@@ -49,7 +49,7 @@ public:
     // Reads what was appended since the last read: only whole records, and only when
     // the file's length is a multiple of 46. A file that shrank below what was read, or
     // was replaced by another file, is read again from the start into the emptied book.
-    REFRESHRESULT Refresh(CRecordBook& book);
+    [[nodiscard]] REFRESHRESULT Refresh(CRecordBook& book);
 
     // Stops following the file, as after a broken line: its figures were discarded.
     void StopWatching() { m_bWatched = false; }

@@ -61,7 +61,7 @@ public:
     // Reads every value; missing values take their defaults, unreadable ones their fallbacks.
     void Load(CProfileStore& store, const CDesktopMetrics& desktop);
     // Writes every value, in a fixed order; false when the store refused any of them.
-    bool Save(CProfileStore& store) const;
+    [[nodiscard]] bool Save(CProfileStore& store) const;
 
     COLORREF GetChartColor(int nCategory, int nRole) const;
     int GetChartColors(CHARTCOLOR* pOut, int nCategory) const;

@@ -16,12 +16,13 @@ public:
     // The stored number, or nDefault when the value is missing or not a number.
     virtual int GetProfileInt(std::string_view section, std::string_view entry, int nDefault) = 0;
     // False when the value is missing or not a byte string.
-    virtual bool GetProfileBinary(std::string_view section, std::string_view entry,
-                                  std::vector<std::uint8_t>& bytes) = 0;
+    [[nodiscard]] virtual bool GetProfileBinary(std::string_view section, std::string_view entry,
+                                                std::vector<std::uint8_t>& bytes) = 0;
 
     // Each creates the section when needed; false when the store refused the write.
-    virtual bool WriteProfileString(std::string_view section, std::string_view entry, std::string_view value) = 0;
-    virtual bool WriteProfileInt(std::string_view section, std::string_view entry, int nValue) = 0;
-    virtual bool WriteProfileBinary(std::string_view section, std::string_view entry,
-                                    const std::vector<std::uint8_t>& bytes) = 0;
+    [[nodiscard]] virtual bool WriteProfileString(std::string_view section, std::string_view entry,
+                                                  std::string_view value) = 0;
+    [[nodiscard]] virtual bool WriteProfileInt(std::string_view section, std::string_view entry, int nValue) = 0;
+    [[nodiscard]] virtual bool WriteProfileBinary(std::string_view section, std::string_view entry,
+                                                  const std::vector<std::uint8_t>& bytes) = 0;
 };

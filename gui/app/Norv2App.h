@@ -21,13 +21,13 @@ public:
     ~CNorv2App() override;
 
     // Everything before the event loop; false ends the program (a second copy, or no window).
-    bool InitInstance(const QStringList& args);
+    [[nodiscard]] bool InitInstance(const QStringList& args);
     // Saves the settings; after the event loop.
     int ExitInstance();
 
     // Opens a record file (a name as FileNameToQString gives it): a file that cannot be read,
     // or is no regular file, is refused silently (false).
-    bool OpenDocumentFile(const QString& strPath);
+    [[nodiscard]] bool OpenDocumentFile(const QString& strPath);
     void OnFileOpen();
     // Another user chosen on the toolbar.
     void OnUserFileChosen(const QString& strPath);

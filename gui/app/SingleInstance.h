@@ -17,7 +17,7 @@ public:
     // True when this copy is the first; false after a running copy was asked to come forward.
     // Also true, after saying so on standard error, when there is no folder private to the
     // user for the lock: the viewer then runs without the guard.
-    bool Claim();
+    [[nodiscard]] bool Claim();
 
 signals:
     // Another copy was started: bring the main window to the front.

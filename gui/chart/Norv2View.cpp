@@ -174,18 +174,21 @@ void CNorv2View::paintEvent(QPaintEvent* event)
     painter.drawImage(target, m_Image, target.translated(horizontalScrollBar()->value(), 0));
 }
 
+bool CNorv2View::FillBar(int i, BOARDDATA& data) const
+{
+    data.Date = m_BarDates[static_cast<std::size_t>(i)];
+    data.nScale = m_nScale;
+    return m_pDoc->FillBoard(&data);
+}
+
 void CNorv2View::mouseMoveEvent(QMouseEvent* event)
 {
     // Only the chart layout shows the view; the strip hides it.
     if (m_pDoc && isVisible() && m_nCategory != -1) {
         const int i = BarAt(event->position().toPoint());
-        if (i >= 0) {
-            BOARDDATA data;
-            data.Date = m_BarDates[static_cast<std::size_t>(i)];
-            data.nScale = m_nScale;
-            m_pDoc->FillBoard(&data);
+        BOARDDATA data;
+        if (i >= 0 && FillBar(i, data))
             emit barStatusChanged(QString::fromStdString(ChartStatusText(data, m_nCategory)));
-        }
     }
     QAbstractScrollArea::mouseMoveEvent(event);
 }
@@ -194,13 +197,9 @@ void CNorv2View::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_nBars > 0 && m_pDoc) {
         const int i = BarAt(event->position().toPoint());
-        if (i >= 0) {
-            BOARDDATA data;
-            data.Date = m_BarDates[static_cast<std::size_t>(i)];
-            data.nScale = m_nScale;
-            m_pDoc->FillBoard(&data);
+        BOARDDATA data;
+        if (i >= 0 && FillBar(i, data))
             emit boardRequested(data);
-        }
     }
     QAbstractScrollArea::mouseDoubleClickEvent(event);
 }

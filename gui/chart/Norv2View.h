@@ -86,6 +86,8 @@ protected:
 
 private:
     void UpdateScrollRange();
+    // The figures of the period of bar i (an index into the bar dates); false when none.
+    bool FillBar(int i, BOARDDATA& data) const;
 
     CNorv2Doc* m_pDoc;
     const CAppSetting& m_setting;

@@ -20,7 +20,7 @@ public:
     // when the file cannot be opened or is no regular file; a broken file, or one that does
     // not fit into memory, is rejected (with its runs dropped, or kept after a failed read),
     // yet stays open.
-    bool OnOpenDocument(const QString& strPath);
+    [[nodiscard]] bool OnOpenDocument(const QString& strPath);
     // Empties the book; the line count stays.
     void DeleteContents();
     // Reads records appended since the last read (the frame calls it every 5 s).
@@ -28,11 +28,11 @@ public:
 
     bool IsCategoryEmpty(int nCategory) const { return m_pBook->IsCategoryEmpty(nCategory); }
     int CountPeriods(int nCategory, int nScale) const { return m_pBook->CountPeriods(nCategory, nScale); }
-    int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const
+    [[nodiscard]] int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const
     {
         return m_pBook->FillPeriods(pOut, nMax, nCategory, nScale);
     }
-    bool FillBoard(BOARDDATA* p) const { return m_pBook->FillBoard(p); }
+    [[nodiscard]] bool FillBoard(BOARDDATA* p) const { return m_pBook->FillBoard(p); }
 
     const CRecordBook& GetBook() const { return *m_pBook; }
     QString GetPathName() const;

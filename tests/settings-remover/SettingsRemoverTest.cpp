@@ -119,7 +119,7 @@ TEST_F(SettingsRemoverTest, EverythingTheViewerSavedIsGone)
         CQtProfileStore store;
         CAppSetting setting;
         setting.Load(store, CFixedDesktopMetrics(LOGFONT{}, 1024, 768));
-        setting.Save(store);
+        EXPECT_TRUE(setting.Save(store));
         ASSERT_TRUE(store.Flush());
     }
     ASSERT_TRUE(QFile::exists(File()));

@@ -58,7 +58,7 @@ TEST_F(QtProfileStoreTest, EveryFieldSurvivesARealSettingsFile)
         CAppSetting s;
         FillEveryField(s);
         CQtProfileStore store;
-        s.Save(store);
+        EXPECT_TRUE(s.Save(store));
         ASSERT_TRUE(store.Flush());
     }
     ASSERT_TRUE(QFile::exists(SettingsFile()));
@@ -117,7 +117,7 @@ TEST_F(QtProfileStoreTest, EmptyStoreIsFilledOnSave)
     CQtProfileStore store;
     CAppSetting s;
     s.Load(store, FixedDesktop());
-    s.Save(store);
+    EXPECT_TRUE(s.Save(store));
     ASSERT_TRUE(store.Flush());
     QSettings file(SettingsFile(), QSettings::IniFormat);
     EXPECT_EQ(file.allKeys().size(), 19);

@@ -60,7 +60,7 @@ protected:
         auto pData = std::make_unique<BOARDDATA>();
         pData->nScale = nScale;
         pData->Date = CTime(y, m, d, 0, 0, 0);
-        m_doc.FillBoard(pData.get());
+        EXPECT_TRUE(m_doc.FillBoard(pData.get()));
         return pData;
     }
     CNorv2Board* OpenDay(int d) { return m_list.OpenBoard(Period(SCALE_DAILY, 2003, 5, d)); }

@@ -191,7 +191,7 @@ protected:
     std::pair<int, int> NewestBarY(const CHARTRENDER& chart, const CHARTGEOMETRY& g) const
     {
         PERIODDATA p;
-        m_book.FillPeriods(&p, 1, 0, SCALE_DAILY);
+        EXPECT_EQ(m_book.FillPeriods(&p, 1, 0, SCALE_DAILY), 0);
         const GAGEINFO& info = chart.gageInfo;
         return {ValueToY(p.nBest, info.nMax, info.nMin, g.PlotHeight()),
                 ValueToY(p.nWorst, info.nMax, info.nMin, g.PlotHeight())};
