@@ -16,6 +16,7 @@
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 
 namespace {
 std::size_t PlainRead(const std::string& path, std::vector<char>& buffer)
@@ -35,18 +36,18 @@ int BaselineLoad(const std::string& path, CRecordBook& book)
     in.seekg(0, std::ios::end);
     const auto nLines = static_cast<long long>(in.tellg()) / CRecordFile::kRecordBytes;
     in.seekg(0);
-    const std::string format = LoadString(160);
+    const std::string format = LoadString(IDS_LINE_FORMAT);
     std::string line;
     for (long long i = 0; i < nLines; ++i) {
         std::getline(in, line);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.size() != 44)
-            return line.size() > 44 ? 10001 : 10002;
+            return line.size() > 44 ? IDP_LINE_TOO_LONG : IDP_LINE_TOO_SHORT;
         SCANNEDLINE f;
         if (std::sscanf(line.c_str(), format.c_str(), &f.cMark, &f.nYear, &f.nMonth, &f.nDay, &f.nHour, &f.nMinute,
                         &f.nSecond, &f.nHit, &f.nMiss) != 9)
-            return 10004;
+            return IDP_BAD_FIELDS;
         if (const int nCode = book.StoreRun(f))
             return nCode;
     }

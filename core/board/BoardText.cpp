@@ -6,28 +6,11 @@
 #include "core/record/PeriodData.h"
 #include "core/record/RecordPath.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "core/settings/UsableSettings.h"
 
 namespace {
-constexpr unsigned kJapaneseTemplateID = 131;
-constexpr unsigned kEnglishTemplateID = 132;
-constexpr unsigned kJapaneseHeadingsID = 133;
-constexpr unsigned kEnglishHeadingsID = 134;
-constexpr unsigned kJapaneseLabelsID = 135;
-constexpr unsigned kEnglishLabelsID = 138;
-constexpr unsigned kWeekdayNamesID = 139;
-constexpr unsigned kDayTitleID = 140;
-constexpr unsigned kDayTitleEndID = 144;
-constexpr unsigned kWeekTitleID = 145;
-constexpr unsigned kWeekEndOtherYearID = 146;
-constexpr unsigned kWeekEndOtherMonthID = 150;
-constexpr unsigned kWeekEndSameMonthID = 151;
-constexpr unsigned kMonthTitleID = 152;
-constexpr unsigned kCopyHeadingID = 153;
-constexpr unsigned kCopyRowFormatID = 154;
-constexpr unsigned kCopyRuleID = 155;
-constexpr unsigned kCopyLabelsID = 161;
 
 constexpr int kCategories = 4;
 
@@ -36,18 +19,18 @@ std::string PeriodText(const BOARDDATA& data)
     const CTime& t = data.Date;
     switch (data.nScale) {
     case SCALE_DAILY:
-        return t.Format(LoadString(kDayTitleID)) + LoadSubString(kWeekdayNamesID, t.GetDayOfWeek() - 1) +
-               LoadString(kDayTitleEndID);
+        return t.Format(LoadString(IDS_DAY_TITLE)) + LoadSubString(IDS_WEEKDAY_NAMES, t.GetDayOfWeek() - 1) +
+               LoadString(IDS_DAY_TITLE_END);
     case SCALE_WEEKLY: {
         const CTime end = t.AddDays(6);
-        unsigned nEndID = kWeekEndSameMonthID;
+        unsigned nEndID = IDS_WEEK_END_SAME_MONTH;
         if (end.GetYear() != t.GetYear())
-            nEndID = kWeekEndOtherYearID;
+            nEndID = IDS_WEEK_END_OTHER_YEAR;
         else if (end.GetMonth() != t.GetMonth())
-            nEndID = kWeekEndOtherMonthID;
-        return t.Format(LoadString(kWeekTitleID)) + end.Format(LoadString(nEndID));
+            nEndID = IDS_WEEK_END_OTHER_MONTH;
+        return t.Format(LoadString(IDS_WEEK_TITLE)) + end.Format(LoadString(nEndID));
     }
-    case SCALE_MONTHLY: return t.Format(LoadString(kMonthTitleID));
+    case SCALE_MONTHLY: return t.Format(LoadString(IDS_MONTH_TITLE));
     default: return {};
     }
 }
@@ -72,18 +55,18 @@ std::string BoardTitle(const BOARDDATA& data, std::string_view strUserName)
 std::string BoardCopyText(const BOARDDATA& data, std::string_view strTitle, const CAppSetting& setting)
 {
     const std::string quote = GetUsableQuotePrefix(setting);
-    const std::string rule = LoadString(kCopyRuleID);
-    const std::string rowFormat = LoadString(kCopyRowFormatID);
+    const std::string rule = LoadString(IDS_COPY_RULE);
+    const std::string rowFormat = LoadString(IDS_COPY_ROW_FORMAT);
 
     std::string text = quote;
     text += strTitle;
     text += "\r\n";
-    text += quote + LoadString(kCopyHeadingID);
+    text += quote + LoadString(IDS_COPY_HEADING);
     text += quote + rule;
     for (int i = 0; i < kCategories; ++i) {
         if (!setting.IsBoardRowShown(i))
             continue;
-        const std::string label = LoadSubString(kCopyLabelsID, i);
+        const std::string label = LoadSubString(IDS_COPY_LABELS, i);
         text += quote;
         text += Printf(rowFormat, label.c_str(), data.nTry[i], data.nBest[i], data.nBestMiss[i], data.nWorst[i],
                        data.nWorstMiss[i], data.nAve[i], data.nAveMiss[i], data.nTTry[i], data.nTBest[i],
@@ -95,17 +78,17 @@ std::string BoardCopyText(const BOARDDATA& data, std::string_view strTitle, cons
 
 std::array<std::string, 6> BoardHeadings(bool bJapanese)
 {
-    return Pieces<6>(bJapanese ? kJapaneseHeadingsID : kEnglishHeadingsID);
+    return Pieces<6>(bJapanese ? IDS_BOARD_HEADINGS_JA : IDS_BOARD_HEADINGS_EN);
 }
 
 std::array<std::string, 4> BoardRowLabels(bool bJapanese)
 {
-    return Pieces<4>(bJapanese ? kJapaneseLabelsID : kEnglishLabelsID);
+    return Pieces<4>(bJapanese ? IDS_CATEGORY_LABELS : IDS_BOARD_LABELS_EN);
 }
 
 std::string BoardMeasuringTemplate(bool bJapanese)
 {
-    return LoadString(bJapanese ? kJapaneseTemplateID : kEnglishTemplateID);
+    return LoadString(bJapanese ? IDS_BOARD_TEMPLATE_JA : IDS_BOARD_TEMPLATE_EN);
 }
 
 std::array<std::string, 11> BoardCellTemplates(bool bJapanese)

@@ -5,10 +5,9 @@
 #include "core/base/Printf.h"
 #include "core/record/PeriodData.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 
 namespace {
-constexpr unsigned kStatusFormatID = 130;
-constexpr unsigned kCategoryNamesID = 135;
 } // namespace
 
 std::string StatusPeriodText(CTime date, int nScale)
@@ -25,7 +24,7 @@ std::string ChartStatusText(const BOARDDATA& data, int nCategory)
     if (nCategory < 0 || nCategory > 3)
         return {};
     const auto k = static_cast<std::size_t>(nCategory);
-    return Printf(LoadString(kStatusFormatID), StatusPeriodText(data.Date, data.nScale).c_str(),
-                  LoadSubString(kCategoryNamesID, nCategory).c_str(), data.nTry[k], data.nBest[k], data.nBestMiss[k],
+    return Printf(LoadString(IDS_STATUS_FORMAT), StatusPeriodText(data.Date, data.nScale).c_str(),
+                  LoadSubString(IDS_CATEGORY_LABELS, nCategory).c_str(), data.nTry[k], data.nBest[k], data.nBestMiss[k],
                   data.nWorst[k], data.nWorstMiss[k], data.nAve[k], data.nAveMiss[k]);
 }

@@ -11,10 +11,10 @@
 #include "core/base/Time.h"
 #include "core/record/CivilDay.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 
 namespace {
 constexpr std::size_t kLineBytes = 44;
-constexpr int kLineFormatID = 160;
 
 // A small first block, so that a short file costs little; then blocks of one huge page.
 constexpr std::size_t kFirstBlockBytes = 64 << 10;
@@ -174,7 +174,7 @@ void CDayArena::Free(void* p, std::size_t nBytes)
 
 CRecordBook::CRecordBook(EMemory eMemory)
     : m_AlphList(Allocator(eMemory)), m_KanaList(Allocator(eMemory)), m_RomaList(Allocator(eMemory)),
-      m_SyblList(Allocator(eMemory)), m_LineScanner(LoadString(kLineFormatID))
+      m_SyblList(Allocator(eMemory)), m_LineScanner(LoadString(IDS_LINE_FORMAT))
 {
 }
 
@@ -212,12 +212,12 @@ const CDayList& CRecordBook::ListOf(int nCategory) const
 int CRecordBook::ParseLine(std::string_view line)
 {
     if (line.size() > kLineBytes)
-        return 10001;
+        return IDP_LINE_TOO_LONG;
     if (line.size() < kLineBytes)
-        return 10002;
+        return IDP_LINE_TOO_SHORT;
     SCANNEDLINE f;
     if (m_LineScanner.Scan(line, f) != 9)
-        return 10004;
+        return IDP_BAD_FIELDS;
     return StoreRun(f);
 }
 
@@ -225,13 +225,13 @@ int CRecordBook::StoreRun(const SCANNEDLINE& f)
 {
     const int k = CategoryOfMark(f.cMark);
     if (k < 0)
-        return 10003;
+        return IDP_BAD_CATEGORY;
     // A number that overflowed cannot be placed on a day.
     if (f.bOverflow)
-        return 10004;
+        return IDP_BAD_FIELDS;
     CDayRecord* pDay = AddToDay(k, f.nYear, f.nMonth, f.nDay, f.nHit, f.nMiss);
     if (!pDay)
-        return 10004;
+        return IDP_BAD_FIELDS;
     if (pDay->m_nBest > m_nTopBest[k]) {
         m_nTopBest[k] = pDay->m_nBest;
         pDay->m_bNewBest = true;

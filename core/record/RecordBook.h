@@ -11,6 +11,7 @@
 #include "core/record/DayRecord.h"
 #include "core/record/LineScanner.h"
 #include "core/record/PeriodData.h"
+#include "core/res/StringIds.h"
 
 // Memory for the day records of one book. A large file holds tens of thousands of days, and
 // where the system faults memory in slowly, taking it page by page costs more than reading
@@ -85,9 +86,6 @@ private:
 
 // Day records of one category, newest day first (new days go to the front).
 using CDayList = std::deque<CDayRecord, CDayAllocator<CDayRecord>>;
-
-// The framework's message when memory for the records ran out.
-constexpr int IDP_OUT_OF_MEMORY = 61475;
 
 // The runs of one record file, as day records per category (0 Alph, 1 Kana, 2 Roma, 3 Sybl).
 class CRecordBook

@@ -6,6 +6,7 @@
 
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
+#include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
@@ -107,7 +108,7 @@ void CNorv2App::OnFileOpen()
     m_bFromDialog = true;
     // A name the dialog offered may be no file that can be read (a FIFO, a device, gone).
     if (!OpenDocumentFile(strPath)) {
-        AfxMessageBox(10010);
+        AfxMessageBox(IDP_FILE_NOT_FOUND);
         return;
     }
     // The frame enables and refills the selectors when the document says it opened.
@@ -120,7 +121,7 @@ void CNorv2App::OnFileOpen()
 void CNorv2App::OnUserFileChosen(const QString& strPath)
 {
     if (!OpenDocumentFile(strPath)) {
-        AfxMessageBox(10010);
+        AfxMessageBox(IDP_FILE_NOT_FOUND);
         m_pFrame->GetUserCombo()->FillUserList();
     }
     m_pFrame->SetCompactLayout();

@@ -4,6 +4,7 @@
 
 #include "core/record/Calendar.h"
 #include "core/record/PeriodData.h"
+#include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
@@ -11,7 +12,6 @@
 #include "gui/record/Norv2Doc.h"
 
 namespace {
-constexpr unsigned IDS_NO_MORE_BOARDS = 10008;
 
 bool PeriodHolds(const BOARDDATA& data, CTime now)
 {
@@ -37,7 +37,7 @@ CNorv2Board* CBoardList::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     if (!pData)
         return nullptr;
     if (m_nCount >= kMaxBoards) {
-        AfxMessageBox(IDS_NO_MORE_BOARDS, MB_ICONINFORMATION);
+        AfxMessageBox(IDP_NO_MORE_BOARDS, MB_ICONINFORMATION);
         return nullptr;
     }
     const int nSlot = m_nCount;

@@ -14,15 +14,13 @@
 #include "core/board/BoardText.h"
 #include "core/record/PeriodData.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
 
 namespace {
-constexpr unsigned IDS_BOARD_COPY = 4111;
-constexpr unsigned IDS_BOARD_COPIED = 10005;
-constexpr unsigned IDS_BOARD_NOT_COPIED = 10006;
 
 QFont BoardFont(const CAppSetting& setting)
 {
@@ -145,7 +143,7 @@ bool CNorv2Board::CopyToClipboard()
 
 void CNorv2Board::OnCopyCommand()
 {
-    AfxMessageBox(CopyToClipboard() ? IDS_BOARD_COPIED : IDS_BOARD_NOT_COPIED, MB_ICONINFORMATION);
+    AfxMessageBox(CopyToClipboard() ? IDP_BOARD_COPIED : IDP_BOARD_NOT_COPIED, MB_ICONINFORMATION);
 }
 
 void CNorv2Board::BuildContextMenu(QMenu& menu) const

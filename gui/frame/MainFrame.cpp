@@ -22,6 +22,7 @@
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
@@ -244,7 +245,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
-    m_pPane0 = new QLabel(Text(57345, 0), this);
+    m_pPane0 = new QLabel(Text(IDS_IDLE, 0), this);
     m_pPane1 = new QLabel(this);
     m_pPane1->setFrameShape(QFrame::Panel);
     m_pPane1->setFrameShadow(QFrame::Sunken);
@@ -381,9 +382,10 @@ void CMainFrame::SetFrameTitle(int nCategory, int nScale)
     // A file name may hold a line break, which a title cannot show.
     const std::string user = UserNameForDisplay(m_setting.m_strUserName);
     if (nCategory == -1)
-        setWindowTitle(user.empty() ? Text(158, 0) : Format(LoadString(157), {user}));
+        setWindowTitle(user.empty() ? Text(IDS_TITLE_NONE, 0) : Format(LoadString(IDS_TITLE_USER), {user}));
     else
-        setWindowTitle(Format(LoadString(159), {user, LoadSubString(156, nScale), LoadSubString(135, nCategory)}));
+        setWindowTitle(Format(LoadString(IDS_TITLE_CHART), {user, LoadSubString(IDS_SCALE_WORDS, nScale),
+                                                            LoadSubString(IDS_CATEGORY_LABELS, nCategory)}));
 }
 
 void CMainFrame::EnableSelectors(bool bEnable)
@@ -480,11 +482,11 @@ int CMainFrame::TileBoards()
 
 void CMainFrame::OpenPropertySheet(int nPage)
 {
-    CNorvPrpSheet sheet(m_settings, 129, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
+    CNorvPrpSheet sheet(m_settings, IDS_SHEET_CAPTION, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
     connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
     // The sheet blocks the main window only: the boards stay usable beside it.
     ExecOwnerModal(sheet, *this);
-    m_pPane0->setText(Text(57345, 0));
+    m_pPane0->setText(Text(IDS_IDLE, 0));
 }
 
 void CMainFrame::OnLoadBegun()
@@ -514,7 +516,7 @@ void CMainFrame::OnLoadEnded()
 void CMainFrame::OnHelp()
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)))))
-        AfxMessageBox(10011, MB_ICONEXCLAMATION);
+        AfxMessageBox(IDP_NO_HTML_HELP, MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)

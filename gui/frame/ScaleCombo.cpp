@@ -1,8 +1,9 @@
 #include "gui/frame/ScaleCombo.h"
+#include "core/res/StringIds.h"
 
 #include <QSignalBlocker>
 
-CScaleCombo::CScaleCombo(QWidget* parent) : CToolbarCombo(6002, parent)
+CScaleCombo::CScaleCombo(QWidget* parent) : CToolbarCombo(IDS_SCALE_SELECTOR, parent)
 {
     addItems({QStringLiteral("Daily"), QStringLiteral("Weekly"), QStringLiteral("Monthly")});
     setCurrentIndex(0);

@@ -3,9 +3,11 @@
 #include <QDir>
 
 #include "core/record/RecordPath.h"
+#include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 
-CUserCombo::CUserCombo(const CAppSetting& setting, QWidget* parent) : CToolbarCombo(6001, parent), m_setting(setting)
+CUserCombo::CUserCombo(const CAppSetting& setting, QWidget* parent)
+    : CToolbarCombo(IDS_USER_SELECTOR, parent), m_setting(setting)
 {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(this, &QComboBox::activated, this, &CUserCombo::OnActivated);

@@ -8,17 +8,17 @@
 #include <QVBoxLayout>
 
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 #include "gui/app/AppSettings.h"
 #include "gui/app/DialogAboveBoards.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/ChartPrp.h"
 
 namespace {
-constexpr unsigned kIdleTextID = 57345;
 
 QString IdleText()
 {
-    return QString::fromStdString(LoadSubString(kIdleTextID, 0));
+    return QString::fromStdString(LoadSubString(IDS_IDLE, 0));
 }
 } // namespace
 

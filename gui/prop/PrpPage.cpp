@@ -14,13 +14,13 @@
 
 #include "core/prop/PrpRules.h"
 #include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
 #include "core/settings/NamedColor.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
 #include "gui/prop/FontChooserDialog.h"
 
 namespace {
-constexpr unsigned kIdleTextID = 57345;
 constexpr int kNoScreenDpi = 96;
 // Loading any real colour into a button built with this one counts as a change.
 constexpr COLORREF kPlaceholderColor = 0x010101;
@@ -138,7 +138,7 @@ void CPrpPage::RegisterWidget(QWidget* pCtrl, int nID)
 {
     // A control without a string of its own shows the idle prompt while the pointer is over it.
     const std::string strPrompt = nID ? LoadSubString(nID, 0) : std::string();
-    pCtrl->setStatusTip(QString::fromStdString(strPrompt.empty() ? LoadSubString(kIdleTextID, 0) : strPrompt));
+    pCtrl->setStatusTip(QString::fromStdString(strPrompt.empty() ? LoadSubString(IDS_IDLE, 0) : strPrompt));
     if (!nID)
         return;
     pCtrl->setObjectName(CtrlName(nID));
