@@ -44,7 +44,7 @@ int BaselineLoad(const std::string& path, CRecordBook& book)
             line.pop_back();
         if (line.size() != 44)
             return line.size() > 44 ? IDP_LINE_TOO_LONG : IDP_LINE_TOO_SHORT;
-        SCANNEDLINE f;
+        ScannedLine f;
         if (std::sscanf(line.c_str(), format.c_str(), &f.cMark, &f.nYear, &f.nMonth, &f.nDay, &f.nHour, &f.nMinute,
                         &f.nSecond, &f.nHit, &f.nMiss) != 9)
             return IDP_BAD_FIELDS;

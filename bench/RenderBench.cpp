@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
 
     QSize chartSize;
     const double renderMs = MedianMs(nRuns, [&] {
-        const CHARTRENDER render = RenderChart(book, setting, 0, SCALE_DAILY, client);
+        const ChartRender render = RenderChart(book, setting, 0, SCALE_DAILY, client);
         chartSize = render.image.size();
     });
     const double fillMs = MedianMs(nRuns, [&] {

@@ -73,10 +73,10 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
             err << "Norv2: " << r->strFile << ": " << reason << '\n';
             return 1;
         }
-        const CHARTRENDER chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
-        if (chart.eResult != CHARTRENDER::kDone) {
+        const ChartRender chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
+        if (chart.eResult != ChartRender::kDone) {
             err << "Norv2: " << r->strFile << ": "
-                << (chart.eResult == CHARTRENDER::kNotStarted ? "グラフにする記録がありません"
+                << (chart.eResult == ChartRender::kNotStarted ? "グラフにする記録がありません"
                                                               : "この大きさではグラフを描けません")
                 << '\n';
             return 1;

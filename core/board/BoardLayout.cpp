@@ -59,10 +59,10 @@ CSize BoardClientSize(CSize sizeTemplate, const std::array<CSize, 11>& sizeCells
     return {cx, MulDiv(3 * h, n, 2) + 2 * h + 10};
 }
 
-BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const std::array<CSize, 11>& sizeCells)
+BoardLayout LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const std::array<CSize, 11>& sizeCells)
 {
     const bool bJapanese = setting.IsBoardJapanese();
-    BOARDLAYOUT layout;
+    BoardLayout layout;
 
     layout.rcCell = CellRects(sizeCells);
     const auto& cell = layout.rcCell;
@@ -84,7 +84,7 @@ BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const
     for (int i = 0; i < kCategories; ++i) {
         if (!setting.IsBoardRowShown(i))
             continue;
-        BOARDROW row;
+        BoardRow row;
         row.nCategory = i;
         row.nOffset = h0 * (3 * k + 5) / 2;
         row.nColorRole = CLR_BOARD_ALPH + i;

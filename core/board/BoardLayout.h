@@ -28,37 +28,37 @@ enum
 };
 
 // One text of the board, drawn into rc and clipped to it.
-struct BOARDTEXT
+struct BoardCellText
 {
     CRect rc;
     std::string strText;
     int nAlign = BOARD_ALIGN_LEFT;
-    bool operator==(const BOARDTEXT&) const = default;
+    bool operator==(const BoardCellText&) const = default;
 };
 
 // One shown category row.
-struct BOARDROW
+struct BoardRow
 {
     int nCategory = 0;
-    int nOffset = 0;                   // how far the row lies below the heading row
-    int nColorRole = 0;                // CLR_BOARD_ALPH + category
-    BOARDTEXT label;                   // left-aligned in the label cell
-    std::array<BOARDTEXT, 10> figures; // right-aligned in cells 1..10
+    int nOffset = 0;                       // how far the row lies below the heading row
+    int nColorRole = 0;                    // CLR_BOARD_ALPH + category
+    BoardCellText label;                   // left-aligned in the label cell
+    std::array<BoardCellText, 10> figures; // right-aligned in cells 1..10
 };
 
 // Everything a board paints, in client pixels. The background fills the client area in
 // CLR_BOARD_BACK; headings use nHeadingColorRole, the rule (a filled bar without outline)
 // nRuleColorRole, and each row its own role.
-struct BOARDLAYOUT
+struct BoardLayout
 {
     std::array<CRect, 11> rcCell; // C0 (label) .. C10 on the heading row
     int nHeadingColorRole = 0;
-    std::array<BOARDTEXT, 6> headings; // centred
+    std::array<BoardCellText, 6> headings; // centred
     int nRuleColorRole = 0;
     CRect rcRule;
-    std::vector<BOARDROW> rows; // shown rows only, top to bottom
+    std::vector<BoardRow> rows; // shown rows only, top to bottom
 };
 
 // Lays out the board of data. sizeCells are the measured sizes, in the board font, of the
 // eleven texts of BoardCellTemplates for the same language setting.
-BOARDLAYOUT LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const std::array<CSize, 11>& sizeCells);
+BoardLayout LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const std::array<CSize, 11>& sizeCells);

@@ -44,17 +44,17 @@ int GetValueRange(const PERIODDATA* p, int nBars, int* pMax, int* pMin)
     return 0;
 }
 
-int CHARTGEOMETRY::BaseY() const
+int ChartGeometry::BaseY() const
 {
     return cy - MulDiv(cyChar, 7, 2);
 }
 
-int CHARTGEOMETRY::PlotHeight() const
+int ChartGeometry::PlotHeight() const
 {
     return BaseY() - 15;
 }
 
-int CHARTGEOMETRY::LabelY(int i) const
+int ChartGeometry::LabelY(int i) const
 {
     return i % 2 == 0 ? cy - MulDiv(cyChar, 3, 2) : cy - 3 * cyChar;
 }

@@ -19,7 +19,7 @@ int CalcChartWidth(int nBars, int nBarWidth, int nBarSpace, int nClientWidth, in
 int GetValueRange(const PERIODDATA* p, int nBars, int* pMax, int* pMin);
 
 // Where things go on a chart of a given size, bar layout and character cell (pixels).
-struct CHARTGEOMETRY
+struct ChartGeometry
 {
     int cx = 0;        // chart width
     int cy = 0;        // chart height (the client height)

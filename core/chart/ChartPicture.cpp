@@ -2,9 +2,9 @@
 
 #include "core/record/PeriodData.h"
 
-bool BuildChartPicture(const PERIODDATA* p, int n, const CHARTGEOMETRY& g, int nScale, CHARTPICTURE& out)
+bool BuildChartPicture(const PERIODDATA* p, int n, const ChartGeometry& g, int nScale, ChartPicture& out)
 {
-    out = CHARTPICTURE{};
+    out = ChartPicture{};
     out.geometry = g;
     if (GetValueRange(p, n, &out.nMax, &out.nMin) != 0)
         return false;

@@ -46,15 +46,15 @@ int GageBarWidth(const GAGEINFO& info)
     return info.sizeChar.cx > 0 ? 5 * info.sizeChar.cx : 10;
 }
 
-std::vector<GAGETICK> GageTicks(const GAGEINFO& info, int nEdge, int nWidth, bool bRightSide)
+std::vector<GageTick> GageTicks(const GAGEINFO& info, int nEdge, int nWidth, bool bRightSide)
 {
-    std::vector<GAGETICK> ticks;
+    std::vector<GageTick> ticks;
     if (!info.IsValid() || info.nStep <= 0 || std::int64_t{info.nMax} - info.nMin > kMaxGageSpan)
         return ticks;
     const int nSmallStep = info.nStep / 5; // 0: a step below 5 has no small ticks
     for (int v = info.nMin;; ++v) {
         const int y = info.ValueToY(v, nEdge);
-        GAGETICK tick;
+        GageTick tick;
         tick.nValue = v;
         // C++'s remainder keeps the sign of v, so -40 % 20 is 0 and counts as a multiple.
         if (v % info.nStep == 0) {

@@ -26,7 +26,7 @@ int GageBarWidth(const GAGEINFO& info);
 
 // One tick of a gauge bar: a horizontal line from ptFrom to ptTo, and on a labelled tick
 // the value, drawn with its top-left at ptLabel.
-struct GAGETICK
+struct GageTick
 {
     int nValue = 0;
     int nPenWidth = 1; // 2 on a labelled tick
@@ -34,7 +34,7 @@ struct GAGETICK
     CPoint ptTo;
     std::string strLabel; // empty on a small tick
     CPoint ptLabel;
-    bool operator==(const GAGETICK&) const = default;
+    bool operator==(const GageTick&) const = default;
 };
 
 // Widest value range a bar draws ticks for; the chart's values are hits, normally 0..999.
@@ -45,4 +45,4 @@ constexpr int kMaxGageSpan = 10000;
 // left the other way round. Labelled ticks at the multiples of nStep, small ticks at the
 // other multiples of nStep / 5. Empty when the parameters are not valid, nStep is not
 // positive, or the range spans more than kMaxGageSpan values.
-std::vector<GAGETICK> GageTicks(const GAGEINFO& info, int nEdge, int nWidth, bool bRightSide);
+std::vector<GageTick> GageTicks(const GAGEINFO& info, int nEdge, int nWidth, bool bRightSide);

@@ -15,19 +15,19 @@ std::int64_t Overlap(std::int64_t a0, std::int64_t a1, std::int64_t b0, std::int
     return std::max<std::int64_t>(0, std::min(a1, b1) - std::max(a0, b0));
 }
 
-struct SPAN
+struct Span
 {
     std::int64_t left, top, cx, cy;
 };
 
-bool CaptionReachable(const SPAN& w, const CRect& s, int nCaptionHeight)
+bool CaptionReachable(const Span& w, const CRect& s, int nCaptionHeight)
 {
     const std::int64_t nCaption = std::max(1, nCaptionHeight);
     return w.top >= s.top && w.top + nCaption <= s.bottom &&
            Overlap(w.left, w.left + w.cx, s.left, s.right) >= std::min(kGrip, w.cx);
 }
 
-std::int64_t OverlapArea(const SPAN& w, const CRect& s)
+std::int64_t OverlapArea(const Span& w, const CRect& s)
 {
     return Overlap(w.left, w.left + w.cx, s.left, s.right) * Overlap(w.top, w.top + w.cy, s.top, s.bottom);
 }
@@ -54,7 +54,7 @@ CRect ChartWindowRect(const WINDOWPLACEMENT& wp)
 
 CPoint BringOnScreen(CPoint ptTopLeft, int cx, int cy, const std::vector<CRect>& screens, int nCaptionHeight)
 {
-    const SPAN w{ptTopLeft.x, ptTopLeft.y, std::max(cx, 0), std::max(cy, 0)};
+    const Span w{ptTopLeft.x, ptTopLeft.y, std::max(cx, 0), std::max(cy, 0)};
     if (screens.empty())
         return ptTopLeft;
     for (const CRect& s : screens)

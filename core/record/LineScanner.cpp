@@ -45,9 +45,9 @@ int Narrow(bool bNegative, std::uint64_t magnitude, bool bHuge, bool& bOverflow)
     return static_cast<int>(static_cast<std::uint32_t>(value));
 }
 
-constexpr std::array<int SCANNEDLINE::*, 8> kNumberSlots = {
-    &SCANNEDLINE::nYear,   &SCANNEDLINE::nMonth,  &SCANNEDLINE::nDay, &SCANNEDLINE::nHour,
-    &SCANNEDLINE::nMinute, &SCANNEDLINE::nSecond, &SCANNEDLINE::nHit, &SCANNEDLINE::nMiss,
+constexpr std::array<int ScannedLine::*, 8> kNumberSlots = {
+    &ScannedLine::nYear,   &ScannedLine::nMonth,  &ScannedLine::nDay, &ScannedLine::nHour,
+    &ScannedLine::nMinute, &ScannedLine::nSecond, &ScannedLine::nHit, &ScannedLine::nMiss,
 };
 
 } // namespace
@@ -82,7 +82,7 @@ CLineScanner::CLineScanner(std::string_view format) : m_strFormat(format)
                 m_steps.push_back({EStep::Literal, '%'});
                 continue;
             }
-            SCANSTEP step;
+            ScanStep step;
             if (format[i] == '*') {
                 step.bStore = false;
                 ++i;
@@ -116,7 +116,7 @@ CLineScanner::CLineScanner(std::string_view format) : m_strFormat(format)
     compile();
 }
 
-int CLineScanner::Scan(std::string_view line, SCANNEDLINE& out) const
+int CLineScanner::Scan(std::string_view line, ScannedLine& out) const
 {
     out.bOverflow = false;
     if (m_bCanonical && line.size() == CRecordLayout::kLineBytes && ScanCanonical(line.data(), out))
@@ -125,7 +125,7 @@ int CLineScanner::Scan(std::string_view line, SCANNEDLINE& out) const
 }
 
 // A line of exactly the layout Vesk writes, or false with out left alone.
-bool CLineScanner::ScanCanonical(const char* line, SCANNEDLINE& out)
+bool CLineScanner::ScanCanonical(const char* line, ScannedLine& out)
 {
     // A NUL mark would end sscanf's input before anything was read.
     if (line[0] == 0 || !CRecordLayout::FitsLine(line))
@@ -137,14 +137,14 @@ bool CLineScanner::ScanCanonical(const char* line, SCANNEDLINE& out)
     return true;
 }
 
-int CLineScanner::ScanGeneral(std::string_view line, SCANNEDLINE& out) const
+int CLineScanner::ScanGeneral(std::string_view line, ScannedLine& out) const
 {
     // sscanf sees a C string: a NUL byte ends the input.
     line = line.substr(0, line.find('\0'));
     const char* p = line.data();
     const char* const end = p + line.size();
     int nDone = 0;
-    for (const SCANSTEP& step : m_steps) {
+    for (const ScanStep& step : m_steps) {
         switch (step.eKind) {
         case EStep::SkipSpace:
             while (p != end && IsSpace(*p))

@@ -8,7 +8,7 @@
 #include <vector>
 
 // The nine fields of a record line.
-struct SCANNEDLINE
+struct ScannedLine
 {
     char cMark = 0;
     int nYear = 0, nMonth = 0, nDay = 0;
@@ -42,13 +42,13 @@ public:
 
     // The date bytes of a line that fits ("YYYY-MM-" and "DD"), equal for lines of the same
     // date; the first is never 0.
-    struct DATEBYTES
+    struct DateBytes
     {
         std::uint64_t nHead = 0;
         std::uint64_t nTail = 0;
     };
-    static DATEBYTES Date(const char* p);
-    static bool IsDate(const char* p, const DATEBYTES& date);
+    static DateBytes Date(const char* p);
+    static bool IsDate(const char* p, const DateBytes& date);
 
 private:
     // One letter per byte: c the mark, 9 a digit, b a blank or a digit of a right-aligned
@@ -64,14 +64,14 @@ private:
     // byte with its top bit turned, so that the byte itself becomes -128 and a digit -128 .. -119
     // where '0' is expected. Where a number column allows a blank, ' ' becomes -112, and the
     // limit -112 lets ':' .. '?' through as well: those are left to BadColumns.
-    struct CHUNKCHECK
+    struct ChunkCheck
     {
         std::array<signed char, 16> flip{}, limit{};
     };
 
-    static constexpr CHUNKCHECK MakeChunkCheck(std::size_t at)
+    static constexpr ChunkCheck MakeChunkCheck(std::size_t at)
     {
-        CHUNKCHECK c;
+        ChunkCheck c;
         for (std::size_t i = 0; i < 16; ++i) {
             const char k = kLayout[at + i];
             const int expect = k == '9' || k == 'b' ? '0' : static_cast<unsigned char>(k);
@@ -82,7 +82,7 @@ private:
     }
 
     // Three overlapping chunks cover the 44 bytes of a line (at 0, 16, 28), or the 46 of a record (at 0, 16, 30).
-    static const std::array<CHUNKCHECK, 4> kChecks;
+    static const std::array<ChunkCheck, 4> kChecks;
 
     static const unsigned char* Bytes(const char* p) { return reinterpret_cast<const unsigned char*>(p); }
 
@@ -96,7 +96,7 @@ private:
     // All bits set where the 16 bytes at p + at do not fit.
     template <std::size_t C, std::size_t at> static BYTES16 ChunkMisfit(const unsigned char* p)
     {
-        const CHUNKCHECK& check = kChecks[C];
+        const ChunkCheck& check = kChecks[C];
         return (Load128(p + at) ^ Load128(check.flip.data())) > Load128(check.limit.data());
     }
 
@@ -155,7 +155,7 @@ private:
     }
 };
 
-inline constexpr std::array<CRecordLayout::CHUNKCHECK, 4> CRecordLayout::kChecks = {
+inline constexpr std::array<CRecordLayout::ChunkCheck, 4> CRecordLayout::kChecks = {
     MakeChunkCheck(0), MakeChunkCheck(16), MakeChunkCheck(28), MakeChunkCheck(30)};
 
 inline void CRecordLayout::ReadDate(const char* line, int& nYear, int& nMonth, int& nDay)
@@ -190,13 +190,13 @@ inline void CRecordLayout::ReadScore(const char* line, int& nHit, int& nMiss)
     nMiss = static_cast<int>(0xFFFF - (score & 0xFFFF));
 }
 
-inline CRecordLayout::DATEBYTES CRecordLayout::Date(const char* line)
+inline CRecordLayout::DateBytes CRecordLayout::Date(const char* line)
 {
     const unsigned char* p = Bytes(line);
     return {Load64(p + kDateAt), std::uint64_t{Load16(p + kDateAt + 8)}};
 }
 
-inline bool CRecordLayout::IsDate(const char* line, const DATEBYTES& date)
+inline bool CRecordLayout::IsDate(const char* line, const DateBytes& date)
 {
     const unsigned char* p = Bytes(line);
     return ((Load64(p + kDateAt) ^ date.nHead) | (Load16(p + kDateAt + 8) ^ date.nTail)) == 0;
@@ -211,7 +211,7 @@ public:
 
     // The number of conversions made, as sscanf returns it (-1 when the input ends
     // before the first conversion). The %c and %d values fill out in order.
-    int Scan(std::string_view line, SCANNEDLINE& out) const;
+    int Scan(std::string_view line, ScannedLine& out) const;
 
     // The format is the record-line format, so that a line in CRecordLayout is read
     // by that layout alone.
@@ -226,19 +226,19 @@ private:
         Int,       // %d: white space, a sign, decimal digits
         Stop,      // a directive this reader does not handle: the format ends here
     };
-    struct SCANSTEP
+    struct ScanStep
     {
         EStep eKind = EStep::Stop;
         char cByte = 0;          // Literal
         bool bStore = true;      // Char, Int: false for an assignment-suppressed conversion (%*d)
-        unsigned char nSlot = 0; // Int: which number of SCANNEDLINE it fills, in field order
+        unsigned char nSlot = 0; // Int: which number of ScannedLine it fills, in field order
         int nWidth = -1;         // Int: most bytes read after the white space; -1 for no limit
     };
 
-    static bool ScanCanonical(const char* line, SCANNEDLINE& out);
-    int ScanGeneral(std::string_view line, SCANNEDLINE& out) const;
+    static bool ScanCanonical(const char* line, ScannedLine& out);
+    int ScanGeneral(std::string_view line, ScannedLine& out) const;
 
     std::string m_strFormat;
-    std::vector<SCANSTEP> m_steps;
+    std::vector<ScanStep> m_steps;
     bool m_bCanonical = false; // the format is the record-line format, so the fixed layout may be tried first
 };

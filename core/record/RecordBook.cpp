@@ -107,7 +107,7 @@ struct alignas(64) OPENDAY
 
 CDayArena::~CDayArena()
 {
-    for (const BLOCK& block : m_blocks) {
+    for (const Block& block : m_blocks) {
         Unpoison(block.pBase, block.nBytes);
         ::munmap(block.pBase, block.nBytes);
     }
@@ -137,7 +137,7 @@ void* CDayArena::Allocate(std::size_t nBytes)
     nBytes = PieceBytes(nBytes);
     if (nBytes > kLargestPiece)
         return ::operator new(nBytes);
-    auto list = std::find_if(m_free.begin(), m_free.end(), [nBytes](const FREELIST& l) { return l.nBytes == nBytes; });
+    auto list = std::find_if(m_free.begin(), m_free.end(), [nBytes](const FreeList& l) { return l.nBytes == nBytes; });
     if (list != m_free.end() && list->pHead) {
         void* p = list->pHead;
         Unpoison(p, nBytes);
@@ -166,7 +166,7 @@ void CDayArena::Free(void* p, std::size_t nBytes)
         return;
     }
     const auto list =
-        std::find_if(m_free.begin(), m_free.end(), [nBytes](const FREELIST& l) { return l.nBytes == nBytes; });
+        std::find_if(m_free.begin(), m_free.end(), [nBytes](const FreeList& l) { return l.nBytes == nBytes; });
     std::memcpy(p, &list->pHead, sizeof list->pHead);
     list->pHead = p;
     Poison(p, nBytes);
@@ -215,13 +215,13 @@ int CRecordBook::ParseLine(std::string_view line)
         return IDP_LINE_TOO_LONG;
     if (line.size() < kLineBytes)
         return IDP_LINE_TOO_SHORT;
-    SCANNEDLINE f;
+    ScannedLine f;
     if (m_LineScanner.Scan(line, f) != 9)
         return IDP_BAD_FIELDS;
     return StoreRun(f);
 }
 
-int CRecordBook::StoreRun(const SCANNEDLINE& f)
+int CRecordBook::StoreRun(const ScannedLine& f)
 {
     const int k = CategoryOfMark(f.cMark);
     if (k < 0)
@@ -241,7 +241,7 @@ int CRecordBook::StoreRun(const SCANNEDLINE& f)
 
 CDayRecord* CRecordBook::AddToDay(int k, int nYear, int nMonth, int nDay, int nHits, int nMisses)
 {
-    LASTRUN& last = m_LastRun[k];
+    LastRun& last = m_LastRun[k];
     // The date already seen needs no checking or conversion.
     const std::array<int, 3> date = {nYear, nMonth, nDay};
     if (last.pDay && date == last.date) {
@@ -289,27 +289,27 @@ CDayRecord* CRecordBook::FindDay(int k, int nDays)
     return it != list.end() && it->m_nDays == nDays ? &*it : nullptr;
 }
 
-struct CRecordBook::BULKDAYS
+struct CRecordBook::BulkDays
 {
     CRecordBook& book;
     std::array<OPENDAY, 4> days{};
     std::array<int, 4> tops = book.m_nTopBest;
-    CRecordLayout::DATEBYTES openDate = book.m_OpenDate;
+    CRecordLayout::DateBytes openDate = book.m_OpenDate;
     unsigned nOpenMask = book.m_nOpenMask;
 
-    explicit BULKDAYS(CRecordBook& b) : book(b)
+    explicit BulkDays(CRecordBook& b) : book(b)
     {
         for (int k = 0; k < 4; ++k)
             days[k].pDay = book.m_LastRun[k].pDay;
     }
     // Whatever way storing ends, the sums go to the records.
-    ~BULKDAYS()
+    ~BulkDays()
     {
         Settle();
         book.m_nTopBest = tops;
     }
-    BULKDAYS(const BULKDAYS&) = delete;
-    BULKDAYS& operator=(const BULKDAYS&) = delete;
+    BulkDays(const BulkDays&) = delete;
+    BulkDays& operator=(const BulkDays&) = delete;
 
     void Settle()
     {
@@ -323,7 +323,7 @@ std::size_t CRecordBook::StoreRecords(const char* p, std::size_t nRecords)
     // Lines of other layouts, as in a file with other line ends, leave at once.
     if (nRecords == 0 || !m_LineScanner.IsRecordFormat() || CategoryOfMark(p[0]) < 0 || !CRecordLayout::FitsRecord(p))
         return 0;
-    BULKDAYS bulk(*this);
+    BulkDays bulk(*this);
     const char* const pFirst = p;
     const char* const pEnd = p + nRecords * CRecordLayout::kRecordBytes;
     bool bStopped = false;
@@ -332,7 +332,7 @@ std::size_t CRecordBook::StoreRecords(const char* p, std::size_t nRecords)
             p + std::min<std::size_t>((pEnd - p) / CRecordLayout::kRecordBytes, kRecordsPerBlock) *
                     CRecordLayout::kRecordBytes;
         // Kept here while nothing but sums changes.
-        CRecordLayout::DATEBYTES openDate = bulk.openDate;
+        CRecordLayout::DateBytes openDate = bulk.openDate;
         unsigned nOpenMask = bulk.nOpenMask;
         for (; p != pBlockEnd; p += CRecordLayout::kRecordBytes) {
             const int k = CategoryOfMark(p[0]);
@@ -366,7 +366,7 @@ std::size_t CRecordBook::StoreRecords(const char* p, std::size_t nRecords)
 
 // The record of a whole record that is not of the day its category is on: the long way,
 // on the record itself. False when the date is not on the calendar.
-bool CRecordBook::StoreOtherDay(BULKDAYS& bulk, int k, const char* p)
+bool CRecordBook::StoreOtherDay(BulkDays& bulk, int k, const char* p)
 {
     bulk.days[k].Settle(bulk.tops[k]);
     int nYear, nMonth, nDay;

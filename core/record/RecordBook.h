@@ -29,22 +29,22 @@ public:
     void Free(void* p, std::size_t nBytes);
 
 private:
-    struct BLOCK
+    struct Block
     {
         void* pBase;
         std::size_t nBytes;
     };
-    struct FREELIST
+    struct FreeList
     {
         std::size_t nBytes;
         void* pHead; // each free piece starts with the address of the next
     };
     void AddBlock();
 
-    std::vector<BLOCK> m_blocks;
+    std::vector<Block> m_blocks;
     char* m_pNext = nullptr;
     char* m_pEnd = nullptr;
-    std::vector<FREELIST> m_free;
+    std::vector<FreeList> m_free;
 };
 
 // Takes the memory of the lists of a book from its arena; without an arena, from the free store.
@@ -111,7 +111,7 @@ public:
     [[nodiscard]] int ParseLine(std::string_view line);
     // Stores the run of a scanned line: 0, 10003 for an unknown mark, or 10004 when a
     // number overflowed or the date is not on the calendar.
-    [[nodiscard]] int StoreRun(const SCANNEDLINE& f);
+    [[nodiscard]] int StoreRun(const ScannedLine& f);
     // Stores whole records (a line and its CR LF, 46 bytes each) from p, at most nRecords,
     // up to the first whose line is not in the layout Vesk writes, has an unknown mark or
     // a date off the calendar: that one and the rest are left to ParseLine, which gives
@@ -151,7 +151,7 @@ private:
 
     // Where the last run of a category went. Runs of one day follow each other, so the
     // next run nearly always goes there too.
-    struct LASTRUN
+    struct LastRun
     {
         CDayRecord* pDay = nullptr; // null when there is none
         std::array<int, 3> date{};  // its year, month and day as read
@@ -162,8 +162,8 @@ private:
     // The record of a day of category k, or null.
     CDayRecord* FindDay(int k, int nDays);
     // StoreRecords' sums and its record of another day than the one its category is on.
-    struct BULKDAYS;
-    bool StoreOtherDay(BULKDAYS& bulk, int k, const char* p);
+    struct BulkDays;
+    bool StoreOtherDay(BulkDays& bulk, int k, const char* p);
 
     // While the days of a category came in order its list is sorted, newest first, and a
     // day is found by bisection. The first day older than the newest makes an index of day
@@ -172,9 +172,9 @@ private:
     std::array<bool, 4> m_bInOrder{true, true, true, true};
     std::array<std::map<int, CDayRecord*>, 4> m_DayIndex;
     CLineScanner m_LineScanner; // reads lines with the format of string 160
-    std::array<LASTRUN, 4> m_LastRun{};
+    std::array<LastRun, 4> m_LastRun{};
     // The date bytes of the last whole record stored, and (bit k) the categories whose last
     // run is of that date: their next runs of it need neither the date read nor a search.
-    CRecordLayout::DATEBYTES m_OpenDate;
+    CRecordLayout::DateBytes m_OpenDate;
     unsigned m_nOpenMask = 0;
 };

@@ -152,7 +152,7 @@ int CRecordFile::Reload(CRecordBook& book)
     return ReadLines(file.Get(), nLines, book, nullptr);
 }
 
-CRecordFile::REFRESHRESULT CRecordFile::Refresh(CRecordBook& book)
+CRecordFile::RefreshResult CRecordFile::Refresh(CRecordBook& book)
 {
     if (!m_bWatched)
         return {};

@@ -30,7 +30,7 @@ public:
         Appended, // new records were read from where the last read ended
         Reloaded, // the file shrank or was replaced and was read again from the start
     };
-    struct REFRESHRESULT
+    struct RefreshResult
     {
         Change change = Change::None;
         int nCode = 0; // 0, or the message ID of the first refused line, or kReadError
@@ -49,7 +49,7 @@ public:
     // Reads what was appended since the last read: only whole records, and only when
     // the file's length is a multiple of 46. A file that shrank below what was read, or
     // was replaced by another file, is read again from the start into the emptied book.
-    [[nodiscard]] REFRESHRESULT Refresh(CRecordBook& book);
+    [[nodiscard]] RefreshResult Refresh(CRecordBook& book);
 
     // Stops following the file, as after a broken line: its figures were discarded.
     void StopWatching() { m_bWatched = false; }

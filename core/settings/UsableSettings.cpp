@@ -43,7 +43,7 @@ template <typename Visit> void ForEachCharacter(std::string_view utf8, Visit vis
 }
 } // namespace
 
-CHARTSCALES GetUsableChartScales(const CAppSetting& setting)
+ChartScales GetUsableChartScales(const CAppSetting& setting)
 {
     return {std::clamp(setting.m_nBarWidth, 3, 30), std::clamp(setting.m_nBarSpace, 1, 50),
             std::clamp(setting.m_nBarCount, 0, 999), std::clamp(setting.m_nLineWidth, 1, 10)};

@@ -8,14 +8,14 @@ class CAppSetting;
 // hand-edited store must neither crash the chart nor make it allocate without
 // bound, so each is held to the range the chart page offers (a count of 0,
 // which simply shows no chart, is kept).
-struct CHARTSCALES
+struct ChartScales
 {
     int nBarWidth;  // 3..30
     int nBarSpace;  // 1..50
     int nBarCount;  // 0..999
     int nLineWidth; // 1..10
 };
-CHARTSCALES GetUsableChartScales(const CAppSetting& setting);
+ChartScales GetUsableChartScales(const CAppSetting& setting);
 
 // Bytes the text takes in code page 932: one for ASCII and half-width katakana, two otherwise.
 std::size_t Cp932Length(std::string_view utf8);

@@ -14,7 +14,7 @@ MessageBoxRecorder& Recorder()
     return recorder;
 }
 
-int Show(MESSAGEBOXCALL call)
+int Show(MessageBoxCall call)
 {
     if ((call.nType & MB_ICONMASK) == 0)
         call.nType |= MB_ICONEXCLAMATION;

@@ -8,7 +8,7 @@ constexpr unsigned MB_ICONINFORMATION = 0x40;
 constexpr unsigned MB_ICONMASK = 0xF0;
 constexpr int IDOK = 1;
 
-struct MESSAGEBOXCALL
+struct MessageBoxCall
 {
     unsigned nID;        // string-table ID, 0 for a text given directly
     std::string strText; // the text shown
@@ -27,5 +27,5 @@ int AfxMessageBox(const std::string& strText, unsigned nType = MB_OK);
 int ReportOutOfMemory();
 
 // Tests replace the modal box with a recorder; an empty function restores the box.
-using MessageBoxRecorder = std::function<int(const MESSAGEBOXCALL&)>;
+using MessageBoxRecorder = std::function<int(const MessageBoxCall&)>;
 void SetMessageBoxRecorder(MessageBoxRecorder recorder);

@@ -58,7 +58,7 @@ Qt::Alignment ToAlignment(int nAlign)
 
 // A figure too wide for its cell is cut at the cell's edge rather than drawn over its
 // neighbour.
-void DrawBoardText(QPainter& painter, const BOARDTEXT& text)
+void DrawBoardText(QPainter& painter, const BoardCellText& text)
 {
     const QRect rc = ToQRect(text.rc);
     painter.save();
@@ -159,22 +159,22 @@ void CNorv2Board::paintEvent(QPaintEvent* /*event*/)
     const int nScale = m_pData->nScale;
     const QFont font = BoardFont(setting);
     const QFontMetrics metrics(font);
-    const BOARDLAYOUT layout = LayoutBoard(*m_pData, setting, CellSizes(metrics, setting.IsBoardJapanese()));
+    const BoardLayout layout = LayoutBoard(*m_pData, setting, CellSizes(metrics, setting.IsBoardJapanese()));
 
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(setting.GetBoardColor(nScale, CLR_BOARD_BACK)));
     painter.setFont(font);
 
     painter.setPen(ToQColor(setting.GetBoardColor(nScale, layout.nHeadingColorRole)));
-    for (const BOARDTEXT& heading : layout.headings)
+    for (const BoardCellText& heading : layout.headings)
         DrawBoardText(painter, heading);
 
     painter.fillRect(ToQRect(layout.rcRule), ToQColor(setting.GetBoardColor(nScale, layout.nRuleColorRole)));
 
-    for (const BOARDROW& row : layout.rows) {
+    for (const BoardRow& row : layout.rows) {
         painter.setPen(ToQColor(setting.GetBoardColor(nScale, row.nColorRole)));
         DrawBoardText(painter, row.label);
-        for (const BOARDTEXT& figure : row.figures)
+        for (const BoardCellText& figure : row.figures)
             DrawBoardText(painter, figure);
     }
 }

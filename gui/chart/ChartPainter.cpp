@@ -65,9 +65,9 @@ QFont ChartFont(const CAppSetting& setting)
     return font;
 }
 
-QImage RenderChartImage(const CHARTPICTURE& picture, const CHARTCOLOR& colors, int nLineWidth, const QFont& font)
+QImage RenderChartImage(const ChartPicture& picture, const CHARTCOLOR& colors, int nLineWidth, const QFont& font)
 {
-    const CHARTGEOMETRY& g = picture.geometry;
+    const ChartGeometry& g = picture.geometry;
     if (g.cx <= 0 || g.cy <= 0 || g.cx > kMaxChartClientWidth || g.cy > kMaxChartHeight)
         return {};
     QImage image(g.cx, g.cy, QImage::Format_RGB32);
@@ -83,12 +83,12 @@ QImage RenderChartImage(const CHARTPICTURE& picture, const CHARTCOLOR& colors, i
     painter.fillRect(image.rect(), ToQColor(colors.crBack));
 
     painter.setPen(QPen(axis, kAxisPenWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(0, CHARTGEOMETRY::TopY(), g.cx, CHARTGEOMETRY::TopY());
+    painter.drawLine(0, ChartGeometry::TopY(), g.cx, ChartGeometry::TopY());
     painter.drawLine(g.cx, baseY, 0, baseY);
 
     painter.setPen(DottedPen(axis));
     for (int x : picture.gridX)
-        painter.drawLine(x, baseY, x, CHARTGEOMETRY::TopY());
+        painter.drawLine(x, baseY, x, ChartGeometry::TopY());
     painter.setPen(QPen(axis, 1, Qt::SolidLine, Qt::FlatCap));
     for (int x : picture.tickX)
         painter.drawLine(x, baseY, x, baseY + 3);
@@ -98,7 +98,7 @@ QImage RenderChartImage(const CHARTPICTURE& picture, const CHARTCOLOR& colors, i
         painter.drawLine(0, y, g.cx, y);
 
     const QColor light = ToQColor(LightColor(colors.crBar));
-    for (const CHARTPICTURE::BAR& b : picture.bars) {
+    for (const ChartPicture::Bar& b : picture.bars) {
         const QRect pixels = BarPixels(b.rect);
         if (b.bNewBest)
             DrawNewBestBar(painter, pixels, bar, light);
@@ -119,7 +119,7 @@ QImage RenderChartImage(const CHARTPICTURE& picture, const CHARTCOLOR& colors, i
     painter.setFont(font);
     painter.setPen(axis);
     const int ascent = painter.fontMetrics().ascent();
-    for (const CHARTPICTURE::LABEL& label : picture.labels)
+    for (const ChartPicture::Label& label : picture.labels)
         painter.drawText(label.pt.x, label.pt.y + ascent, QString::fromStdString(label.text));
     painter.end();
     return image;
@@ -132,19 +132,19 @@ int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, int nCate
     return GetBarCount(nCategory, book.CountPeriods(nCategory, nScale), GetUsableChartScales(setting).nBarCount);
 }
 
-CHARTRENDER RenderChart(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale, QSize client)
+ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale, QSize client)
 {
-    CHARTRENDER out;
-    const CHARTSCALES scales = GetUsableChartScales(setting);
+    ChartRender out;
+    const ChartScales scales = GetUsableChartScales(setting);
     const QSize size = UsableChartClientSize(client);
     const int n = ChartBarCount(book, setting, nCategory, nScale);
-    CHARTGEOMETRY g;
+    ChartGeometry g;
     g.cy = size.height();
     g.nBarWidth = scales.nBarWidth;
     if (n <= 0 || CalcChartWidth(n, scales.nBarWidth, scales.nBarSpace, size.width(), &g.cx, &g.nSpace) != 0)
         return out;
 
-    out.eResult = CHARTRENDER::kNoChart;
+    out.eResult = ChartRender::kNoChart;
     const QFont font = ChartFont(setting);
     const QFontMetrics metrics(font);
     g.cxChar = metrics.horizontalAdvance(QStringLiteral("8"));
@@ -155,7 +155,7 @@ CHARTRENDER RenderChart(const CRecordBook& book, const CAppSetting& setting, int
     std::vector<PERIODDATA> periods(static_cast<std::size_t>(n));
     if (book.FillPeriods(periods.data(), n, nCategory, nScale) != 0)
         return out;
-    CHARTPICTURE picture;
+    ChartPicture picture;
     if (!BuildChartPicture(periods.data(), n, g, nScale, picture))
         return out;
     CHARTCOLOR colors;
@@ -164,7 +164,7 @@ CHARTRENDER RenderChart(const CRecordBook& book, const CAppSetting& setting, int
     if (out.image.isNull())
         return out;
 
-    out.eResult = CHARTRENDER::kDone;
+    out.eResult = ChartRender::kDone;
     out.barDates = std::move(picture.barDates);
     out.nBars = n;
     out.nBarWidth = g.nBarWidth;

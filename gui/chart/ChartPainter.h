@@ -27,10 +27,10 @@ QFont ChartFont(const CAppSetting& setting);
 // Draws the picture onto a new image of its size, in this order: background, top line and
 // axis, vertical grid and ticks, horizontal grid, bars, the average line, date labels. A
 // null image when the picture has no size or the image cannot be allocated.
-QImage RenderChartImage(const CHARTPICTURE& picture, const CHARTCOLOR& colors, int nLineWidth, const QFont& font);
+QImage RenderChartImage(const ChartPicture& picture, const CHARTCOLOR& colors, int nLineWidth, const QFont& font);
 
 // One rendering of a category's chart and what the view keeps of it.
-struct CHARTRENDER
+struct ChartRender
 {
     enum EResult
     {
@@ -53,4 +53,4 @@ int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, int nCate
 
 // Renders the newest periods of nCategory at nScale for a window of the given client
 // size with the bar sizes, colours, line width and font of the settings.
-CHARTRENDER RenderChart(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale, QSize client);
+ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale, QSize client);

@@ -53,8 +53,8 @@ QSize CNorv2View::Render()
     // From here on the old chart is void, even if no new one comes of it; dropping it
     // first also spares holding two wide images at once.
     ReleaseOffscreen();
-    CHARTRENDER chart = RenderChart(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale, viewport()->size());
-    if (chart.eResult != CHARTRENDER::kDone)
+    ChartRender chart = RenderChart(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale, viewport()->size());
+    if (chart.eResult != ChartRender::kDone)
         return {};
     m_Image = std::move(chart.image);
     m_BarDates = std::move(chart.barDates);

@@ -11,7 +11,7 @@
 namespace {
 } // namespace
 
-GAGECOLORS GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette)
+GageColorSet GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette)
 {
     // Only the four categories have chart colours; anything else would paint black on black.
     if (pSetting && pSetting->m_bGageColor && nCategory >= 0 && nCategory <= 3)
@@ -53,12 +53,12 @@ QSize CGageBar::minimumSizeHint() const
 
 void CGageBar::paintEvent(QPaintEvent* /*event*/)
 {
-    const GAGECOLORS colors = GageColors(&m_setting, m_pGageInfo ? m_pGageInfo->nCategory : -1, palette());
+    const GageColorSet colors = GageColors(&m_setting, m_pGageInfo ? m_pGageInfo->nCategory : -1, palette());
     QPainter painter(this);
     painter.fillRect(rect(), colors.crBack);
     if (!m_pGageInfo)
         return;
-    const std::vector<GAGETICK> ticks = GageTicks(*m_pGageInfo, m_nEdge, width(), m_bRightSide);
+    const std::vector<GageTick> ticks = GageTicks(*m_pGageInfo, m_nEdge, width(), m_bRightSide);
     if (ticks.empty())
         return;
 
@@ -68,7 +68,7 @@ void CGageBar::paintEvent(QPaintEvent* /*event*/)
     painter.setFont(m_setting.m_pChartFont ? QFontFromLogFont(*m_setting.m_pChartFont) : font());
     // Labels are placed by their top edge.
     const int nAscent = painter.fontMetrics().ascent();
-    for (const GAGETICK& tick : ticks) {
+    for (const GageTick& tick : ticks) {
         painter.setPen(pens[tick.nPenWidth > 1 ? 1 : 0]);
         painter.drawLine(tick.ptFrom.x, tick.ptFrom.y, tick.ptTo.x, tick.ptTo.y);
         if (!tick.strLabel.empty())

@@ -7,7 +7,7 @@ class QPalette;
 struct GAGEINFO;
 
 // Background and drawing colour of a gauge bar.
-struct GAGECOLORS
+struct GageColorSet
 {
     QColor crBack;
     QColor crDraw;
@@ -15,7 +15,7 @@ struct GAGECOLORS
 
 // The button colours of the palette, or, when the settings ask for gauges in the chart's
 // colours and a category (0..3) is shown, that category's back and axis colours.
-GAGECOLORS GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette);
+GageColorSet GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette);
 
 // A narrow strip beside the chart that repeats its value scale: ticks at the height of each
 // value and the labelled values, so the scale stays readable while the chart scrolls.

@@ -37,7 +37,7 @@ bool CNorv2Doc::OnOpenDocument(const QString& strPath)
 
 void CNorv2Doc::Refresh()
 {
-    const CRecordFile::REFRESHRESULT result = m_File.Refresh(*m_pBook);
+    const CRecordFile::RefreshResult result = m_File.Refresh(*m_pBook);
     if (result.change == CRecordFile::Change::None)
         return;
     if (result.nCode != 0) {

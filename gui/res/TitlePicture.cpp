@@ -44,11 +44,11 @@ void DrawRaisedEdge(QPainter& p, QRect r, const QColor& light, const QColor& dar
 // A week of practice: each bar from the worst to the best run, the line through the averages.
 void DrawChart(QPainter& p, QRect area)
 {
-    struct DAY
+    struct Day
     {
         int nWorst, nBest, nAverage;
     };
-    constexpr std::array<DAY, 7> kDays{{
+    constexpr std::array<Day, 7> kDays{{
         {8, 22, 15},
         {12, 26, 18},
         {10, 30, 21},
@@ -68,7 +68,7 @@ void DrawChart(QPainter& p, QRect area)
 
     QPolygon averages;
     int x = area.left() + kBarSpace;
-    for (const DAY& day : kDays) {
+    for (const Day& day : kDays) {
         const int yTop = area.bottom() - day.nBest;
         const int yBottom = area.bottom() - day.nWorst;
         p.fillRect(QRect(x, yTop, kBarWidth, yBottom - yTop), kTeal);

@@ -10,7 +10,7 @@ constexpr int kWidth = 16;
 constexpr int kHeight = 15;
 constexpr double kGlyphHeight = 12;
 
-struct GLYPH
+struct Glyph
 {
     int nCommandID;
     const char* pszText; // UTF-8
@@ -19,7 +19,7 @@ struct GLYPH
 };
 
 // Colours from the sixteen-colour palette, as small toolbar images have them.
-constexpr GLYPH kGlyphs[] = {
+constexpr Glyph kGlyphs[] = {
     {5000, "A", "IPAPGothic", qRgb(255, 0, 0)},    // 英字
     {5001, "ア", "IPAGothic", qRgb(0, 0, 255)},    // かな
     {5002, "R", "IPAPGothic", qRgb(0, 128, 0)},    // ﾛｰﾏ字
@@ -30,7 +30,7 @@ constexpr GLYPH kGlyphs[] = {
 // Yellow alone is lost on a light toolbar, so help's mark carries a darker shadow.
 constexpr QRgb kHelpShadow = qRgb(128, 128, 0);
 
-QImage GlyphImage(const GLYPH& glyph)
+QImage GlyphImage(const Glyph& glyph)
 {
     QFont font(QString::fromLatin1(glyph.pszFamily));
     font.setPixelSize(64);
@@ -66,7 +66,7 @@ QImage GlyphImage(const GLYPH& glyph)
 
 QIcon ToolbarIcon(int nCommandID)
 {
-    for (const GLYPH& glyph : kGlyphs)
+    for (const Glyph& glyph : kGlyphs)
         if (glyph.nCommandID == nCommandID)
             return QIcon(QPixmap::fromImage(GlyphImage(glyph)));
     return QIcon();

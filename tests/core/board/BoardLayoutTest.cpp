@@ -35,7 +35,7 @@ TEST(BoardLayout, CellsHeadingsAndRuleOfTheHeadingRow)
 {
     CAppSetting s;
     s.m_nBoardFlag = 0x1F;
-    const BOARDLAYOUT layout = LayoutBoard(BOARDDATA{}, s, CellSizes(16));
+    const BoardLayout layout = LayoutBoard(BOARDDATA{}, s, CellSizes(16));
     const std::array<CRect, 11> cells = {CRect{5, 5, 35, 21}, {40, 5, 68, 21},   {83, 5, 111, 21},  {111, 5, 132, 21},
                                          {147, 5, 175, 21},   {175, 5, 196, 21}, {211, 5, 239, 21}, {239, 5, 260, 21},
                                          {275, 5, 317, 21},   {332, 5, 360, 21}, {360, 5, 381, 21}};
@@ -45,7 +45,7 @@ TEST(BoardLayout, CellsHeadingsAndRuleOfTheHeadingRow)
                                            {211, 5, 260, 21},    {275, 5, 317, 21}, {332, 5, 381, 21}};
     const char* texts[] = {"回数", "最高", "最低", "平均", "総回数", "ベスト"};
     for (std::size_t k = 0; k < 6; ++k)
-        EXPECT_EQ(layout.headings[k], (BOARDTEXT{headings[k], texts[k], BOARD_ALIGN_CENTER})) << k;
+        EXPECT_EQ(layout.headings[k], (BoardCellText{headings[k], texts[k], BOARD_ALIGN_CENTER})) << k;
     EXPECT_EQ(layout.nHeadingColorRole, CLR_BOARD_LABEL);
     EXPECT_EQ(layout.nRuleColorRole, CLR_BOARD_RULE);
     EXPECT_EQ(layout.rcRule, (CRect{10, 29, 376, 37}));
@@ -62,24 +62,24 @@ TEST(BoardLayout, RowsOfShownCategoriesOnlyEachOneAndAHalfLinesLower)
     data.nTry = {1, 2, 3, 4};
     data.nTBest[3] = 321;
     data.nTBestMiss[3] = 7;
-    const BOARDLAYOUT layout = LayoutBoard(data, s, CellSizes(15));
+    const BoardLayout layout = LayoutBoard(data, s, CellSizes(15));
     EXPECT_EQ(layout.headings[5].strText, "T_Best");
     ASSERT_EQ(layout.rows.size(), 2u);
 
-    const BOARDROW& kana = layout.rows[0];
+    const BoardRow& kana = layout.rows[0];
     EXPECT_EQ(kana.nCategory, 1);
     EXPECT_EQ(kana.nColorRole, CLR_BOARD_KANA);
     EXPECT_EQ(kana.nOffset, 37); // 15 * 5 / 2
-    EXPECT_EQ(kana.label, (BOARDTEXT{{5, 42, 35, 57}, "Kana", BOARD_ALIGN_LEFT}));
-    EXPECT_EQ(kana.figures[0], (BOARDTEXT{{40, 42, 68, 57}, "2", BOARD_ALIGN_RIGHT}));
+    EXPECT_EQ(kana.label, (BoardCellText{{5, 42, 35, 57}, "Kana", BOARD_ALIGN_LEFT}));
+    EXPECT_EQ(kana.figures[0], (BoardCellText{{40, 42, 68, 57}, "2", BOARD_ALIGN_RIGHT}));
 
-    const BOARDROW& sybl = layout.rows[1];
+    const BoardRow& sybl = layout.rows[1];
     EXPECT_EQ(sybl.nCategory, 3);
     EXPECT_EQ(sybl.nColorRole, CLR_BOARD_SYBL);
     EXPECT_EQ(sybl.nOffset, 60); // the second shown row, whatever its category
     EXPECT_EQ(sybl.label.strText, "Sybl");
-    EXPECT_EQ(sybl.figures[8], (BOARDTEXT{{332, 65, 360, 80}, "321(", BOARD_ALIGN_RIGHT}));
-    EXPECT_EQ(sybl.figures[9], (BOARDTEXT{{360, 65, 381, 80}, "7)", BOARD_ALIGN_RIGHT}));
+    EXPECT_EQ(sybl.figures[8], (BoardCellText{{332, 65, 360, 80}, "321(", BOARD_ALIGN_RIGHT}));
+    EXPECT_EQ(sybl.figures[9], (BoardCellText{{360, 65, 381, 80}, "7)", BOARD_ALIGN_RIGHT}));
 
     s.m_nBoardFlag = 0x10;
     EXPECT_TRUE(LayoutBoard(data, s, CellSizes(15)).rows.empty());
@@ -90,7 +90,7 @@ TEST(BoardLayout, LastRowEndsFivePixelsAboveTheClientBottom)
     CAppSetting s;
     for (int flag : {0x11, 0x13, 0x17, 0x1F}) {
         s.m_nBoardFlag = flag;
-        const BOARDLAYOUT layout = LayoutBoard(BOARDDATA{}, s, CellSizes(16));
+        const BoardLayout layout = LayoutBoard(BOARDDATA{}, s, CellSizes(16));
         const CSize client = BoardClientSize({300, 16}, CellSizes(16), CountShownBoardRows(s));
         EXPECT_EQ(client.cy - layout.rows.back().label.rc.bottom, 5) << flag;
     }

@@ -35,7 +35,7 @@ TEST(ChartGeometry, ValueMappingAndGrid)
     EXPECT_EQ(ValueToY(35, 120, 35, 200), 210);
     EXPECT_EQ(ValueToY(77, 80, 80, 200), 9); // an empty range lands everything at 9
 
-    CHARTGEOMETRY g{1058, 300, 13, 8, 7, 12};
+    ChartGeometry g{1058, 300, 13, 8, 7, 12};
     EXPECT_EQ(g.BaseY(), 300 - 42);
     EXPECT_EQ(g.PlotHeight(), 300 - 42 - 15);
     EXPECT_EQ(g.LabelY(0), 282);
@@ -89,8 +89,8 @@ TEST(ChartPicture, BarsRunOldestToNewestWithTheirLabels)
     p[2].Date = CTime(2003, 12, 30, 0, 0, 0);
     p[2].nBest = 90, p[2].nWorst = 60, p[2].nAve = 70;
 
-    const CHARTGEOMETRY g{600, 257, 13, 140, 7, 12}; // plot height 200
-    CHARTPICTURE pic;
+    const ChartGeometry g{600, 257, 13, 140, 7, 12}; // plot height 200
+    ChartPicture pic;
     ASSERT_TRUE(BuildChartPicture(p, 3, g, SCALE_DAILY, pic));
     EXPECT_EQ(pic.nMax, 120);
     EXPECT_EQ(pic.nMin, 35);

@@ -17,7 +17,7 @@ GAGEINFO Scale(int nMin, int nMax, int nStep)
     return info;
 }
 
-std::vector<int> Values(const std::vector<GAGETICK>& ticks, bool bLabelled)
+std::vector<int> Values(const std::vector<GageTick>& ticks, bool bLabelled)
 {
     std::vector<int> out;
     for (const auto& t : ticks)
@@ -106,14 +106,14 @@ TEST(GageInfo, TicksAndLabelsOnTheEdgeFacingTheChart)
     const int y4 = info.ValueToY(4, kEdge);
 
     const auto right = GageTicks(info, kEdge, 35, true);
-    EXPECT_EQ(right.back(), (GAGETICK{100, 2, {0, y100}, {5, y100}, "100", {10, y100 - 8}}));
-    EXPECT_EQ(right[1], (GAGETICK{4, 1, {0, y4}, {3, y4}, "", {}}));
+    EXPECT_EQ(right.back(), (GageTick{100, 2, {0, y100}, {5, y100}, "100", {10, y100 - 8}}));
+    EXPECT_EQ(right[1], (GageTick{4, 1, {0, y4}, {3, y4}, "", {}}));
 
     const int W = 35;
     const auto left = GageTicks(info, kEdge, W, false);
-    EXPECT_EQ(left.back(), (GAGETICK{100, 2, {W - 5, y100}, {W, y100}, "100", {W - 31, y100 - 8}}));
+    EXPECT_EQ(left.back(), (GageTick{100, 2, {W - 5, y100}, {W, y100}, "100", {W - 31, y100 - 8}}));
     EXPECT_EQ(left.front().ptLabel.x, W - 17); // "0": one character
-    EXPECT_EQ(left[1], (GAGETICK{4, 1, {W - 3, y4}, {W, y4}, "", {}}));
+    EXPECT_EQ(left[1], (GageTick{4, 1, {W - 3, y4}, {W, y4}, "", {}}));
 
     GAGEINFO odd = Scale(-10, 10, 5);
     odd.sizeChar.cy = 15; // half a character height rounds toward zero

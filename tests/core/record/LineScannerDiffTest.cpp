@@ -190,16 +190,16 @@ private:
 
 constexpr int kUnset = -99;
 
-SCANNEDLINE Unset()
+ScannedLine Unset()
 {
-    SCANNEDLINE s;
+    ScannedLine s;
     s.cMark = '?';
     s.nYear = s.nMonth = s.nDay = s.nHour = s.nMinute = s.nSecond = s.nHit = s.nMiss = kUnset;
     return s;
 }
 
 // Fields nobody converted keep their starting value on both sides, so all of them compare.
-bool SameFields(const SCANNEDLINE& a, const SCANNEDLINE& b)
+bool SameFields(const ScannedLine& a, const ScannedLine& b)
 {
     return a.cMark == b.cMark && a.nYear == b.nYear && a.nMonth == b.nMonth && a.nDay == b.nDay && a.nHour == b.nHour &&
            a.nMinute == b.nMinute && a.nSecond == b.nSecond && a.nHit == b.nHit && a.nMiss == b.nMiss;
@@ -216,7 +216,7 @@ std::string Escaped(std::string_view line)
     return text;
 }
 
-std::string Described(const SCANNEDLINE& s, int nReturn)
+std::string Described(const ScannedLine& s, int nReturn)
 {
     char buf[160];
     std::snprintf(buf, sizeof buf, "%d: mark 0x%02X, %d %d %d, %d %d %d, hit %d miss %d%s", nReturn,
@@ -235,7 +235,7 @@ TEST(LineScannerDiff, AgreesWithSscanfOnGeneratedLines)
     int nOverflows = 0, nReports = 0;
     for (int i = 0; i < kLines && nReports < kMaxReports; ++i) {
         const std::string line = maker.Next(); // c_str() is the NUL-terminated copy sscanf reads
-        SCANNEDLINE theirs = Unset();
+        ScannedLine theirs = Unset();
         const int nTheirs =
             std::sscanf(line.c_str(), kFormat, &theirs.cMark, &theirs.nYear, &theirs.nMonth, &theirs.nDay,
                         &theirs.nHour, &theirs.nMinute, &theirs.nSecond, &theirs.nHit, &theirs.nMiss);
@@ -243,7 +243,7 @@ TEST(LineScannerDiff, AgreesWithSscanfOnGeneratedLines)
         ++returns[nTheirs + 1];
 
         for (const CLineScanner* pScanner : {&scanner, &general}) {
-            SCANNEDLINE ours = Unset();
+            ScannedLine ours = Unset();
             const int nOurs = pScanner->Scan(line, ours);
             // sscanf's value for such a number is not defined: only the count must agree.
             if (ours.bOverflow && pScanner == &scanner)

@@ -14,15 +14,15 @@ constexpr char kFormat[] = "%c %d-%d-%d  %d:%d:%d   HIT: %d  MISS: %d";
 // The same steps with single blanks, which the shortcut does not serve.
 constexpr char kGeneralFormat[] = "%c %d-%d-%d %d:%d:%d HIT: %d MISS: %d";
 
-SCANNEDLINE Unset()
+ScannedLine Unset()
 {
-    SCANNEDLINE s;
+    ScannedLine s;
     s.cMark = '?';
     s.nYear = s.nMonth = s.nDay = s.nHour = s.nMinute = s.nSecond = s.nHit = s.nMiss = -99;
     return s;
 }
 
-bool SameFields(const SCANNEDLINE& a, const SCANNEDLINE& b)
+bool SameFields(const ScannedLine& a, const ScannedLine& b)
 {
     return a.cMark == b.cMark && a.nYear == b.nYear && a.nMonth == b.nMonth && a.nDay == b.nDay && a.nHour == b.nHour &&
            a.nMinute == b.nMinute && a.nSecond == b.nSecond && a.nHit == b.nHit && a.nMiss == b.nMiss;
@@ -45,11 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const CLineScanner general(kGeneralFormat);
 
     const std::string line(reinterpret_cast<const char*>(data), size); // c_str() ends it for sscanf
-    SCANNEDLINE theirs = Unset();
+    ScannedLine theirs = Unset();
     const int nTheirs = std::sscanf(line.c_str(), kFormat, &theirs.cMark, &theirs.nYear, &theirs.nMonth, &theirs.nDay,
                                     &theirs.nHour, &theirs.nMinute, &theirs.nSecond, &theirs.nHit, &theirs.nMiss);
     for (const CLineScanner* pScanner : {&scanner, &general}) {
-        SCANNEDLINE ours = Unset();
+        ScannedLine ours = Unset();
         const int nOurs = pScanner->Scan(line, ours);
         // sscanf's value for a number beyond the int range is not defined; its count is.
         if (nOurs != nTheirs || (!ours.bOverflow && !SameFields(ours, theirs)))

@@ -20,21 +20,21 @@ struct FIELDS
     std::array<int, 8> numbers; // year, month, day, hour, minute, second, hit, miss
 };
 
-std::array<int, 8> NumbersOf(const SCANNEDLINE& s)
+std::array<int, 8> NumbersOf(const ScannedLine& s)
 {
     return {s.nYear, s.nMonth, s.nDay, s.nHour, s.nMinute, s.nSecond, s.nHit, s.nMiss};
 }
 
-SCANNEDLINE Unset()
+ScannedLine Unset()
 {
-    SCANNEDLINE s;
+    ScannedLine s;
     s.cMark = '?';
     s.nYear = s.nMonth = s.nDay = s.nHour = s.nMinute = s.nSecond = s.nHit = s.nMiss = kUnset;
     return s;
 }
 
 // What sscanf makes of the same bytes, from the same starting values.
-int Sscanf(const std::string& line, SCANNEDLINE& s)
+int Sscanf(const std::string& line, ScannedLine& s)
 {
     return std::sscanf(line.c_str(), kFormat, &s.cMark, &s.nYear, &s.nMonth, &s.nDay, &s.nHour, &s.nMinute, &s.nSecond,
                        &s.nHit, &s.nMiss);
@@ -125,10 +125,10 @@ TEST(LineScanner, ReadsLinesAsSscanfDoes)
     };
     const CLineScanner scanner(kFormat);
     for (const Row& r : rows) {
-        SCANNEDLINE ours = Unset();
+        ScannedLine ours = Unset();
         ours.bOverflow = true; // a reused result must not keep an old flag
         const int nReturn = scanner.Scan(r.line, ours);
-        SCANNEDLINE theirs = Unset();
+        ScannedLine theirs = Unset();
         const int nTheirs = Sscanf(r.line, theirs);
         const std::string what = Escaped(r.line);
         EXPECT_EQ(nReturn, r.nReturn) << what;
@@ -174,9 +174,9 @@ TEST(LineScanner, ReadsOtherFormatsOfTheSameDirectives)
     };
     for (const Row& r : rows) {
         const CLineScanner scanner(r.format);
-        SCANNEDLINE ours = Unset();
+        ScannedLine ours = Unset();
         const int nReturn = scanner.Scan(r.line, ours);
-        SCANNEDLINE theirs = Unset();
+        ScannedLine theirs = Unset();
         const int nTheirs = std::sscanf(r.line.c_str(), r.format, &theirs.nYear, &theirs.nMonth, &theirs.nDay);
         const std::string what = std::string(r.format) + " on " + Escaped(r.line);
         EXPECT_EQ(nReturn, r.nReturn) << what;
@@ -187,7 +187,7 @@ TEST(LineScanner, ReadsOtherFormatsOfTheSameDirectives)
 
     // " %c" skips white space first, "%c" does not.
     const CLineScanner skipping(" %c%d");
-    SCANNEDLINE s = Unset();
+    ScannedLine s = Unset();
     EXPECT_EQ(skipping.Scan("\t\n x7", s), 2);
     EXPECT_EQ(s.cMark, 'x');
     EXPECT_EQ(s.nYear, 7);
@@ -195,7 +195,7 @@ TEST(LineScanner, ReadsOtherFormatsOfTheSameDirectives)
 
 TEST(LineScanner, StopsAtDirectivesItCannotStore)
 {
-    SCANNEDLINE s = Unset();
+    ScannedLine s = Unset();
     // Conversions other than %c and %d, a second %c, a ninth %d: the format ends there.
     EXPECT_EQ(CLineScanner("%d %s %d").Scan("1 abc 2", s), 1);
     EXPECT_EQ(CLineScanner("%d %ld").Scan("1 2", s), 1);

@@ -11,7 +11,7 @@ TEST(UsableSettings, DamagedBarSizesAreHeldToTheChartPageRanges)
     s.m_nBarSpace = -4;
     s.m_nBarCount = 999;
     s.m_nLineWidth = 0;
-    CHARTSCALES c = GetUsableChartScales(s);
+    ChartScales c = GetUsableChartScales(s);
     EXPECT_EQ(c.nBarWidth, 30);
     EXPECT_EQ(c.nBarSpace, 1);
     EXPECT_EQ(c.nBarCount, 999);

@@ -10,8 +10,8 @@
 
 TEST(MessageBox, RecorderSeesTheTextAndIconInsteadOfABox)
 {
-    std::vector<MESSAGEBOXCALL> calls;
-    SetMessageBoxRecorder([&](const MESSAGEBOXCALL& call) {
+    std::vector<MessageBoxCall> calls;
+    SetMessageBoxRecorder([&](const MessageBoxCall& call) {
         calls.push_back(call);
         return IDOK;
     });

@@ -110,7 +110,7 @@ TEST(Norv2App, ASaveThatFailsIsReportedWithTheFileAndTheReason)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     std::vector<std::string> messages;
-    SetMessageBoxRecorder([&](const MESSAGEBOXCALL& call) {
+    SetMessageBoxRecorder([&](const MessageBoxCall& call) {
         messages.push_back(call.strText);
         return IDOK;
     });

@@ -39,7 +39,7 @@ protected:
         m_setting.m_pBoardFont->SetFaceNameBytes("IPAGothic");
         for (int i = 0; i < 6; ++i)
             m_setting.m_ptBoard[static_cast<std::size_t>(i)] = {30 * (i + 1), 30 * (i + 1)};
-        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+        SetMessageBoxRecorder([this](const MessageBoxCall& call) {
             m_messages.push_back(call);
             return IDOK;
         });
@@ -76,7 +76,7 @@ protected:
     CTempDir m_dir;
     std::string m_strPath;
     CNorv2Doc m_doc;
-    std::vector<MESSAGEBOXCALL> m_messages;
+    std::vector<MessageBoxCall> m_messages;
     CBoardList m_list{m_setting};
 };
 
@@ -326,7 +326,7 @@ TEST_F(BoardWindowTest, PaintingUsesTheColoursOfTheBoardsScaleAndClipsWideFigure
     const auto templates = BoardCellTemplates(true);
     for (std::size_t i = 0; i < cells.size(); ++i)
         cells[i] = {metrics.horizontalAdvance(QString::fromStdString(templates[i])), metrics.height()};
-    const BOARDLAYOUT layout = LayoutBoard(pBoard->GetData(), m_setting, cells);
+    const BoardLayout layout = LayoutBoard(pBoard->GetData(), m_setting, cells);
     ASSERT_EQ(layout.rows.size(), 1u);
 
     // Pixels of exactly rgb, and pixels of text drawn in rgb: blends of rgb into the background.

@@ -26,9 +26,9 @@ QFont TestFont()
 }
 
 // An empty 200 x 200 picture with W 13 and gap 8; cyChar 12 puts the axis at y 158.
-CHARTPICTURE Picture()
+ChartPicture Picture()
 {
-    CHARTPICTURE picture;
+    ChartPicture picture;
     picture.geometry = {200, 200, 13, 8, 7, 12};
     return picture;
 }
@@ -54,7 +54,7 @@ int CountInRow(const QImage& image, int y, int x0, int x1, const QColor& color)
 
 TEST(ChartPainter, BackgroundAxesGridAndTicks)
 {
-    CHARTPICTURE picture = Picture();
+    ChartPicture picture = Picture();
     picture.gridX = {20};
     picture.tickX = {40};
     picture.gridY = {100};
@@ -79,7 +79,7 @@ TEST(ChartPainter, BackgroundAxesGridAndTicks)
 
 TEST(ChartPainter, BarsCoverTheGridAndTheLineCoversTheBars)
 {
-    CHARTPICTURE picture = Picture();
+    ChartPicture picture = Picture();
     picture.gridY = {80};
     picture.bars = {{{30, 50, 43, 120}, false}};
     picture.line = {{10, 100}, {150, 100}};
@@ -98,7 +98,7 @@ TEST(ChartPainter, BarsCoverTheGridAndTheLineCoversTheBars)
 
 TEST(ChartPainter, ZeroHeightBarsVanishUnlessTheyAreNewBests)
 {
-    CHARTPICTURE picture = Picture();
+    ChartPicture picture = Picture();
     picture.bars = {{{30, 90, 43, 90}, false}, {{60, 90, 73, 90}, true}};
     picture.line = {{36, 90}}; // one point alone draws nothing
     const QImage image = RenderChartImage(picture, kColors, 10, TestFont());
@@ -114,7 +114,7 @@ TEST(ChartPainter, ZeroHeightBarsVanishUnlessTheyAreNewBests)
 
 TEST(ChartPainter, NewBestBarsHaveALighterFillAndAThreePixelOutline)
 {
-    CHARTPICTURE picture = Picture();
+    ChartPicture picture = Picture();
     picture.bars = {{{30, 50, 43, 120}, true}};
     CHARTCOLOR colors = kColors;
     colors.crBar = RGB(200, 30, 250);
@@ -139,7 +139,7 @@ TEST(ChartPainter, NewBestBarsHaveALighterFillAndAThreePixelOutline)
 
 TEST(ChartPainter, LabelsAreWrittenInTheAxisColourFromTheirTopLeft)
 {
-    CHARTPICTURE picture = Picture();
+    ChartPicture picture = Picture();
     picture.labels = {{"12/30", {20, 170}}};
     CHARTCOLOR colors = kColors;
     colors.crAxis = RGB(0, 255, 0);
@@ -188,7 +188,7 @@ protected:
     }
 
     // y of the newest period's best and worst on the chart drawn with g.
-    std::pair<int, int> NewestBarY(const CHARTRENDER& chart, const CHARTGEOMETRY& g) const
+    std::pair<int, int> NewestBarY(const ChartRender& chart, const ChartGeometry& g) const
     {
         PERIODDATA p;
         EXPECT_EQ(m_book.FillPeriods(&p, 1, 0, SCALE_DAILY), 0);
@@ -205,8 +205,8 @@ protected:
 TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 {
     AddDays(3);
-    const CHARTRENDER chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 300));
-    ASSERT_EQ(chart.eResult, CHARTRENDER::kDone);
+    const ChartRender chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 300));
+    ASSERT_EQ(chart.eResult, ChartRender::kDone);
     EXPECT_EQ(chart.image.size(), QSize(600, 300));
     EXPECT_EQ(chart.nBars, 3);
     EXPECT_EQ(chart.nSpaceUsed, 140);
@@ -221,7 +221,7 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 
     // The newest bar is a new best (224 beats 187): light inside its outline. Sampled in its
     // upper part, clear of the average line through its middle.
-    const CHARTGEOMETRY g{600, 300, 13, 140, info.sizeChar.cx, info.sizeChar.cy};
+    const ChartGeometry g{600, 300, 13, 140, info.sizeChar.cx, info.sizeChar.cy};
     const auto [yBest, yWorst] = NewestBarY(chart, g);
     ASSERT_GT(yWorst - yBest, 40);
     const int y = yBest + (yWorst - yBest) / 4;
@@ -234,15 +234,15 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 TEST_F(RenderChartTest, NothingToDrawOrNoRoom)
 {
     AddDays(3);
-    EXPECT_EQ(RenderChart(m_book, m_setting, -1, SCALE_DAILY, QSize(600, 300)).eResult, CHARTRENDER::kNotStarted);
-    EXPECT_EQ(RenderChart(m_book, m_setting, 1, SCALE_DAILY, QSize(600, 300)).eResult, CHARTRENDER::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, -1, SCALE_DAILY, QSize(600, 300)).eResult, ChartRender::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, 1, SCALE_DAILY, QSize(600, 300)).eResult, ChartRender::kNotStarted);
     m_setting.m_nBarCount = 0;
-    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 300)).eResult, CHARTRENDER::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 300)).eResult, ChartRender::kNotStarted);
     m_setting.m_nBarCount = 50;
-    const CHARTRENDER low = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 40));
-    EXPECT_EQ(low.eResult, CHARTRENDER::kNoChart);
+    const ChartRender low = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 40));
+    EXPECT_EQ(low.eResult, ChartRender::kNoChart);
     EXPECT_TRUE(low.image.isNull());
-    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, -5)).eResult, CHARTRENDER::kNoChart);
+    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, -5)).eResult, ChartRender::kNoChart);
 }
 
 TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)
@@ -253,8 +253,8 @@ TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)
     m_setting.m_nBarCount = 2'000'000'000;
     m_setting.m_nLineWidth = 1'000'000;
     m_setting.m_pChartFont->lfHeight = -100'000;
-    const CHARTRENDER chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(100, 2'000'000'000));
-    ASSERT_EQ(chart.eResult, CHARTRENDER::kDone);
+    const ChartRender chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(100, 2'000'000'000));
+    ASSERT_EQ(chart.eResult, ChartRender::kDone);
     EXPECT_EQ(chart.image.size(), QSize(20 * 30 + 21 * 1, kMaxChartHeight));
     EXPECT_LE(chart.gageInfo.sizeChar.cy, 400);
 
@@ -269,17 +269,17 @@ TEST_F(RenderChartTest, TheWidestChartIsDrawnToItsRightEnd)
     m_setting.m_nBarWidth = 30;
     m_setting.m_nBarSpace = 50;
     m_setting.m_nBarCount = 999;
-    const CHARTRENDER chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(800, 120));
-    ASSERT_EQ(chart.eResult, CHARTRENDER::kDone);
+    const ChartRender chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(800, 120));
+    ASSERT_EQ(chart.eResult, ChartRender::kDone);
     EXPECT_EQ(chart.image.sizeInBytes(), qsizetype{999 * 30 + 1000 * 50} * 120 * 4);
     EXPECT_EQ(chart.barDates.back(), CTime(2003, 5, 1, 0, 0, 0).AddDays(999));
 
     // Far beyond 32767 pixels the bars and lines still land where the geometry puts them.
-    const CHARTGEOMETRY g{79'970, 120, 30, 50, chart.gageInfo.sizeChar.cx, chart.gageInfo.sizeChar.cy};
+    const ChartGeometry g{79'970, 120, 30, 50, chart.gageInfo.sizeChar.cx, chart.gageInfo.sizeChar.cy};
     const auto [yBest, yWorst] = NewestBarY(chart, g);
     ASSERT_GT(yWorst - yBest, 2);
     EXPECT_EQ(At(chart.image, g.BarLeft(998) + 1, yBest + 1), kBlue); // fill or outline alike
     EXPECT_EQ(At(chart.image, g.BarRight(998) + 2, yBest + 1), kWhite);
     EXPECT_EQ(At(chart.image, 79'969, g.BaseY()), kBlack);
-    EXPECT_EQ(At(chart.image, 79'969, CHARTGEOMETRY::TopY()), kBlack);
+    EXPECT_EQ(At(chart.image, 79'969, ChartGeometry::TopY()), kBlack);
 }

@@ -60,7 +60,7 @@ protected:
         lf.lfHeight = -12;
         lf.SetFaceNameBytes("IPAGothic");
         m_setting.m_pChartFont = std::make_unique<LOGFONT>(lf);
-        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+        SetMessageBoxRecorder([this](const MessageBoxCall& call) {
             m_messages.push_back(call.nID);
             return IDOK;
         });
@@ -97,9 +97,9 @@ protected:
     }
 
     // Geometry of the bars as drawn by the current view.
-    CHARTGEOMETRY Bars() const
+    ChartGeometry Bars() const
     {
-        CHARTGEOMETRY g;
+        ChartGeometry g;
         g.nBarWidth = 13;
         CalcChartWidth(m_pView->GetBarCount(), 13, 8, m_pView->viewport()->width(), &g.cx, &g.nSpace);
         return g;
@@ -229,7 +229,7 @@ TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
     view.OnCategory(0);
     view.OnScale(SCALE_WEEKLY);
     ASSERT_EQ(view.GetBarCount(), 4); // weeks from 04-27, 05-04, 05-11, 05-18
-    const CHARTGEOMETRY g = Bars();
+    const ChartGeometry g = Bars();
     ASSERT_EQ(view.GetChartImage().width(), g.cx);
 
     QTest::mouseMove(view.viewport(), QPoint(g.BarLeft(2), 100));
@@ -259,7 +259,7 @@ TEST_F(Norv2ViewTest, DoubleClickingABarOpensItsBoard)
     CNorv2View& view = Open(Records(1, 20), 600, 300);
     view.OnCategory(0);
     view.OnScale(SCALE_WEEKLY);
-    const CHARTGEOMETRY g = Bars();
+    const ChartGeometry g = Bars();
 
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(g.BarRight(3) + 5, 100));
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(g.BarLeft(1) - 1, 100));

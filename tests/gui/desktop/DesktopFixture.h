@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         QFile::remove(SettingsFile());
-        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+        SetMessageBoxRecorder([this](const MessageBoxCall& call) {
             m_messages.push_back(call.nID);
             return IDOK;
         });

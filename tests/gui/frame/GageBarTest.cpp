@@ -126,7 +126,7 @@ TEST_F(GageBarTest, ChartColoursOnlyWhenAskedForAndACategoryIsShown)
 {
     const QPalette palette = ButtonPalette();
     const auto colors = [&](const CAppSetting* pSetting, int nCategory) {
-        const GAGECOLORS c = GageColors(pSetting, nCategory, palette);
+        const GageColorSet c = GageColors(pSetting, nCategory, palette);
         return std::pair(c.crBack, c.crDraw);
     };
     const auto buttons = std::pair(kButton, kButtonText);

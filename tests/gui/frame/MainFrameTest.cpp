@@ -176,7 +176,7 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 
     Trigger(ID_CATEGORY_ALPH);
     Trigger(ID_SCALE_WEEKLY);
-    SetMessageBoxRecorder([](const MESSAGEBOXCALL&) { return IDOK; });
+    SetMessageBoxRecorder([](const MessageBoxCall&) { return IDOK; });
     m_dir.Write("user1.ｷﾛｸ", std::string(44, '?') + "\r\n", true);
     m_doc.Refresh();
     SetMessageBoxRecorder({});
@@ -242,7 +242,7 @@ TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
     EXPECT_TRUE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
     EXPECT_TRUE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
 
-    SetMessageBoxRecorder([](const MESSAGEBOXCALL&) { return IDOK; });
+    SetMessageBoxRecorder([](const MessageBoxCall&) { return IDOK; });
     ASSERT_TRUE(m_frame->GetBoards().At(0)->CopyToClipboard());
     SetMessageBoxRecorder({});
     std::ostringstream report, err;

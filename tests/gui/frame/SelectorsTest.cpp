@@ -76,7 +76,7 @@ TEST(Selectors, FollowTheViewAndOpenOtherUsers)
 
     // A user whose file vanished: message 10010, the list rebuilt, the strip shown.
     std::vector<unsigned> messages;
-    SetMessageBoxRecorder([&](const MESSAGEBOXCALL& call) {
+    SetMessageBoxRecorder([&](const MessageBoxCall& call) {
         messages.push_back(call.nID);
         return IDOK;
     });

@@ -33,7 +33,7 @@ protected:
             (*pFont)->lfWeight = 400;
             (*pFont)->SetFaceNameBytes("IPAGothic");
         }
-        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+        SetMessageBoxRecorder([this](const MessageBoxCall& call) {
             m_messages.push_back(call.strText);
             return IDOK;
         });

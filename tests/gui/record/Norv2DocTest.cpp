@@ -20,7 +20,7 @@ class Norv2DocTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetMessageBoxRecorder([this](const MESSAGEBOXCALL& call) {
+        SetMessageBoxRecorder([this](const MessageBoxCall& call) {
             m_messages.push_back(call.nID ? std::to_string(call.nID) : call.strText);
             return IDOK;
         });
