@@ -57,7 +57,7 @@ int BaselineLoad(const std::string& path, CRecordBook& book)
 std::size_t Checksum(const CRecordBook& book)
 {
     std::size_t sum = 0;
-    for (int k = 0; k < 4; ++k)
+    for (const Category k : kCategories)
         if (const CDayList* list = book.GetList(k))
             for (const CDayRecord& day : *list)
                 sum += static_cast<std::size_t>(day.m_nTotalHit) * 31 + static_cast<std::size_t>(day.m_nTry);

@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
 
     QSize chartSize;
     const double renderMs = MedianMs(nRuns, [&] {
-        const ChartRender render = RenderChart(book, setting, 0, SCALE_DAILY, client);
+        const ChartRender render = RenderChart(book, setting, Category::Alph, Scale::Daily, client);
         chartSize = render.image.size();
     });
     const double fillMs = MedianMs(nRuns, [&] {

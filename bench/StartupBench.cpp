@@ -43,7 +43,7 @@ int RunViewer(int argc, char* argv[], const char* file)
     CMainFrame* frame = norv2.GetMainFrame();
     CFirstPaint firstPaint;
     QWidget* watched = frame;
-    if (!norv2.GetDocument()->IsCategoryEmpty(0)) {
+    if (!norv2.GetDocument()->IsCategoryEmpty(Category::Alph)) {
         frame->GetAction(ID_CATEGORY_ALPH)->trigger();
         watched = frame->GetView()->viewport();
     }

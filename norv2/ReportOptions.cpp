@@ -1,7 +1,7 @@
 #include "norv2/ReportOptions.h"
 
+#include <array>
 #include <charconv>
-#include <initializer_list>
 #include <string_view>
 
 #include "core/record/CivilDay.h"
@@ -18,17 +18,17 @@ std::optional<int> ParseNumber(std::string_view text)
     return n;
 }
 
-// Index of value among names (as "daily", "weekly", "monthly") into nIndex; false, with
-// nothing changed, for any other value.
-bool ReadIndex(std::string_view value, std::initializer_list<std::string_view> names, int& nIndex)
+// The kind that value names among names (as "daily", "weekly", "monthly", in the kinds'
+// order) into kind; false, with nothing changed, for any other value.
+template <typename Kind, std::size_t N>
+bool ReadKind(std::string_view value, const std::array<Kind, N>& kinds, const std::array<std::string_view, N>& names,
+              Kind& kind)
 {
-    int i = 0;
-    for (std::string_view name : names) {
-        if (value == name) {
-            nIndex = i;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (value == names[i]) {
+            kind = kinds[i];
             return true;
         }
-        ++i;
     }
     return false;
 }
@@ -84,10 +84,10 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
             if (r.strOut.empty())
                 return std::nullopt;
         } else if (arg == "--scale" && bHasValue) {
-            if (!ReadIndex(args[++i], {"daily", "weekly", "monthly"}, r.nScale))
+            if (!ReadKind(args[++i], kScales, {"daily", "weekly", "monthly"}, r.nScale))
                 return std::nullopt;
         } else if (arg == "--category" && bHasValue) {
-            if (!ReadIndex(args[++i], {"alph", "kana", "roma", "sybl"}, r.nCategory))
+            if (!ReadKind(args[++i], kCategories, {"alph", "kana", "roma", "sybl"}, r.nCategory))
                 return std::nullopt;
             bCategory = true;
         } else if (arg == "--max" && bHasValue) {

@@ -18,8 +18,8 @@ struct ReportOptions
 {
     EReport eReport = EReport::Help;
     int nDays = 0; // the --board date, as a day number
-    int nScale = SCALE_DAILY;
-    int nCategory = 0;
+    Scale nScale = Scale::Daily;
+    Category nCategory = Category::Alph;
     std::optional<int> nMax;
     std::string strOut; // the --chart picture
     int cx = 800;       // the --size of the window the chart is drawn for

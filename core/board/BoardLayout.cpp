@@ -9,7 +9,6 @@
 #include "core/settings/AppSetting.h"
 
 namespace {
-constexpr int kCategories = 4;
 constexpr int kTop = 5;
 constexpr int kRightMargin = 5;
 
@@ -46,14 +45,14 @@ CRect MovedDown(CRect rc, int dy)
 int CountShownBoardRows(const CAppSetting& setting)
 {
     int n = 0;
-    for (int i = 0; i < kCategories; ++i)
-        n += setting.IsBoardRowShown(i) ? 1 : 0;
+    for (const Category c : kCategories)
+        n += setting.IsBoardRowShown(static_cast<int>(Index(c))) ? 1 : 0;
     return n;
 }
 
 CSize BoardClientSize(CSize sizeTemplate, const std::array<CSize, 11>& sizeCells, int nShownRows)
 {
-    const int n = std::clamp(nShownRows, 0, kCategories);
+    const int n = std::clamp(nShownRows, 0, static_cast<int>(kCategories.size()));
     const int h = sizeTemplate.cy;
     const int cx = std::max(sizeTemplate.cx + 90, CellRects(sizeCells).back().right + kRightMargin);
     return {cx, MulDiv(3 * h, n, 2) + 2 * h + 10};
@@ -81,15 +80,16 @@ BoardLayout LayoutBoard(const BOARDDATA& data, const CAppSetting& setting, const
 
     const auto labels = BoardRowLabels(bJapanese);
     int k = 0;
-    for (int i = 0; i < kCategories; ++i) {
+    for (const Category c : kCategories) {
+        const auto i = static_cast<int>(Index(c));
         if (!setting.IsBoardRowShown(i))
             continue;
         BoardRow row;
-        row.nCategory = i;
+        row.nCategory = c;
         row.nOffset = h0 * (3 * k + 5) / 2;
         row.nColorRole = CLR_BOARD_ALPH + i;
-        row.label = {MovedDown(cell[0], row.nOffset), labels[static_cast<std::size_t>(i)], BOARD_ALIGN_LEFT};
-        const auto texts = BoardCellTexts(data, i);
+        row.label = {MovedDown(cell[0], row.nOffset), labels[Index(c)], BOARD_ALIGN_LEFT};
+        const auto texts = BoardCellTexts(data, c);
         for (std::size_t f = 0; f < texts.size(); ++f)
             row.figures[f] = {MovedDown(cell[f + 1], row.nOffset), texts[f], BOARD_ALIGN_RIGHT};
         layout.rows.push_back(std::move(row));

@@ -5,6 +5,7 @@
 
 #include "core/base/Rect.h"
 #include "core/base/Size.h"
+#include "core/record/Kinds.h"
 
 class CAppSetting;
 struct BOARDDATA;
@@ -39,7 +40,7 @@ struct BoardCellText
 // One shown category row.
 struct BoardRow
 {
-    int nCategory = 0;
+    Category nCategory = Category::Alph;
     int nOffset = 0;                       // how far the row lies below the heading row
     int nColorRole = 0;                    // CLR_BOARD_ALPH + category
     BoardCellText label;                   // left-aligned in the label cell

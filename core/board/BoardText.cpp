@@ -11,17 +11,14 @@
 #include "core/settings/UsableSettings.h"
 
 namespace {
-
-constexpr int kCategories = 4;
-
 std::string PeriodText(const BOARDDATA& data)
 {
     const CTime& t = data.Date;
     switch (data.nScale) {
-    case SCALE_DAILY:
+    case Scale::Daily:
         return t.Format(LoadString(IDS_DAY_TITLE)) + LoadSubString(IDS_WEEKDAY_NAMES, t.GetDayOfWeek() - 1) +
                LoadString(IDS_DAY_TITLE_END);
-    case SCALE_WEEKLY: {
+    case Scale::Weekly: {
         const CTime end = t.AddDays(6);
         unsigned nEndID = IDS_WEEK_END_SAME_MONTH;
         if (end.GetYear() != t.GetYear())
@@ -30,9 +27,9 @@ std::string PeriodText(const BOARDDATA& data)
             nEndID = IDS_WEEK_END_OTHER_MONTH;
         return t.Format(LoadString(IDS_WEEK_TITLE)) + end.Format(LoadString(nEndID));
     }
-    case SCALE_MONTHLY: return t.Format(LoadString(IDS_MONTH_TITLE));
-    default: return {};
+    case Scale::Monthly: break;
     }
+    return t.Format(LoadString(IDS_MONTH_TITLE));
 }
 
 template <std::size_t N> std::array<std::string, N> Pieces(unsigned nID)
@@ -63,10 +60,11 @@ std::string BoardCopyText(const BOARDDATA& data, std::string_view strTitle, cons
     text += "\r\n";
     text += quote + LoadString(IDS_COPY_HEADING);
     text += quote + rule;
-    for (int i = 0; i < kCategories; ++i) {
-        if (!setting.IsBoardRowShown(i))
+    for (const Category c : kCategories) {
+        const std::size_t i = Index(c);
+        if (!setting.IsBoardRowShown(static_cast<int>(i)))
             continue;
-        const std::string label = LoadSubString(IDS_COPY_LABELS, i);
+        const std::string label = LoadSubString(IDS_COPY_LABELS, static_cast<int>(i));
         text += quote;
         text += Printf(rowFormat, label.c_str(), data.nTry[i], data.nBest[i], data.nBestMiss[i], data.nWorst[i],
                        data.nWorstMiss[i], data.nAve[i], data.nAveMiss[i], data.nTTry[i], data.nTBest[i],
@@ -97,11 +95,9 @@ std::array<std::string, 11> BoardCellTemplates(bool bJapanese)
     return {BoardRowLabels(bJapanese)[2], "9999", "999(", "99)", "999(", "99)", "999(", "99)", "999999", "999(", "99)"};
 }
 
-std::array<std::string, 10> BoardCellTexts(const BOARDDATA& data, int nCategory)
+std::array<std::string, 10> BoardCellTexts(const BOARDDATA& data, Category nCategory)
 {
-    if (nCategory < 0 || nCategory >= kCategories)
-        return {};
-    const auto i = static_cast<std::size_t>(nCategory);
+    const std::size_t i = Index(nCategory);
     const auto number = [](int n) { return std::to_string(n); };
     return {number(data.nTry[i]),
             number(data.nBest[i]) + "(",

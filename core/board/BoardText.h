@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/record/Kinds.h"
+
 class CAppSetting;
 struct BOARDDATA;
 
@@ -25,4 +27,4 @@ std::array<std::string, 11> BoardCellTemplates(bool bJapanese);
 // The ten figures of category nCategory as drawn in cells 1..10: a paired column is split
 // into "250(" and "3)" so that the parentheses of all rows line up. Empty texts for a
 // category outside 0..3.
-std::array<std::string, 10> BoardCellTexts(const BOARDDATA& data, int nCategory);
+std::array<std::string, 10> BoardCellTexts(const BOARDDATA& data, Category nCategory);

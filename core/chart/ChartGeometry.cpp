@@ -5,9 +5,9 @@
 #include "core/base/MulDiv.h"
 #include "core/record/PeriodData.h"
 
-int GetBarCount(int nCategory, int nPeriods, int nBarLimit)
+int GetBarCount(std::optional<Category> nCategory, int nPeriods, int nBarLimit)
 {
-    if (nCategory == -1)
+    if (!nCategory)
         return 0;
     return std::max(0, std::min(nPeriods, nBarLimit));
 }
@@ -84,15 +84,15 @@ std::vector<int> GridValues(int nMin, int nMax, int nStep)
     return values;
 }
 
-std::string FormatDateLabel(CTime date, CTime prevDate, int nScale)
+std::string FormatDateLabel(CTime date, CTime prevDate, Scale nScale)
 {
     const bool bSameYear = date.GetYear() == prevDate.GetYear();
     switch (nScale) {
-    case SCALE_DAILY: return date.Format(bSameYear ? "%#m/%#d" : "%y/%#m/%#d");
-    case SCALE_WEEKLY: return date.Format(bSameYear ? "%#m/%#d-" : "%y/%#m/%#d-");
-    case SCALE_MONTHLY: return date.Format(bSameYear ? "%#m" : "%y/%#m");
-    default: return {};
+    case Scale::Daily: return date.Format(bSameYear ? "%#m/%#d" : "%y/%#m/%#d");
+    case Scale::Weekly: return date.Format(bSameYear ? "%#m/%#d-" : "%y/%#m/%#d-");
+    case Scale::Monthly: break;
     }
+    return date.Format(bSameYear ? "%#m" : "%y/%#m");
 }
 
 int LabelLeft(int nCenter, int cxChar, int nChars)

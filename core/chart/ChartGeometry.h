@@ -1,13 +1,15 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/Time.h"
+#include "core/record/Kinds.h"
 
 struct PERIODDATA;
 
 // Bars to draw: 0 with no category, else the periods holding runs, at most nBarLimit.
-int GetBarCount(int nCategory, int nPeriods, int nBarLimit);
+int GetBarCount(std::optional<Category> nCategory, int nPeriods, int nBarLimit);
 
 // Width of a chart of nBars bars and the gap used: the natural width n·W + (n+1)·G,
 // or, when that is narrower than the client area, the client width with the bars
@@ -48,8 +50,8 @@ int ChooseGridStep(int nPlotHeight, int nMax, int nMin, int cyChar);
 std::vector<int> GridValues(int nMin, int nMax, int nStep);
 
 // Label under a bar: "%#m/%#d", "%#m/%#d-" or "%#m" by scale, with "%y/" in front where
-// the year differs from the bar to the left; empty for another scale.
-std::string FormatDateLabel(CTime date, CTime prevDate, int nScale);
+// the year differs from the bar to the left.
+std::string FormatDateLabel(CTime date, CTime prevDate, Scale nScale);
 // Left end of a label of nChars characters centred on a bar.
 int LabelLeft(int nCenter, int cxChar, int nChars);
 

@@ -2,7 +2,7 @@
 
 #include "core/record/PeriodData.h"
 
-bool BuildChartPicture(const PERIODDATA* p, int n, const ChartGeometry& g, int nScale, ChartPicture& out)
+bool BuildChartPicture(const PERIODDATA* p, int n, const ChartGeometry& g, Scale nScale, ChartPicture& out)
 {
     out = ChartPicture{};
     out.geometry = g;

@@ -38,4 +38,4 @@ struct ChartPicture
 
 // Lays out the chart of the n periods in p (newest first, as the statistics fill them),
 // oldest at the left. False when the value range is empty (no chart).
-bool BuildChartPicture(const PERIODDATA* p, int n, const ChartGeometry& geometry, int nScale, ChartPicture& out);
+bool BuildChartPicture(const PERIODDATA* p, int n, const ChartGeometry& geometry, Scale nScale, ChartPicture& out);

@@ -7,24 +7,20 @@
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 
-namespace {
-} // namespace
-
-std::string StatusPeriodText(CTime date, int nScale)
+std::string StatusPeriodText(CTime date, Scale nScale)
 {
     switch (nScale) {
-    case SCALE_WEEKLY: return date.Format("%Y/%#m/%#d～") + date.AddDays(6).Format("%#m/%#d");
-    case SCALE_MONTHLY: return date.Format("%Y/%#m");
-    default: return date.Format("%Y/%#m/%#d");
+    case Scale::Daily: return date.Format("%Y/%#m/%#d");
+    case Scale::Weekly: return date.Format("%Y/%#m/%#d～") + date.AddDays(6).Format("%#m/%#d");
+    case Scale::Monthly: break;
     }
+    return date.Format("%Y/%#m");
 }
 
-std::string ChartStatusText(const BOARDDATA& data, int nCategory)
+std::string ChartStatusText(const BOARDDATA& data, Category nCategory)
 {
-    if (nCategory < 0 || nCategory > 3)
-        return {};
-    const auto k = static_cast<std::size_t>(nCategory);
+    const std::size_t k = Index(nCategory);
     return Printf(LoadString(IDS_STATUS_FORMAT), StatusPeriodText(data.Date, data.nScale).c_str(),
-                  LoadSubString(IDS_CATEGORY_LABELS, nCategory).c_str(), data.nTry[k], data.nBest[k], data.nBestMiss[k],
-                  data.nWorst[k], data.nWorstMiss[k], data.nAve[k], data.nAveMiss[k]);
+                  LoadSubString(IDS_CATEGORY_LABELS, static_cast<int>(k)).c_str(), data.nTry[k], data.nBest[k],
+                  data.nBestMiss[k], data.nWorst[k], data.nWorstMiss[k], data.nAve[k], data.nAveMiss[k]);
 }

@@ -27,7 +27,7 @@ constexpr int kLabelMargin = 10;
 
 bool GAGEINFO::IsValid() const
 {
-    return nCategory != -1 && sizeChart != CSize{} && sizeChar != CSize{} && nMin < nMax;
+    return nCategory && sizeChart != CSize{} && sizeChar != CSize{} && nMin < nMax;
 }
 
 int GAGEINFO::ValueToY(int v, int nEdge) const

@@ -1,19 +1,21 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/base/Point.h"
 #include "core/base/Size.h"
+#include "core/record/Kinds.h"
 
 // The chart's value scale as the gauge bars repeat it; written by the chart after each rendering.
 struct GAGEINFO
 {
-    int nCategory = -1; // -1: no chart shown
-    int nMax = 0;       // value at the top of the scale
-    int nMin = 0;       // value at the bottom of the scale
-    int nStep = 0;      // distance between labelled ticks
-    CSize sizeChart;    // chart size in pixels
-    CSize sizeChar;     // one character of the chart font
+    std::optional<Category> nCategory; // none: no chart shown
+    int nMax = 0;                      // value at the top of the scale
+    int nMin = 0;                      // value at the bottom of the scale
+    int nStep = 0;                     // distance between labelled ticks
+    CSize sizeChart;                   // chart size in pixels
+    CSize sizeChar;                    // one character of the chart font
 
     bool IsValid() const;
     // Height of value v on the bar, nEdge being the height of the platform's 3-D edge;

@@ -1,7 +1,6 @@
 #pragma once
-#include <optional>
-
 #include "core/base/Time.h"
+#include "core/record/Kinds.h"
 
 // Calendar tests on time values, all in local time.
 bool IsSameDay(CTime a, CTime b);
@@ -9,13 +8,12 @@ bool IsSameDay(CTime a, CTime b);
 bool IsSameWeek(CTime a, CTime b);
 bool IsSameMonth(CTime a, CTime b);
 
-// Periods on day numbers (see CivilDay.h), nScale being SCALE_DAILY, SCALE_WEEKLY or
-// SCALE_MONTHLY.
+// Periods on day numbers (see CivilDay.h).
 
 // The first day of the period that holds nDays: the day itself, the Sunday on or before
-// it, or the 1st of its month. Any other scale: the day itself.
-int PeriodKeyDays(int nDays, int nScale);
+// it, or the 1st of its month.
+int PeriodKeyDays(int nDays, Scale nScale);
 
 // The last day of the period that starts on nKeyDays: the day itself, six days later, or
-// the last day of nKeyDays' month. Nothing for any other scale.
-std::optional<int> LastDayOfPeriod(int nKeyDays, int nScale);
+// the last day of nKeyDays' month.
+int LastDayOfPeriod(int nKeyDays, Scale nScale);

@@ -2,14 +2,7 @@
 #include <array>
 
 #include "core/base/Time.h"
-
-// Scales of the chart and the boards.
-enum
-{
-    SCALE_DAILY = 0,
-    SCALE_WEEKLY = 1,
-    SCALE_MONTHLY = 2,
-};
+#include "core/record/Kinds.h"
 
 // 1980-01-01 00:00 local, the date of a period that was not filled.
 CTime UnfilledPeriodDate();
@@ -31,7 +24,8 @@ struct BOARDDATA
     BOARDDATA();
     int nSlot = 0;
     CTime Date; // the period key
-    int nScale = SCALE_DAILY;
+    Scale nScale = Scale::Daily;
+    // Figures of each category, at its Index.
     std::array<int, 4> nTry{};
     std::array<int, 4> nBest{};
     std::array<int, 4> nBestMiss{};

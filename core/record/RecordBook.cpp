@@ -394,14 +394,13 @@ CDayList* CRecordBook::GetListByMark(char mark)
     return k < 0 ? nullptr : &ListOf(k);
 }
 
-const CDayList* CRecordBook::GetList(int nCategory) const
+const CDayList* CRecordBook::GetList(Category nCategory) const
 {
-    if (nCategory < 0 || nCategory > 3 || ListOf(nCategory).empty())
-        return nullptr;
-    return &ListOf(nCategory);
+    const CDayList& list = ListOf(static_cast<int>(Index(nCategory)));
+    return list.empty() ? nullptr : &list;
 }
 
-bool CRecordBook::IsCategoryEmpty(int nCategory) const
+bool CRecordBook::IsCategoryEmpty(Category nCategory) const
 {
     return GetList(nCategory) == nullptr;
 }

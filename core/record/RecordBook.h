@@ -121,19 +121,19 @@ public:
 
     // The list of a category mark byte ('A', 0xB1, 'R', '!'), or null.
     CDayList* GetListByMark(char mark);
-    // The list of category 0..3, or null for another index or an empty list.
-    const CDayList* GetList(int nCategory) const;
-    bool IsCategoryEmpty(int nCategory) const;
+    // The list of a category, or null when it is empty.
+    const CDayList* GetList(Category nCategory) const;
+    bool IsCategoryEmpty(Category nCategory) const;
     void Clear();
 
-    // Statistics. nScale: SCALE_DAILY, SCALE_WEEKLY or SCALE_MONTHLY.
-    // Number of periods holding runs of the category; -1 for category -1, 0 when empty.
-    int CountPeriods(int nCategory, int nScale) const;
+    // Statistics.
+    // Number of periods holding runs of the category; 0 when it is empty.
+    int CountPeriods(Category nCategory, Scale nScale) const;
     // Up to nMax periods, newest first, into elements in their initial state; 0, or -1
-    // when pOut is null, nMax <= 0, nCategory is -1 or the category is empty.
-    [[nodiscard]] int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const;
+    // when pOut is null, nMax <= 0 or the category is empty.
+    [[nodiscard]] int FillPeriods(PERIODDATA* pOut, int nMax, Category nCategory, Scale nScale) const;
     // All figures of the period p->Date / p->nScale for the four categories; false when
-    // p is null or the scale unknown.
+    // p is null.
     [[nodiscard]] bool FillBoard(BOARDDATA* p) const;
 
     CDayList m_AlphList;

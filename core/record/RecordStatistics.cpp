@@ -26,17 +26,13 @@ int ToInt(std::int64_t n)
 }
 } // namespace
 
-int CRecordBook::CountPeriods(int nCategory, int nScale) const
+int CRecordBook::CountPeriods(Category nCategory, Scale nScale) const
 {
-    if (nCategory == -1)
-        return -1;
     const CDayList* pList = GetList(nCategory);
     if (!pList)
         return 0;
-    if (nScale == SCALE_DAILY)
+    if (nScale == Scale::Daily)
         return static_cast<int>(pList->size());
-    if (nScale != SCALE_WEEKLY && nScale != SCALE_MONTHLY)
-        return 0;
 
     // The newest record always opens a period, even one that holds 1980-01-01.
     int nCount = 0;
@@ -51,9 +47,9 @@ int CRecordBook::CountPeriods(int nCategory, int nScale) const
     return nCount;
 }
 
-int CRecordBook::FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const
+int CRecordBook::FillPeriods(PERIODDATA* pOut, int nMax, Category nCategory, Scale nScale) const
 {
-    if (!pOut || nMax <= 0 || nCategory == -1)
+    if (!pOut || nMax <= 0)
         return -1;
     const CDayList* pList = GetList(nCategory);
     if (!pList)
@@ -99,18 +95,17 @@ bool CRecordBook::FillBoard(BOARDDATA* p) const
     if (!p)
         return false;
     const int nFirst = DaysOfTime(p->Date);
-    const std::optional<int> nLast = LastDayOfPeriod(nFirst, p->nScale);
-    if (!nLast)
-        return false;
+    const int nLast = LastDayOfPeriod(nFirst, p->nScale);
 
     // Every figure is set here, so the result does not depend on what the record held.
-    for (int k = 0; k < 4; ++k) {
+    for (const Category c : kCategories) {
+        const std::size_t k = Index(c);
         p->nTry[k] = p->nBest[k] = p->nBestMiss[k] = 0;
         p->nWorst[k] = p->nWorstMiss[k] = 0;
         p->nAve[k] = p->nAveMiss[k] = 0;
         p->nTTry[k] = p->nTBest[k] = p->nTBestMiss[k] = 0;
 
-        const CDayList* pList = GetList(k);
+        const CDayList* pList = GetList(c);
         if (!pList)
             continue;
 
@@ -122,7 +117,7 @@ bool CRecordBook::FillBoard(BOARDDATA* p) const
         std::int64_t nTry = 0, nTTry = 0, nSumHit = 0, nSumMiss = 0;
         for (auto it = pList->rbegin(); it != pList->rend(); ++it) {
             const CDayRecord& r = *it;
-            if (r.m_nDays > *nLast)
+            if (r.m_nDays > nLast)
                 break;
             if (!bSeen || r.m_nBest > p->nTBest[k]) {
                 p->nTBest[k] = r.m_nBest;

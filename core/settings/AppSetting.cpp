@@ -151,50 +151,50 @@ bool CAppSetting::Save(CProfileStore& store) const
     return bAllWritten;
 }
 
-COLORREF CAppSetting::GetChartColor(int nCategory, int nRole) const
+COLORREF CAppSetting::GetChartColor(std::optional<Category> nCategory, int nRole) const
 {
-    if (nCategory < 0 || nCategory > 3 || nRole < CLR_AXIS || nRole > CLR_LINE)
+    if (!nCategory || nRole < CLR_AXIS || nRole > CLR_LINE)
         return 0;
-    return m_ChartColor[nCategory].*kChartRoles[nRole];
+    return m_ChartColor[Index(*nCategory)].*kChartRoles[nRole];
 }
 
-int CAppSetting::GetChartColors(CHARTCOLOR* pOut, int nCategory) const
+int CAppSetting::GetChartColors(CHARTCOLOR* pOut, std::optional<Category> nCategory) const
 {
-    if (!pOut || nCategory < 0 || nCategory > 3)
+    if (!pOut || !nCategory)
         return -1;
-    *pOut = m_ChartColor[nCategory];
+    *pOut = m_ChartColor[Index(*nCategory)];
     return 0;
 }
 
-int CAppSetting::SetChartColors(const CHARTCOLOR* pIn, int nCategory)
+int CAppSetting::SetChartColors(const CHARTCOLOR* pIn, std::optional<Category> nCategory)
 {
-    if (!pIn || nCategory < 0 || nCategory > 3)
+    if (!pIn || !nCategory)
         return -1;
-    m_ChartColor[nCategory] = *pIn;
-    return nCategory;
+    m_ChartColor[Index(*nCategory)] = *pIn;
+    return static_cast<int>(Index(*nCategory));
 }
 
-COLORREF CAppSetting::GetBoardColor(int nScale, int nRole) const
+COLORREF CAppSetting::GetBoardColor(Scale nScale, int nRole) const
 {
-    if (nScale < 0 || nScale > 2 || nRole < CLR_BOARD_BACK || nRole > CLR_BOARD_RULE)
+    if (nRole < CLR_BOARD_BACK || nRole > CLR_BOARD_RULE)
         return 0;
-    return m_BoardColor[nScale].*kBoardRoles[nRole - CLR_BOARD_BACK];
+    return m_BoardColor[Index(nScale)].*kBoardRoles[nRole - CLR_BOARD_BACK];
 }
 
-int CAppSetting::GetBoardColors(BOARDCOLOR* pOut, int nScale) const
+int CAppSetting::GetBoardColors(BOARDCOLOR* pOut, Scale nScale) const
 {
-    if (!pOut || nScale < 0 || nScale > 2)
+    if (!pOut)
         return -1;
-    *pOut = m_BoardColor[nScale];
+    *pOut = m_BoardColor[Index(nScale)];
     return 0;
 }
 
-int CAppSetting::SetBoardColors(const BOARDCOLOR* pIn, int nScale)
+int CAppSetting::SetBoardColors(const BOARDCOLOR* pIn, Scale nScale)
 {
-    if (!pIn || nScale < 0 || nScale > 2)
+    if (!pIn)
         return -1;
-    m_BoardColor[nScale] = *pIn;
-    return nScale;
+    m_BoardColor[Index(nScale)] = *pIn;
+    return static_cast<int>(Index(nScale));
 }
 
 bool CAppSetting::IsBoardRowShown(int nRow) const

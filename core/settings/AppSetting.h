@@ -1,10 +1,12 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/base/ColorRef.h"
 #include "core/base/Point.h"
+#include "core/record/Kinds.h"
 #include "core/settings/LogFont.h"
 #include "core/settings/WindowPlacement.h"
 
@@ -63,12 +65,13 @@ public:
     // Writes every value, in a fixed order; false when the store refused any of them.
     [[nodiscard]] bool Save(CProfileStore& store) const;
 
-    COLORREF GetChartColor(int nCategory, int nRole) const;
-    int GetChartColors(CHARTCOLOR* pOut, int nCategory) const;
-    int SetChartColors(const CHARTCOLOR* pIn, int nCategory);
-    COLORREF GetBoardColor(int nScale, int nRole) const;
-    int GetBoardColors(BOARDCOLOR* pOut, int nScale) const;
-    int SetBoardColors(const BOARDCOLOR* pIn, int nScale);
+    // No category (no chart shown) has no colours: 0, or -1 for the sets.
+    COLORREF GetChartColor(std::optional<Category> nCategory, int nRole) const;
+    int GetChartColors(CHARTCOLOR* pOut, std::optional<Category> nCategory) const;
+    int SetChartColors(const CHARTCOLOR* pIn, std::optional<Category> nCategory);
+    COLORREF GetBoardColor(Scale nScale, int nRole) const;
+    int GetBoardColors(BOARDCOLOR* pOut, Scale nScale) const;
+    int SetBoardColors(const BOARDCOLOR* pIn, Scale nScale);
 
     bool IsBoardRowShown(int nRow) const;
     bool IsBoardJapanese() const;

@@ -67,7 +67,7 @@ bool CNorv2App::InitInstance(const QStringList& args)
     m_pFrame->EnableSelectors(!Setting().m_strUserName.empty());
 
     m_pFrame->SetCompactLayout();
-    m_pFrame->SetFrameTitle(-1, 0);
+    m_pFrame->SetFrameTitle(std::nullopt, Scale::Daily);
     return true;
 }
 
@@ -88,7 +88,7 @@ bool CNorv2App::OpenDocumentFile(const QString& strPath)
         return false;
     m_bFromDialog = false;
     if (m_pFrame)
-        m_pFrame->GetView()->SetCategory(-1);
+        m_pFrame->GetView()->SetCategory(std::nullopt);
     const bool bOpened = m_pDoc->OnOpenDocument(strPath);
     if (bOpened && m_pFrame)
         m_pFrame->GetView()->OnInitialUpdate();
@@ -114,7 +114,7 @@ void CNorv2App::OnFileOpen()
     // The frame enables and refills the selectors when the document says it opened.
     if (!Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty()) {
         m_pFrame->SetCompactLayout();
-        m_pFrame->SetFrameTitle(-1, 0);
+        m_pFrame->SetFrameTitle(std::nullopt, Scale::Daily);
     }
 }
 
@@ -125,7 +125,7 @@ void CNorv2App::OnUserFileChosen(const QString& strPath)
         m_pFrame->GetUserCombo()->FillUserList();
     }
     m_pFrame->SetCompactLayout();
-    m_pFrame->SetFrameTitle(-1, 0);
+    m_pFrame->SetFrameTitle(std::nullopt, Scale::Daily);
 }
 
 void CNorv2App::OnAppAbout()

@@ -16,11 +16,11 @@ namespace {
 bool PeriodHolds(const BOARDDATA& data, CTime now)
 {
     switch (data.nScale) {
-    case SCALE_DAILY: return IsSameDay(data.Date, now);
-    case SCALE_WEEKLY: return IsSameWeek(data.Date, now);
-    case SCALE_MONTHLY: return IsSameMonth(data.Date, now);
-    default: return false;
+    case Scale::Daily: return IsSameDay(data.Date, now);
+    case Scale::Weekly: return IsSameWeek(data.Date, now);
+    case Scale::Monthly: break;
     }
+    return IsSameMonth(data.Date, now);
 }
 } // namespace
 

@@ -156,7 +156,7 @@ void CNorv2Board::BuildContextMenu(QMenu& menu) const
 void CNorv2Board::paintEvent(QPaintEvent* /*event*/)
 {
     const CAppSetting& setting = m_setting;
-    const int nScale = m_pData->nScale;
+    const Scale nScale = m_pData->nScale;
     const QFont font = BoardFont(setting);
     const QFontMetrics metrics(font);
     const BoardLayout layout = LayoutBoard(*m_pData, setting, CellSizes(metrics, setting.IsBoardJapanese()));

@@ -125,14 +125,15 @@ QImage RenderChartImage(const ChartPicture& picture, const CHARTCOLOR& colors, i
     return image;
 }
 
-int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale)
+int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, std::optional<Category> nCategory, Scale nScale)
 {
-    if (nCategory < 0 || nCategory > 3)
+    if (!nCategory)
         return 0;
-    return GetBarCount(nCategory, book.CountPeriods(nCategory, nScale), GetUsableChartScales(setting).nBarCount);
+    return GetBarCount(nCategory, book.CountPeriods(*nCategory, nScale), GetUsableChartScales(setting).nBarCount);
 }
 
-ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale, QSize client)
+ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, Category nCategory, Scale nScale,
+                        QSize client)
 {
     ChartRender out;
     const ChartScales scales = GetUsableChartScales(setting);

@@ -2,11 +2,13 @@
 #include <QFont>
 #include <QImage>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 #include "core/base/Time.h"
 #include "core/chart/ChartPicture.h"
 #include "core/frame/GageInfo.h"
+#include "core/record/Kinds.h"
 #include "core/settings/AppSetting.h"
 
 class CRecordBook;
@@ -49,8 +51,9 @@ struct ChartRender
 
 // Bars a chart of nCategory at nScale has: its periods, at most the bar limit of the
 // settings; 0 for no category.
-int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale);
+int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, std::optional<Category> nCategory, Scale nScale);
 
 // Renders the newest periods of nCategory at nScale for a window of the given client
 // size with the bar sizes, colours, line width and font of the settings.
-ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, int nCategory, int nScale, QSize client);
+ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, Category nCategory, Scale nScale,
+                        QSize client);

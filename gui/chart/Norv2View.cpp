@@ -36,7 +36,7 @@ CNorv2View::~CNorv2View() = default;
 void CNorv2View::OnInitialUpdate()
 {
     // A chart of the file shown before must not stay on screen, nor its bars be clickable.
-    m_nCategory = -1;
+    m_nCategory.reset();
     ReleaseOffscreen();
     viewport()->update();
 }
@@ -53,7 +53,7 @@ QSize CNorv2View::Render()
     // From here on the old chart is void, even if no new one comes of it; dropping it
     // first also spares holding two wide images at once.
     ReleaseOffscreen();
-    ChartRender chart = RenderChart(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale, viewport()->size());
+    ChartRender chart = RenderChart(m_pDoc->GetBook(), m_setting, *m_nCategory, m_nScale, viewport()->size());
     if (chart.eResult != ChartRender::kDone)
         return {};
     m_Image = std::move(chart.image);
@@ -93,25 +93,23 @@ int CNorv2View::Rebuild()
 
 void CNorv2View::ResetChart()
 {
-    m_nCategory = -1;
-    m_nScale = SCALE_DAILY;
+    m_nCategory.reset();
+    m_nScale = Scale::Daily;
     ReleaseOffscreen();
     viewport()->update();
     emit categoryChanged(m_nCategory);
     emit scaleChanged(m_nScale);
 }
 
-void CNorv2View::OnCategory(int k)
+void CNorv2View::OnCategory(Category k)
 {
-    if (k < 0 || k > 3)
-        return;
     if (k == m_nCategory) {
-        m_nCategory = -1;
+        m_nCategory.reset();
         ReleaseOffscreen();
         viewport()->update();
         emit categoryChanged(m_nCategory);
         emit compactLayoutRequested();
-        emit titleChanged(-1, m_nScale);
+        emit titleChanged(std::nullopt, m_nScale);
         return;
     }
     m_nCategory = k;
@@ -120,14 +118,14 @@ void CNorv2View::OnCategory(int k)
     Rebuild();
 }
 
-bool CNorv2View::IsCategoryEnabled(int k) const
+bool CNorv2View::IsCategoryEnabled(Category k) const
 {
-    return m_pDoc && k >= 0 && k <= 3 && !m_pDoc->IsCategoryEmpty(k);
+    return m_pDoc && !m_pDoc->IsCategoryEmpty(k);
 }
 
-void CNorv2View::OnScale(int k)
+void CNorv2View::OnScale(Scale k)
 {
-    if (k < SCALE_DAILY || k > SCALE_MONTHLY || k == m_nScale)
+    if (k == m_nScale)
         return;
     m_nScale = k;
     emit scaleChanged(k);
@@ -184,11 +182,11 @@ bool CNorv2View::FillBar(int i, BOARDDATA& data) const
 void CNorv2View::mouseMoveEvent(QMouseEvent* event)
 {
     // Only the chart layout shows the view; the strip hides it.
-    if (m_pDoc && isVisible() && m_nCategory != -1) {
+    if (m_pDoc && isVisible() && m_nCategory) {
         const int i = BarAt(event->position().toPoint());
         BOARDDATA data;
         if (i >= 0 && FillBar(i, data))
-            emit barStatusChanged(QString::fromStdString(ChartStatusText(data, m_nCategory)));
+            emit barStatusChanged(QString::fromStdString(ChartStatusText(data, *m_nCategory)));
     }
     QAbstractScrollArea::mouseMoveEvent(event);
 }

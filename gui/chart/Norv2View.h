@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 #include "core/base/Time.h"
@@ -38,21 +39,21 @@ public:
     // Drops the chart: the image, the bar dates and the bar count.
     void ReleaseOffscreen();
 
-    // Only sets the category (-1: none), telling nobody; the caller switches the frame's layout.
-    void SetCategory(int n) { m_nCategory = n; }
+    // Only sets the category (none: no chart), telling nobody; the caller switches the frame's layout.
+    void SetCategory(std::optional<Category> n) { m_nCategory = n; }
     // After a broken file: no chart, no category, daily scale.
     void ResetChart();
 
-    // Category k (0..3) chosen: a new one shows its chart, the shown one again hides it.
-    void OnCategory(int k);
-    bool IsCategoryEnabled(int k) const;
-    bool IsCategoryChecked(int k) const { return k == m_nCategory; }
-    // Scale k (0 daily, 1 weekly, 2 monthly) chosen; the shown scale again does nothing.
-    void OnScale(int k);
-    bool IsScaleChecked(int k) const { return k == m_nScale; }
+    // Category k chosen: a new one shows its chart, the shown one again hides it.
+    void OnCategory(Category k);
+    bool IsCategoryEnabled(Category k) const;
+    bool IsCategoryChecked(Category k) const { return k == m_nCategory; }
+    // Scale k chosen; the shown scale again does nothing.
+    void OnScale(Scale k);
+    bool IsScaleChecked(Scale k) const { return k == m_nScale; }
 
-    int GetCategory() const { return m_nCategory; }
-    int GetScale() const { return m_nScale; }
+    std::optional<Category> GetCategory() const { return m_nCategory; }
+    Scale GetScale() const { return m_nScale; }
     int GetBarCount() const { return m_nBars; }
     const std::vector<CTime>& GetBarDates() const { return m_BarDates; }
     const QImage& GetChartImage() const { return m_Image; }
@@ -64,10 +65,10 @@ signals:
     void chartLayoutRequested();
     // The shown category was chosen again: the frame goes back to its compact strip.
     void compactLayoutRequested();
-    void categoryChanged(int nCategory); // -1: none
-    void scaleChanged(int nScale);
+    void categoryChanged(std::optional<Category> nCategory); // none: no chart
+    void scaleChanged(Scale nScale);
     // The frame's title for this category (-1: none) and scale.
-    void titleChanged(int nCategory, int nScale);
+    void titleChanged(std::optional<Category> nCategory, Scale nScale);
     // The figures of the bar under the mouse, for status pane 1.
     void barStatusChanged(const QString& strText);
     // The value scale of the chart just drawn (not valid when the chart was dropped).
@@ -91,9 +92,9 @@ private:
 
     CNorv2Doc* m_pDoc;
     const CAppSetting& m_setting;
-    QImage m_Image; // the whole chart; null before the first chart and after it was dropped
-    int m_nCategory = -1;
-    int m_nScale = 0;
+    QImage m_Image;                      // the whole chart; null before the first chart and after it was dropped
+    std::optional<Category> m_nCategory; // none: no chart
+    Scale m_nScale = Scale::Daily;
     std::vector<CTime> m_BarDates; // period key of each bar, leftmost first
     int m_nBars = 0;
     int m_nBarWidth = 0; // bar width of the last chart, for hit tests until the next one

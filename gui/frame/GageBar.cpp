@@ -11,10 +11,10 @@
 namespace {
 } // namespace
 
-GageColorSet GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette)
+GageColorSet GageColors(const CAppSetting* pSetting, std::optional<Category> nCategory, const QPalette& palette)
 {
     // Only the four categories have chart colours; anything else would paint black on black.
-    if (pSetting && pSetting->m_bGageColor && nCategory >= 0 && nCategory <= 3)
+    if (pSetting && pSetting->m_bGageColor && nCategory)
         return {ToQColor(pSetting->GetChartColor(nCategory, CLR_BACK)),
                 ToQColor(pSetting->GetChartColor(nCategory, CLR_AXIS))};
     return {palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
@@ -53,7 +53,7 @@ QSize CGageBar::minimumSizeHint() const
 
 void CGageBar::paintEvent(QPaintEvent* /*event*/)
 {
-    const GageColorSet colors = GageColors(&m_setting, m_pGageInfo ? m_pGageInfo->nCategory : -1, palette());
+    const GageColorSet colors = GageColors(&m_setting, m_pGageInfo ? m_pGageInfo->nCategory : std::nullopt, palette());
     QPainter painter(this);
     painter.fillRect(rect(), colors.crBack);
     if (!m_pGageInfo)

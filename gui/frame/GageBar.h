@@ -1,6 +1,9 @@
 #pragma once
 #include <QColor>
 #include <QWidget>
+#include <optional>
+
+#include "core/record/Kinds.h"
 
 class CAppSetting;
 class QPalette;
@@ -15,7 +18,7 @@ struct GageColorSet
 
 // The button colours of the palette, or, when the settings ask for gauges in the chart's
 // colours and a category (0..3) is shown, that category's back and axis colours.
-GageColorSet GageColors(const CAppSetting* pSetting, int nCategory, const QPalette& palette);
+GageColorSet GageColors(const CAppSetting* pSetting, std::optional<Category> nCategory, const QPalette& palette);
 
 // A narrow strip beside the chart that repeats its value scale: ticks at the height of each
 // value and the labelled values, so the scale stays readable while the chart scrolls.

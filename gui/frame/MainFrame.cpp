@@ -145,7 +145,7 @@ void CMainFrame::CreateCentralArea()
     connect(m_pView, &CNorv2View::chartLayoutRequested, this, &CMainFrame::SetChartLayout);
     connect(m_pView, &CNorv2View::compactLayoutRequested, this, &CMainFrame::SetCompactLayout);
     connect(m_pView, &CNorv2View::categoryChanged, this, &CMainFrame::UpdateCategoryCommands);
-    connect(m_pView, &CNorv2View::scaleChanged, this, [this](int nScale) {
+    connect(m_pView, &CNorv2View::scaleChanged, this, [this](Scale nScale) {
         m_pScaleCombo->SetScale(nScale);
         UpdateScaleCommands();
     });
@@ -176,15 +176,15 @@ void CMainFrame::CreateActions()
 
     const QString categories[] = {QStringLiteral("英字(&A)"), QStringLiteral("かな(&K)"), QStringLiteral("ﾛｰﾏ字(&R)"),
                                   QStringLiteral("記号(&Y)")};
-    for (int k = 0; k < 4; ++k) {
-        QAction* action = AddAction(ID_CATEGORY_ALPH + k, categories[k]);
+    for (const Category k : kCategories) {
+        QAction* action = AddAction(CategoryCommand(k), categories[Index(k)]);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, k] { m_pView->OnCategory(k); });
     }
     const QString scales[] = {QStringLiteral("日ごと(Daily)(&D)"), QStringLiteral("週ごと(Weekly)(&W)"),
                               QStringLiteral("月ごと(Monthly)(&M)")};
-    for (int k = 0; k < 3; ++k) {
-        QAction* action = AddAction(ID_SCALE_DAILY + k, scales[k]);
+    for (const Scale k : kScales) {
+        QAction* action = AddAction(ScaleCommand(k), scales[Index(k)]);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
     }
@@ -255,8 +255,8 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::UpdateCategoryCommands()
 {
-    for (int k = 0; k < 4; ++k) {
-        QAction* action = GetAction(ID_CATEGORY_ALPH + k);
+    for (const Category k : kCategories) {
+        QAction* action = GetAction(CategoryCommand(k));
         action->setEnabled(m_pView->IsCategoryEnabled(k));
         action->setChecked(m_pView->IsCategoryChecked(k));
     }
@@ -264,8 +264,8 @@ void CMainFrame::UpdateCategoryCommands()
 
 void CMainFrame::UpdateScaleCommands()
 {
-    for (int k = 0; k < 3; ++k) {
-        QAction* action = GetAction(ID_SCALE_DAILY + k);
+    for (const Scale k : kScales) {
+        QAction* action = GetAction(ScaleCommand(k));
         action->setEnabled(m_bSelectorsEnabled);
         action->setChecked(m_pView->IsScaleChecked(k));
     }
@@ -330,7 +330,7 @@ int CMainFrame::SetCompactLayout()
 {
     if (m_bCompact)
         return -1;
-    m_pView->SetCategory(-1);
+    m_pView->SetCategory(std::nullopt);
     if (isVisible() && !isMinimized())
         StoreChartPlacement();
     if (isMaximized())
@@ -377,15 +377,16 @@ void CMainFrame::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
-void CMainFrame::SetFrameTitle(int nCategory, int nScale)
+void CMainFrame::SetFrameTitle(std::optional<Category> nCategory, Scale nScale)
 {
     // A file name may hold a line break, which a title cannot show.
     const std::string user = UserNameForDisplay(m_setting.m_strUserName);
-    if (nCategory == -1)
+    if (!nCategory)
         setWindowTitle(user.empty() ? Text(IDS_TITLE_NONE, 0) : Format(LoadString(IDS_TITLE_USER), {user}));
     else
-        setWindowTitle(Format(LoadString(IDS_TITLE_CHART), {user, LoadSubString(IDS_SCALE_WORDS, nScale),
-                                                            LoadSubString(IDS_CATEGORY_LABELS, nCategory)}));
+        setWindowTitle(Format(LoadString(IDS_TITLE_CHART),
+                              {user, LoadSubString(IDS_SCALE_WORDS, static_cast<int>(Index(nScale))),
+                               LoadSubString(IDS_CATEGORY_LABELS, static_cast<int>(Index(*nCategory)))}));
 }
 
 void CMainFrame::EnableSelectors(bool bEnable)
@@ -422,7 +423,7 @@ void CMainFrame::OnDocumentRejected(int nMessage)
     m_setting.m_strVeskDir.clear();
     // The view went back to no category and the daily scale; no display keeps the user.
     m_pPane1->clear();
-    SetFrameTitle(-1, m_pView->GetScale());
+    SetFrameTitle(std::nullopt, m_pView->GetScale());
 }
 
 int CMainFrame::ResetLayout()

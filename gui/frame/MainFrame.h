@@ -3,8 +3,10 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <map>
+#include <optional>
 
 #include "core/frame/GageInfo.h"
+#include "core/record/Kinds.h"
 #include "gui/board/BoardList.h"
 
 class QAction;
@@ -29,6 +31,15 @@ constexpr int ID_SCALE_WEEKLY = 148;
 constexpr int ID_SCALE_MONTHLY = 149;
 constexpr int ID_CATEGORY_ALPH = 5000;
 constexpr int ID_CATEGORY_SYBL = 5003;
+// The command of a category or a scale: they follow each other in the kinds' order.
+constexpr int CategoryCommand(Category c)
+{
+    return ID_CATEGORY_ALPH + static_cast<int>(Index(c));
+}
+constexpr int ScaleCommand(Scale s)
+{
+    return ID_SCALE_DAILY + static_cast<int>(Index(s));
+}
 constexpr int ID_FILE_OPEN_DIALOG = 5004;
 constexpr int ID_CHART_PROPERTY = 5010;
 constexpr int ID_APP_ABOUT = 57664;
@@ -58,8 +69,8 @@ public:
     int SetCompactLayout();
     int SetChartLayout();
     bool IsCompact() const { return m_bCompact; }
-    // The window title for a category (-1: none) and scale.
-    void SetFrameTitle(int nCategory, int nScale);
+    // The window title for a category (none: no chart) and scale.
+    void SetFrameTitle(std::optional<Category> nCategory, Scale nScale);
     // Back to the strip with the selectors disabled, after a broken file.
     int ResetLayout();
     // Enables or disables the user and scale selectors (a user is loaded or not).

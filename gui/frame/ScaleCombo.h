@@ -1,7 +1,8 @@
 #pragma once
+#include "core/record/Kinds.h"
 #include "gui/frame/ToolbarCombo.h"
 
-// The toolbar's choice of the chart scale: Daily, Weekly, Monthly (index = scale).
+// The toolbar's choice of the chart scale: Daily, Weekly, Monthly (in the scales' order).
 class CScaleCombo : public CToolbarCombo
 {
     Q_OBJECT
@@ -10,9 +11,9 @@ public:
     explicit CScaleCombo(QWidget* parent = nullptr);
 
     // Shows the scale without reporting it back as a choice.
-    void SetScale(int nScale);
+    void SetScale(Scale nScale);
 
 signals:
     // The user chose a scale.
-    void scaleChosen(int nScale);
+    void scaleChosen(Scale nScale);
 };

@@ -27,14 +27,14 @@ constexpr int IDC_REF_STR = 1109;
 constexpr int IDC_FACE_NAME = 7018;
 } // namespace
 
-CBoardPrp::CBoardPrp(CAppSetting& setting, int nScale, QWidget* pParent) : CPrpPage(setting, pParent)
+CBoardPrp::CBoardPrp(CAppSetting& setting, Scale nScale, QWidget* pParent) : CPrpPage(setting, pParent)
 {
-    m_nScale = nScale >= 0 && nScale <= 2 ? nScale : 0;
+    m_nScale = static_cast<int>(Index(nScale));
     m_nBoardFlag = setting.m_nBoardFlag;
     if (setting.m_pBoardFont)
         m_lfBoard = *setting.m_pBoardFont;
     for (int i = 0; i < 3; ++i)
-        setting.GetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
+        setting.GetBoardColors(&m_Colors[static_cast<std::size_t>(i)], kScales[static_cast<std::size_t>(i)]);
 }
 
 void CBoardPrp::OnInitDialog()
@@ -189,6 +189,6 @@ void CBoardPrp::StoreSettings()
     StoreFont(m_setting.m_pBoardFont, m_lfBoard);
     StoreColorButtons(m_nScale);
     for (int i = 0; i < 3; ++i)
-        m_setting.SetBoardColors(&m_Colors[static_cast<std::size_t>(i)], i);
+        m_setting.SetBoardColors(&m_Colors[static_cast<std::size_t>(i)], kScales[static_cast<std::size_t>(i)]);
     emit settingsStored();
 }

@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "core/record/Kinds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/prop/PrpPage.h"
 
@@ -16,13 +17,13 @@ class CBoardPrp : public CPrpPage
     Q_OBJECT
 
 public:
-    // nScale (0..2) is the one the chart view shows.
-    CBoardPrp(CAppSetting& setting, int nScale, QWidget* pParent = nullptr);
+    // nScale is the one the chart view shows. The page's colour sets are the scales at their Index.
+    CBoardPrp(CAppSetting& setting, Scale nScale, QWidget* pParent = nullptr);
 
     bool UpdateData(bool bSaveAndValidate) override;
     void StoreSettings() override;
 
-    int GetScale() const { return m_nScale; }
+    Scale GetScale() const { return kScales[static_cast<std::size_t>(m_nScale)]; }
     int GetBoardFlag() const { return m_nBoardFlag; }
     const BOARDCOLOR& GetColors(int nScale) const { return m_Colors.at(static_cast<std::size_t>(nScale)); }
     const LOGFONT& GetBoardFont() const { return m_lfBoard; }

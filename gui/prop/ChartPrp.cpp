@@ -27,7 +27,8 @@ constexpr int IDC_FONT_SIZE = 7019;
 constexpr int IDC_FONT_CHANGE = 7020;
 } // namespace
 
-CChartPrp::CChartPrp(CAppSetting& setting, int nCategory, QWidget* pParent) : CPrpPage(setting, pParent)
+CChartPrp::CChartPrp(CAppSetting& setting, std::optional<Category> nCategory, QWidget* pParent)
+    : CPrpPage(setting, pParent)
 {
     m_bGageColor = setting.m_bGageColor ? 1 : 0;
     m_nBarSpace = setting.m_nBarSpace;
@@ -37,8 +38,8 @@ CChartPrp::CChartPrp(CAppSetting& setting, int nCategory, QWidget* pParent) : CP
     if (setting.m_pChartFont)
         m_lfChart = *setting.m_pChartFont;
     for (int i = 0; i < 4; ++i)
-        setting.GetChartColors(&m_Colors[static_cast<std::size_t>(i)], i);
-    m_nCategory = nCategory >= 0 && nCategory <= 3 ? nCategory : 0;
+        setting.GetChartColors(&m_Colors[static_cast<std::size_t>(i)], CategoryAt(i));
+    m_nCategory = static_cast<int>(Index(nCategory.value_or(Category::Alph)));
 }
 
 void CChartPrp::OnInitDialog()
@@ -155,7 +156,7 @@ void CChartPrp::StoreSettings()
         return;
     StoreColorButtons(m_nCategory);
     for (int i = 0; i < 4; ++i)
-        m_setting.SetChartColors(&m_Colors[static_cast<std::size_t>(i)], i);
+        m_setting.SetChartColors(&m_Colors[static_cast<std::size_t>(i)], CategoryAt(i));
     m_setting.m_bGageColor = m_bGageColor != 0;
     StoreFont(m_setting.m_pChartFont, m_lfChart);
     m_setting.m_nBarSpace = m_nBarSpace;

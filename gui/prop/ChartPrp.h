@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
+#include <optional>
 
+#include "core/record/Kinds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/prop/PrpPage.h"
 
@@ -13,13 +15,14 @@ class CChartPrp : public CPrpPage
     Q_OBJECT
 
 public:
-    // nCategory is the one the view shows, -1 for none (the page then starts on 英字).
-    CChartPrp(CAppSetting& setting, int nCategory, QWidget* pParent = nullptr);
+    // nCategory is the one the view shows; with none the page starts on 英字. The page's
+    // colour sets are the categories at their Index.
+    CChartPrp(CAppSetting& setting, std::optional<Category> nCategory, QWidget* pParent = nullptr);
 
     bool UpdateData(bool bSaveAndValidate) override;
     void StoreSettings() override;
 
-    int GetCategory() const { return m_nCategory; }
+    Category GetCategory() const { return kCategories[static_cast<std::size_t>(m_nCategory)]; }
     const CHARTCOLOR& GetColors(int nCategory) const { return m_Colors.at(static_cast<std::size_t>(nCategory)); }
     const LOGFONT& GetChartFont() const { return m_lfChart; }
 

@@ -23,7 +23,7 @@ QString IdleText()
 } // namespace
 
 CNorvPrpSheet::CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidget* pParent, int nStartPage,
-                             int nCategory, int nScale)
+                             std::optional<Category> nCategory, Scale nScale)
     : QDialog(pParent)
 {
     setWindowTitle(QString::fromStdString(LoadString(nIDCaption)));

@@ -1,5 +1,8 @@
 #pragma once
 #include <QDialog>
+#include <optional>
+
+#include "core/record/Kinds.h"
 
 class QPushButton;
 class QTabWidget;
@@ -16,9 +19,9 @@ class CNorvPrpSheet : public QDialog
 
 public:
     // The pages edit copies of settings and store them back, which settings then announces.
-    // nStartPage: 0 chart, 1 board; nCategory (-1..3) and nScale (0..2) are the view's.
-    CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidget* pParent, int nStartPage, int nCategory,
-                  int nScale);
+    // nStartPage: 0 chart, 1 board; nCategory (none when no chart is shown) and nScale are the view's.
+    CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidget* pParent, int nStartPage,
+                  std::optional<Category> nCategory, Scale nScale);
     ~CNorvPrpSheet() override;
 
     CChartPrp& GetChartPage() const { return *m_pChartPage; }

@@ -26,9 +26,9 @@ public:
     // Reads records appended since the last read (the frame calls it every 5 s).
     void Refresh();
 
-    bool IsCategoryEmpty(int nCategory) const { return m_pBook->IsCategoryEmpty(nCategory); }
-    int CountPeriods(int nCategory, int nScale) const { return m_pBook->CountPeriods(nCategory, nScale); }
-    [[nodiscard]] int FillPeriods(PERIODDATA* pOut, int nMax, int nCategory, int nScale) const
+    bool IsCategoryEmpty(Category nCategory) const { return m_pBook->IsCategoryEmpty(nCategory); }
+    int CountPeriods(Category nCategory, Scale nScale) const { return m_pBook->CountPeriods(nCategory, nScale); }
+    [[nodiscard]] int FillPeriods(PERIODDATA* pOut, int nMax, Category nCategory, Scale nScale) const
     {
         return m_pBook->FillPeriods(pOut, nMax, nCategory, nScale);
     }

@@ -67,14 +67,14 @@ TEST(BoardLayout, RowsOfShownCategoriesOnlyEachOneAndAHalfLinesLower)
     ASSERT_EQ(layout.rows.size(), 2u);
 
     const BoardRow& kana = layout.rows[0];
-    EXPECT_EQ(kana.nCategory, 1);
+    EXPECT_EQ(kana.nCategory, Category::Kana);
     EXPECT_EQ(kana.nColorRole, CLR_BOARD_KANA);
     EXPECT_EQ(kana.nOffset, 37); // 15 * 5 / 2
     EXPECT_EQ(kana.label, (BoardCellText{{5, 42, 35, 57}, "Kana", BOARD_ALIGN_LEFT}));
     EXPECT_EQ(kana.figures[0], (BoardCellText{{40, 42, 68, 57}, "2", BOARD_ALIGN_RIGHT}));
 
     const BoardRow& sybl = layout.rows[1];
-    EXPECT_EQ(sybl.nCategory, 3);
+    EXPECT_EQ(sybl.nCategory, Category::Sybl);
     EXPECT_EQ(sybl.nColorRole, CLR_BOARD_SYBL);
     EXPECT_EQ(sybl.nOffset, 60); // the second shown row, whatever its category
     EXPECT_EQ(sybl.label.strText, "Sybl");

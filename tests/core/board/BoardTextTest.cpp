@@ -10,7 +10,7 @@ namespace {
 class BoardTextTest : public ZoneTest
 {
 protected:
-    static BOARDDATA Period(int nScale, int y, int m, int d)
+    static BOARDDATA Period(Scale nScale, int y, int m, int d)
     {
         BOARDDATA data;
         data.nScale = nScale;
@@ -22,7 +22,7 @@ protected:
     // Kana: no runs in the period, 57 runs and a best of 198 (4) up to its end.
     static BOARDDATA Example()
     {
-        BOARDDATA data = Period(SCALE_DAILY, 2003, 5, 6);
+        BOARDDATA data = Period(Scale::Daily, 2003, 5, 6);
         data.nTry[0] = 12;
         data.nBest[0] = 250;
         data.nBestMiss[0] = 3;
@@ -47,17 +47,16 @@ protected:
 
 TEST_F(BoardTextTest, TitlesOfDaysWeeksAndMonths)
 {
-    EXPECT_EQ(BoardTitle(Period(SCALE_DAILY, 2003, 5, 6), "user1"), kTitle);
-    EXPECT_EQ(BoardTitle(Period(SCALE_DAILY, 2003, 5, 10), "u"), "2003年 5月 10日(土)の記録 - u");
-    EXPECT_EQ(BoardTitle(Period(SCALE_WEEKLY, 2003, 5, 4), "user1"), "2003年 5月 4日(日)～10日(土)の週間記録 - user1");
-    EXPECT_EQ(BoardTitle(Period(SCALE_WEEKLY, 2003, 4, 27), "user1"),
+    EXPECT_EQ(BoardTitle(Period(Scale::Daily, 2003, 5, 6), "user1"), kTitle);
+    EXPECT_EQ(BoardTitle(Period(Scale::Daily, 2003, 5, 10), "u"), "2003年 5月 10日(土)の記録 - u");
+    EXPECT_EQ(BoardTitle(Period(Scale::Weekly, 2003, 5, 4), "user1"), "2003年 5月 4日(日)～10日(土)の週間記録 - user1");
+    EXPECT_EQ(BoardTitle(Period(Scale::Weekly, 2003, 4, 27), "user1"),
               "2003年 4月 27日(日)～5月 3日(土)の週間記録 - user1");
-    EXPECT_EQ(BoardTitle(Period(SCALE_WEEKLY, 2003, 12, 28), "user1"),
+    EXPECT_EQ(BoardTitle(Period(Scale::Weekly, 2003, 12, 28), "user1"),
               "2003年 12月 28日(日)～2004年 1月 3日(土)の週間記録 - user1");
-    EXPECT_EQ(BoardTitle(Period(SCALE_MONTHLY, 2003, 5, 1), "user1"), "2003年 5月の月間記録 - user1");
-    EXPECT_EQ(BoardTitle(Period(3, 2003, 5, 4), "user1"), " - user1");
+    EXPECT_EQ(BoardTitle(Period(Scale::Monthly, 2003, 5, 1), "user1"), "2003年 5月の月間記録 - user1");
     // A file name may hold a line break; the title, also the first copied line, must not.
-    EXPECT_EQ(BoardTitle(Period(3, 2003, 5, 4), "a\nb\r\tc"), " - a?b??c");
+    EXPECT_EQ(BoardTitle(Period(Scale::Monthly, 2003, 5, 1), "a\nb\r\tc"), "2003年 5月の月間記録 - a?b??c");
 }
 
 TEST_F(BoardTextTest, CopyTextQuotesEveryLine)
@@ -113,7 +112,6 @@ TEST_F(BoardTextTest, ScreenTextsFollowTheLanguage)
     EXPECT_EQ(BoardCellTemplates(true)[0], "ﾛｰﾏ字");
     EXPECT_EQ(BoardCellTemplates(false)[0], "Roma");
 
-    EXPECT_EQ(BoardCellTexts(Example(), 0),
+    EXPECT_EQ(BoardCellTexts(Example(), Category::Alph),
               (std::array<std::string, 10>{"12", "250(", "3)", "180(", "10)", "215(", "6)", "340", "260(", "2)"}));
-    EXPECT_EQ(BoardCellTexts(Example(), 4), (std::array<std::string, 10>{}));
 }

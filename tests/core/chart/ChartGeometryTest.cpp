@@ -8,10 +8,10 @@
 
 TEST(ChartGeometry, BarCountAndWidth)
 {
-    EXPECT_EQ(GetBarCount(-1, 60, 50), 0);
-    EXPECT_EQ(GetBarCount(0, 60, 50), 50);
-    EXPECT_EQ(GetBarCount(2, 3, 50), 3);
-    EXPECT_EQ(GetBarCount(0, 60, 0), 0); // a stored limit of 0 draws nothing
+    EXPECT_EQ(GetBarCount(std::nullopt, 60, 50), 0);
+    EXPECT_EQ(GetBarCount(Category::Alph, 60, 50), 50);
+    EXPECT_EQ(GetBarCount(Category::Roma, 3, 50), 3);
+    EXPECT_EQ(GetBarCount(Category::Alph, 60, 0), 0); // a stored limit of 0 draws nothing
 
     int cx = 0, space = 0;
     ASSERT_EQ(CalcChartWidth(3, 13, 8, 600, &cx, &space), 0);
@@ -65,14 +65,13 @@ TEST(ChartGeometry, DateLabels)
     setenv("TZ", "Asia/Tokyo", 1);
     tzset();
     const CTime d30(2003, 12, 30, 0, 0, 0), d31(2003, 12, 31, 0, 0, 0), d1(2004, 1, 1, 0, 0, 0);
-    EXPECT_EQ(FormatDateLabel(d30, d30, SCALE_DAILY), "12/30");
-    EXPECT_EQ(FormatDateLabel(d31, d30, SCALE_DAILY), "12/31");
-    EXPECT_EQ(FormatDateLabel(d1, d31, SCALE_DAILY), "04/1/1");
-    EXPECT_EQ(FormatDateLabel(d1, d1, SCALE_WEEKLY), "1/1-");
-    EXPECT_EQ(FormatDateLabel(d1, d30, SCALE_WEEKLY), "04/1/1-");
-    EXPECT_EQ(FormatDateLabel(d1, d30, SCALE_MONTHLY), "04/1");
-    EXPECT_EQ(FormatDateLabel(d31, d30, SCALE_MONTHLY), "12");
-    EXPECT_EQ(FormatDateLabel(d31, d30, 3), "");
+    EXPECT_EQ(FormatDateLabel(d30, d30, Scale::Daily), "12/30");
+    EXPECT_EQ(FormatDateLabel(d31, d30, Scale::Daily), "12/31");
+    EXPECT_EQ(FormatDateLabel(d1, d31, Scale::Daily), "04/1/1");
+    EXPECT_EQ(FormatDateLabel(d1, d1, Scale::Weekly), "1/1-");
+    EXPECT_EQ(FormatDateLabel(d1, d30, Scale::Weekly), "04/1/1-");
+    EXPECT_EQ(FormatDateLabel(d1, d30, Scale::Monthly), "04/1");
+    EXPECT_EQ(FormatDateLabel(d31, d30, Scale::Monthly), "12");
     EXPECT_EQ(LabelLeft(100, 7, 6), 79);
     EXPECT_EQ(LabelLeft(100, 7, 5), 82); // 17.5 rounds away from zero
 }
@@ -91,7 +90,7 @@ TEST(ChartPicture, BarsRunOldestToNewestWithTheirLabels)
 
     const ChartGeometry g{600, 257, 13, 140, 7, 12}; // plot height 200
     ChartPicture pic;
-    ASSERT_TRUE(BuildChartPicture(p, 3, g, SCALE_DAILY, pic));
+    ASSERT_TRUE(BuildChartPicture(p, 3, g, Scale::Daily, pic));
     EXPECT_EQ(pic.nMax, 120);
     EXPECT_EQ(pic.nMin, 35);
     EXPECT_EQ(pic.nStep, 25);
@@ -111,5 +110,5 @@ TEST(ChartPicture, BarsRunOldestToNewestWithTheirLabels)
 
     PERIODDATA unfilled[1];
     unfilled[0].nBest = 0; // best 0 below the unfilled worst 999: no range
-    EXPECT_FALSE(BuildChartPicture(unfilled, 1, g, SCALE_DAILY, pic));
+    EXPECT_FALSE(BuildChartPicture(unfilled, 1, g, Scale::Daily, pic));
 }

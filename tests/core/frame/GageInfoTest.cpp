@@ -5,10 +5,10 @@
 
 namespace {
 // A chart 400 pixels high in a font 7 x 16: the scale spans 400 - 15 - 56 = 329 pixels.
-GAGEINFO Scale(int nMin, int nMax, int nStep)
+GAGEINFO Gage(int nMin, int nMax, int nStep)
 {
     GAGEINFO info;
-    info.nCategory = 0;
+    info.nCategory = Category::Alph;
     info.nMin = nMin;
     info.nMax = nMax;
     info.nStep = nStep;
@@ -31,10 +31,10 @@ constexpr int kEdge = 2;
 
 TEST(GageInfo, ValidOnlyWithACategorySizesAndARange)
 {
-    EXPECT_TRUE(Scale(0, 100, 20).IsValid());
+    EXPECT_TRUE(Gage(0, 100, 20).IsValid());
     EXPECT_FALSE(GAGEINFO{}.IsValid());
-    EXPECT_FALSE(Scale(50, 50, 20).IsValid());
-    GAGEINFO info = Scale(0, 100, 20);
+    EXPECT_FALSE(Gage(50, 50, 20).IsValid());
+    GAGEINFO info = Gage(0, 100, 20);
     info.sizeChart = {0, 400}; // only both zero counts as no chart
     EXPECT_TRUE(info.IsValid());
     info.sizeChar = {0, 0};
@@ -43,7 +43,7 @@ TEST(GageInfo, ValidOnlyWithACategorySizesAndARange)
 
 TEST(GageInfo, ValueToYMapsTheRangeOntoTheChartAndRoundsHalvesAway)
 {
-    const GAGEINFO info = Scale(0, 100, 20);
+    const GAGEINFO info = Gage(0, 100, 20);
     EXPECT_EQ(info.ValueToY(100, kEdge), 12);
     EXPECT_EQ(info.ValueToY(0, kEdge), 341);
     EXPECT_EQ(info.ValueToY(50, kEdge), 177); // 164.5 rounds up
@@ -57,11 +57,11 @@ TEST(GageInfo, ValueToYMapsTheRangeOntoTheChartAndRoundsHalvesAway)
     EXPECT_EQ(low.ValueToY(0, kEdge), 2 - 18 + 10);
 
     GAGEINFO invalid = info;
-    invalid.nCategory = -1;
+    invalid.nCategory = std::nullopt;
     EXPECT_EQ(invalid.ValueToY(50, kEdge), 0);
 
     // A range wider than an int holds is still mapped without overflowing.
-    const GAGEINFO wide = Scale(INT_MIN, INT_MAX, 20);
+    const GAGEINFO wide = Gage(INT_MIN, INT_MAX, 20);
     EXPECT_EQ(wide.ValueToY(INT_MAX, kEdge), 12);
     EXPECT_EQ(wide.ValueToY(INT_MIN, kEdge), 341);
     EXPECT_EQ(wide.ValueToY(0, kEdge), 176);
@@ -69,7 +69,7 @@ TEST(GageInfo, ValueToYMapsTheRangeOntoTheChartAndRoundsHalvesAway)
 
 TEST(GageInfo, BarIsFiveCharactersWideOrTenBeforeTheFontIsMeasured)
 {
-    GAGEINFO info = Scale(0, 100, 20);
+    GAGEINFO info = Gage(0, 100, 20);
     EXPECT_EQ(GageBarWidth(info), 35);
     info.sizeChar = {0, 16};
     EXPECT_EQ(GageBarWidth(info), 10);
@@ -78,30 +78,30 @@ TEST(GageInfo, BarIsFiveCharactersWideOrTenBeforeTheFontIsMeasured)
 
 TEST(GageInfo, LabelledTicksAtStepsAndSmallTicksAtFifths)
 {
-    const auto ticks = GageTicks(Scale(0, 100, 20), kEdge, 35, true);
+    const auto ticks = GageTicks(Gage(0, 100, 20), kEdge, 35, true);
     EXPECT_EQ(Values(ticks, true), (std::vector<int>{0, 20, 40, 60, 80, 100}));
     EXPECT_EQ(Values(ticks, false),
               (std::vector<int>{4, 8, 12, 16, 24, 28, 32, 36, 44, 48, 52, 56, 64, 68, 72, 76, 84, 88, 92, 96}));
 
-    const auto quarters = GageTicks(Scale(0, 100, 25), kEdge, 35, true);
+    const auto quarters = GageTicks(Gage(0, 100, 25), kEdge, 35, true);
     EXPECT_EQ(Values(quarters, true), (std::vector<int>{0, 25, 50, 75, 100}));
     EXPECT_EQ(Values(quarters, false),
               (std::vector<int>{5, 10, 15, 20, 30, 35, 40, 45, 55, 60, 65, 70, 80, 85, 90, 95}));
 
     // Negative values that divide evenly are multiples too.
-    const auto signedTicks = GageTicks(Scale(-10, 10, 5), kEdge, 35, true);
+    const auto signedTicks = GageTicks(Gage(-10, 10, 5), kEdge, 35, true);
     EXPECT_EQ(Values(signedTicks, true), (std::vector<int>{-10, -5, 0, 5, 10}));
     EXPECT_EQ(Values(signedTicks, false).size(), 16u);
 
     // A step below 5 has no fifths: labelled ticks only.
-    const auto threes = GageTicks(Scale(0, 10, 3), kEdge, 35, true);
+    const auto threes = GageTicks(Gage(0, 10, 3), kEdge, 35, true);
     EXPECT_EQ(Values(threes, true), (std::vector<int>{0, 3, 6, 9}));
     EXPECT_TRUE(Values(threes, false).empty());
 }
 
 TEST(GageInfo, TicksAndLabelsOnTheEdgeFacingTheChart)
 {
-    const GAGEINFO info = Scale(0, 100, 20);
+    const GAGEINFO info = Gage(0, 100, 20);
     const int y100 = info.ValueToY(100, kEdge);
     const int y4 = info.ValueToY(4, kEdge);
 
@@ -115,7 +115,7 @@ TEST(GageInfo, TicksAndLabelsOnTheEdgeFacingTheChart)
     EXPECT_EQ(left.front().ptLabel.x, W - 17); // "0": one character
     EXPECT_EQ(left[1], (GageTick{4, 1, {W - 3, y4}, {W, y4}, "", {}}));
 
-    GAGEINFO odd = Scale(-10, 10, 5);
+    GAGEINFO odd = Gage(-10, 10, 5);
     odd.sizeChar.cy = 15; // half a character height rounds toward zero
     const auto minus = GageTicks(odd, kEdge, W, false);
     EXPECT_EQ(minus[5].strLabel, "-5");
@@ -124,20 +124,20 @@ TEST(GageInfo, TicksAndLabelsOnTheEdgeFacingTheChart)
 
 TEST(GageInfo, NoTicksForParametersThatCannotBeDrawn)
 {
-    GAGEINFO info = Scale(0, 100, 20);
-    info.nCategory = -1;
+    GAGEINFO info = Gage(0, 100, 20);
+    info.nCategory = std::nullopt;
     EXPECT_TRUE(GageTicks(info, kEdge, 35, true).empty());
-    EXPECT_TRUE(GageTicks(Scale(0, 100, 0), kEdge, 35, true).empty());
-    EXPECT_TRUE(GageTicks(Scale(0, 100, -20), kEdge, 35, true).empty());
-    EXPECT_TRUE(GageTicks(Scale(100, 0, 20), kEdge, 35, true).empty());
+    EXPECT_TRUE(GageTicks(Gage(0, 100, 0), kEdge, 35, true).empty());
+    EXPECT_TRUE(GageTicks(Gage(0, 100, -20), kEdge, 35, true).empty());
+    EXPECT_TRUE(GageTicks(Gage(100, 0, 20), kEdge, 35, true).empty());
 
     // At most kMaxGageSpan values are walked; a damaged record's range draws nothing.
-    EXPECT_EQ(GageTicks(Scale(0, kMaxGageSpan, 50), kEdge, 35, true).size(), 1001u);
-    EXPECT_TRUE(GageTicks(Scale(0, kMaxGageSpan + 1, 50), kEdge, 35, true).empty());
-    EXPECT_TRUE(GageTicks(Scale(INT_MIN, INT_MAX, 5), kEdge, 35, true).empty());
+    EXPECT_EQ(GageTicks(Gage(0, kMaxGageSpan, 50), kEdge, 35, true).size(), 1001u);
+    EXPECT_TRUE(GageTicks(Gage(0, kMaxGageSpan + 1, 50), kEdge, 35, true).empty());
+    EXPECT_TRUE(GageTicks(Gage(INT_MIN, INT_MAX, 5), kEdge, 35, true).empty());
 
     // The walk ends at nMax even at the top of the int range.
-    const auto top = GageTicks(Scale(INT_MAX - 10, INT_MAX, 5), kEdge, 35, true);
+    const auto top = GageTicks(Gage(INT_MAX - 10, INT_MAX, 5), kEdge, 35, true);
     EXPECT_EQ(Values(top, true), (std::vector<int>{INT_MAX - 7, INT_MAX - 2}));
     EXPECT_EQ(top.size(), 11u);
 }

@@ -31,7 +31,7 @@ TEST(RecordBook, DatesOffTheCalendarAndOverflowingNumbersAreRefused)
           RecordLine('A', 2003, 5, 32, 1, 1), RecordLine('A', 2003, 2, 29, 1, 1), RecordLine('A', 1969, 12, 31, 1, 1)})
         EXPECT_EQ(book.ParseLine(line), 10004) << line;
     EXPECT_EQ(book.ParseLine("A 2003-05-11 12:34:56 HIT:99999999999 MISS:1"), 10004);
-    EXPECT_TRUE(book.IsCategoryEmpty(0));
+    EXPECT_TRUE(book.IsCategoryEmpty(Category::Alph));
     EXPECT_EQ(book.ParseLine(RecordLine('A', 2004, 2, 29, 1, 1)), 0);
 }
 
@@ -57,10 +57,8 @@ TEST(RecordBook, RunsOfOneDayShareARecordAndTiesGoByMisses)
     EXPECT_EQ(book.GetListByMark('R'), &book.m_RomaList);
     EXPECT_EQ(book.GetListByMark('!'), &book.m_SyblList);
     EXPECT_EQ(book.GetListByMark('a'), nullptr);
-    EXPECT_EQ(book.GetList(1), &book.m_KanaList);
-    EXPECT_EQ(book.GetList(2), nullptr); // empty
-    EXPECT_EQ(book.GetList(4), nullptr);
-    EXPECT_TRUE(book.IsCategoryEmpty(-1));
+    EXPECT_EQ(book.GetList(Category::Kana), &book.m_KanaList);
+    EXPECT_EQ(book.GetList(Category::Roma), nullptr); // empty
 }
 
 TEST(RecordBook, NewBestFlagsMarkDaysThatRaisedTheBestEver)
@@ -97,7 +95,7 @@ TEST(RecordBook, AnOlderNewDayGoesToTheFrontAndAKnownDayIsFound)
     EXPECT_EQ(sorted.m_AlphList.size(), 2u);
 
     book.Clear();
-    EXPECT_TRUE(book.IsCategoryEmpty(0));
+    EXPECT_TRUE(book.IsCategoryEmpty(Category::Alph));
     EXPECT_EQ(book.m_nTopBest[0], 0);
     ASSERT_EQ(book.ParseLine(RecordLine('A', 2003, 5, 10, 5, 0)), 0);
     EXPECT_EQ(book.m_AlphList.front().m_nTry, 1); // the index was emptied too

@@ -39,7 +39,7 @@ CTime Midnight(int y, int m, int d)
     return LocalMidnight(DaysFromCivil(y, m, d));
 }
 
-BOARDDATA Board(CTime date, int nScale)
+BOARDDATA Board(CTime date, Scale nScale)
 {
     BOARDDATA b;
     b.Date = date;
@@ -51,7 +51,7 @@ class StatsTest : public ZoneTest
 {
 protected:
     // All periods of a category, newest first.
-    std::vector<PERIODDATA> Periods(int k, int nScale) const
+    std::vector<PERIODDATA> Periods(Category k, Scale nScale) const
     {
         std::vector<PERIODDATA> out(book.CountPeriods(k, nScale));
         EXPECT_EQ(book.FillPeriods(out.data(), static_cast<int>(out.size()), k, nScale), 0);
@@ -67,8 +67,8 @@ TEST_F(StatsTest, WeeklyPeriodsSplitOnSundayAndAverageOverRuns)
     Add(book, 0,
         {Day(2003, 5, 12, {{100, 1}, {90, 4}, {110, 2}}), Day(2003, 5, 17, {{110, 3}}, true),
          Day(2003, 5, 18, {{120, 0}})});
-    ASSERT_EQ(book.CountPeriods(0, SCALE_WEEKLY), 2);
-    const auto p = Periods(0, SCALE_WEEKLY);
+    ASSERT_EQ(book.CountPeriods(Category::Alph, Scale::Weekly), 2);
+    const auto p = Periods(Category::Alph, Scale::Weekly);
     EXPECT_EQ(p[0].Date, Midnight(2003, 5, 18));
     EXPECT_FALSE(p[0].bNewBest);
     EXPECT_EQ(p[1].Date, Midnight(2003, 5, 11));
@@ -77,8 +77,8 @@ TEST_F(StatsTest, WeeklyPeriodsSplitOnSundayAndAverageOverRuns)
     EXPECT_EQ(p[1].nAve, 103); // 410 hits in 4 runs; the mean of the day means would be 105
     EXPECT_TRUE(p[1].bNewBest);
 
-    EXPECT_EQ(book.CountPeriods(0, SCALE_DAILY), 3);
-    EXPECT_EQ(book.CountPeriods(0, SCALE_MONTHLY), 1);
+    EXPECT_EQ(book.CountPeriods(Category::Alph, Scale::Daily), 3);
+    EXPECT_EQ(book.CountPeriods(Category::Alph, Scale::Monthly), 1);
 }
 
 TEST_F(StatsTest, AveragesRoundHalvesUp)
@@ -97,9 +97,9 @@ TEST_F(StatsTest, AveragesRoundHalvesUp)
         CRecordBook b;
         Add(b, 2, {Day(2003, 5, 17, c.runs)});
         PERIODDATA p;
-        ASSERT_EQ(b.FillPeriods(&p, 1, 2, SCALE_DAILY), 0);
+        ASSERT_EQ(b.FillPeriods(&p, 1, Category::Roma, Scale::Daily), 0);
         EXPECT_EQ(p.nAve, c.nAve);
-        BOARDDATA board = Board(Midnight(2003, 5, 17), SCALE_DAILY);
+        BOARDDATA board = Board(Midnight(2003, 5, 17), Scale::Daily);
         ASSERT_TRUE(b.FillBoard(&board));
         EXPECT_EQ(board.nAve[2], c.nAve);
         EXPECT_EQ(board.nAveMiss[2], c.nAveMiss);
@@ -110,9 +110,9 @@ TEST_F(StatsTest, AveragesRoundHalvesUp)
     none.m_nTry = 0;
     Add(book, 0, {none});
     PERIODDATA p;
-    ASSERT_EQ(book.FillPeriods(&p, 1, 0, SCALE_DAILY), 0);
+    ASSERT_EQ(book.FillPeriods(&p, 1, Category::Alph, Scale::Daily), 0);
     EXPECT_EQ(p.nAve, 0);
-    BOARDDATA board = Board(Midnight(2003, 5, 18), SCALE_DAILY);
+    BOARDDATA board = Board(Midnight(2003, 5, 18), Scale::Daily);
     ASSERT_TRUE(book.FillBoard(&board));
     EXPECT_EQ(board.nAve[0], 0);
 }
@@ -128,9 +128,9 @@ TEST_F(StatsTest, SumsBeyond32Bits)
         Add(book, 0, {day});
     }
     PERIODDATA p;
-    ASSERT_EQ(book.FillPeriods(&p, 1, 0, SCALE_WEEKLY), 0);
+    ASSERT_EQ(book.FillPeriods(&p, 1, Category::Alph, Scale::Weekly), 0);
     EXPECT_EQ(p.nAve, 1500);
-    BOARDDATA b = Board(Midnight(2003, 5, 1), SCALE_MONTHLY);
+    BOARDDATA b = Board(Midnight(2003, 5, 1), Scale::Monthly);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nTry[0], 2'000'000);
     EXPECT_EQ(b.nAve[0], 1500);
@@ -141,14 +141,14 @@ TEST_F(StatsTest, FillPeriodsStopsAtMaxAndLeavesTheRestUntouched)
 {
     Add(book, 1, {Day(2003, 3, 30, {{50, 5}}), Day(2003, 4, 2, {{60, 6}}, true), Day(2003, 5, 1, {{70, 7}})});
     PERIODDATA p[3];
-    ASSERT_EQ(book.FillPeriods(p, 1, 1, SCALE_MONTHLY), 0);
+    ASSERT_EQ(book.FillPeriods(p, 1, Category::Kana, Scale::Monthly), 0);
     EXPECT_EQ(p[0].Date, Midnight(2003, 5, 1));
     EXPECT_EQ(p[0].nAve, 70);
     EXPECT_EQ(p[1].Date, UnfilledPeriodDate());
     EXPECT_EQ(p[1].nWorst, 999);
 
     PERIODDATA q[3];
-    ASSERT_EQ(book.FillPeriods(q, 3, 1, SCALE_MONTHLY), 0);
+    ASSERT_EQ(book.FillPeriods(q, 3, Category::Kana, Scale::Monthly), 0);
     EXPECT_EQ(q[1].Date, Midnight(2003, 4, 1));
     EXPECT_TRUE(q[1].bNewBest);
     EXPECT_EQ(q[2].Date, Midnight(2003, 3, 1));
@@ -159,19 +159,14 @@ TEST_F(StatsTest, EmptyOrMissingInputs)
 {
     Add(book, 0, {Day(2003, 5, 17, {{100, 1}})});
     PERIODDATA p;
-    EXPECT_EQ(book.CountPeriods(-1, SCALE_DAILY), -1);
-    EXPECT_EQ(book.CountPeriods(1, SCALE_WEEKLY), 0);
-    EXPECT_EQ(book.CountPeriods(0, 3), 0);
-    EXPECT_EQ(book.FillPeriods(nullptr, 1, 0, SCALE_DAILY), -1);
-    EXPECT_EQ(book.FillPeriods(&p, 0, 0, SCALE_DAILY), -1);
-    EXPECT_EQ(book.FillPeriods(&p, 1, -1, SCALE_DAILY), -1);
-    EXPECT_EQ(book.FillPeriods(&p, 1, 1, SCALE_DAILY), -1);
+    EXPECT_EQ(book.CountPeriods(Category::Kana, Scale::Weekly), 0);
+    EXPECT_EQ(book.FillPeriods(nullptr, 1, Category::Alph, Scale::Daily), -1);
+    EXPECT_EQ(book.FillPeriods(&p, 0, Category::Alph, Scale::Daily), -1);
+    EXPECT_EQ(book.FillPeriods(&p, 1, Category::Kana, Scale::Daily), -1);
     EXPECT_EQ(p.Date, UnfilledPeriodDate());
     EXPECT_FALSE(book.FillBoard(nullptr));
-    BOARDDATA bad = Board(Midnight(2003, 5, 17), 3);
-    EXPECT_FALSE(book.FillBoard(&bad));
 
-    BOARDDATA b = Board(Midnight(2003, 5, 17), SCALE_DAILY);
+    BOARDDATA b = Board(Midnight(2003, 5, 17), Scale::Daily);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nTry[0], 1);
     for (int k = 1; k < 4; ++k) {
@@ -186,11 +181,11 @@ TEST_F(StatsTest, NewestPeriodCountsEvenInTheWeekOrMonthOf1980)
 {
     // Thursday 1980-01-03 shares its week and month with 1980-01-01.
     Add(book, 0, {Day(1980, 1, 1, {{1200, 3}}), Day(1980, 1, 3, {{80, 1}})});
-    EXPECT_EQ(book.CountPeriods(0, SCALE_WEEKLY), 1);
-    EXPECT_EQ(book.CountPeriods(0, SCALE_MONTHLY), 1);
+    EXPECT_EQ(book.CountPeriods(Category::Alph, Scale::Weekly), 1);
+    EXPECT_EQ(book.CountPeriods(Category::Alph, Scale::Monthly), 1);
     // An element in its initial state is no period of 1980-01-01 to add to.
     PERIODDATA p[2];
-    ASSERT_EQ(book.FillPeriods(p, 2, 0, SCALE_DAILY), 0);
+    ASSERT_EQ(book.FillPeriods(p, 2, Category::Alph, Scale::Daily), 0);
     EXPECT_EQ(p[1].Date, Midnight(1980, 1, 1));
     EXPECT_EQ(p[1].nWorst, 1200);
     EXPECT_EQ(p[1].nAve, 1200);
@@ -199,7 +194,7 @@ TEST_F(StatsTest, NewestPeriodCountsEvenInTheWeekOrMonthOf1980)
 TEST_F(StatsTest, BoardOfAPeriodWithoutRunsStillShowsTotalsUpToItsEnd)
 {
     Add(book, 0, {Day(2003, 4, 10, {{100, 1}, {80, 2}}), Day(2003, 6, 2, {{150, 0}})});
-    BOARDDATA b = Board(Midnight(2003, 5, 1), SCALE_MONTHLY);
+    BOARDDATA b = Board(Midnight(2003, 5, 1), Scale::Monthly);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nTry[0], 0);
     EXPECT_EQ(b.nBest[0], 0);
@@ -217,7 +212,7 @@ TEST_F(StatsTest, BoardCountsUpToTheLastDayOfItsPeriodOnly)
         {Day(2003, 5, 4, {{90, 9}}), Day(2003, 5, 12, {{70, 3}, {70, 5}}), Day(2003, 5, 17, {{70, 1}, {60, 2}}),
          Day(2003, 5, 18, {{200, 0}})});
     Add(book, 0, {Day(2003, 5, 12, {{60, 2}}), Day(2003, 5, 13, {{60, 7}})});
-    BOARDDATA b = Board(Midnight(2003, 5, 11), SCALE_WEEKLY);
+    BOARDDATA b = Board(Midnight(2003, 5, 11), Scale::Weekly);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nTry[3], 4);
     EXPECT_EQ(b.nBest[3], 70);
@@ -240,7 +235,7 @@ TEST_F(StatsTest, MonthlyBoardsReachTheLastDayOfTheMonth)
     for (const Case c : {Case{2003, 12, 31, 2004, 1}, Case{2040, 2, 29, 2040, 3}, Case{2003, 4, 30, 2003, 5}}) {
         CRecordBook b;
         Add(b, 0, {Day(c.y, c.m, c.lastDay, {{10, 0}}), Day(c.nextY, c.nextM, 1, {{20, 0}})});
-        BOARDDATA board = Board(Midnight(c.y, c.m, 1), SCALE_MONTHLY);
+        BOARDDATA board = Board(Midnight(c.y, c.m, 1), Scale::Monthly);
         ASSERT_TRUE(b.FillBoard(&board));
         EXPECT_EQ(board.nTry[0], 1) << c.y << "-" << c.m;
         EXPECT_EQ(board.nTBest[0], 10) << c.y << "-" << c.m;
@@ -250,7 +245,7 @@ TEST_F(StatsTest, MonthlyBoardsReachTheLastDayOfTheMonth)
 TEST_F(StatsTest, WorstOf999HitsOrMoreIsKept)
 {
     Add(book, 0, {Day(2003, 5, 17, {{1200, 4}, {999, 7}})});
-    BOARDDATA b = Board(Midnight(2003, 5, 17), SCALE_DAILY);
+    BOARDDATA b = Board(Midnight(2003, 5, 17), Scale::Daily);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nWorst[0], 999);
     EXPECT_EQ(b.nWorstMiss[0], 7);
@@ -266,13 +261,13 @@ TEST_F(StatsTest, WorstOf999HitsOrMoreIsKept)
 TEST_F(StatsTest, OlderDayAddedLastCountsAsTheNewest)
 {
     Add(book, 0, {Day(2003, 5, 10, {{10, 0}}), Day(2003, 5, 20, {{20, 0}}), Day(2003, 5, 14, {{40, 0}})});
-    EXPECT_EQ(book.CountPeriods(0, SCALE_DAILY), 3);
-    const auto p = Periods(0, SCALE_DAILY);
+    EXPECT_EQ(book.CountPeriods(Category::Alph, Scale::Daily), 3);
+    const auto p = Periods(Category::Alph, Scale::Daily);
     EXPECT_EQ(p[0].Date, Midnight(2003, 5, 14));
     EXPECT_EQ(p[1].Date, Midnight(2003, 5, 20));
     EXPECT_EQ(p[2].Date, Midnight(2003, 5, 10));
 
-    BOARDDATA b = Board(Midnight(2003, 5, 18), SCALE_WEEKLY);
+    BOARDDATA b = Board(Midnight(2003, 5, 18), Scale::Weekly);
     ASSERT_TRUE(book.FillBoard(&b));
     EXPECT_EQ(b.nTry[0], 1);
     EXPECT_EQ(b.nTTry[0], 3);
@@ -285,12 +280,12 @@ TEST_F(StatsTest, Year2040FallsIntoItsDayWeekAndMonth)
     Add(book, 0,
         {Day(2040, 2, 25, {{10, 0}}), Day(2040, 2, 26, {{30, 0}}), Day(2040, 2, 29, {{50, 0}}),
          Day(2040, 3, 4, {{70, 0}})});
-    const auto w = Periods(0, SCALE_WEEKLY);
+    const auto w = Periods(Category::Alph, Scale::Weekly);
     ASSERT_EQ(w.size(), 3u);
     EXPECT_GT(w[1].Date.GetTime(), std::int64_t{INT32_MAX});
     EXPECT_EQ(w[1].Date.Format("%Y/%#m/%#d %H"), "2040/2/26 00");
     EXPECT_EQ(w[1].nAve, 40);
-    const auto m = Periods(0, SCALE_MONTHLY);
+    const auto m = Periods(Category::Alph, Scale::Monthly);
     ASSERT_EQ(m.size(), 2u);
     EXPECT_EQ(m[1].Date.Format("%Y/%#m/%#d"), "2040/2/1");
     EXPECT_EQ(m[1].nAve, 30);
@@ -321,14 +316,14 @@ TEST_F(StatsTest, WeeksAcrossClockChanges)
             b.m_AlphList.push_front(CDayRecord(nSunday + i, 10 + i, 0));
         b.m_AlphList.push_front(CDayRecord(nSunday + 7, 50, 0));
         std::vector<PERIODDATA> p(4);
-        ASSERT_EQ(b.CountPeriods(0, SCALE_WEEKLY), 3) << c.zone;
-        ASSERT_EQ(b.FillPeriods(p.data(), 4, 0, SCALE_WEEKLY), 0);
+        ASSERT_EQ(b.CountPeriods(Category::Alph, Scale::Weekly), 3) << c.zone;
+        ASSERT_EQ(b.FillPeriods(p.data(), 4, Category::Alph, Scale::Weekly), 0);
         EXPECT_EQ(p[1].Date.Format("%Y/%#m/%#d %H"), c.key) << c.zone;
         EXPECT_EQ(p[1].nBest, 16) << c.zone;
         EXPECT_EQ(p[1].nWorst, 10) << c.zone;
         EXPECT_EQ(p[2].Date, LocalMidnight(nSunday - 7)) << c.zone;
 
-        BOARDDATA board = Board(p[1].Date, SCALE_WEEKLY);
+        BOARDDATA board = Board(p[1].Date, Scale::Weekly);
         ASSERT_TRUE(b.FillBoard(&board));
         EXPECT_EQ(board.nTry[0], 7) << c.zone;
         EXPECT_EQ(board.nTTry[0], 8) << c.zone;

@@ -80,7 +80,7 @@ TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReports)
     char* argv[] = {program, noSplash, file.data()};
     CNorv2App app;
     ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
-    EXPECT_EQ(app.GetDocument()->CountPeriods(0, 0), 5);
+    EXPECT_EQ(app.GetDocument()->CountPeriods(Category::Alph, Scale::Daily), 5);
     EXPECT_EQ(app.GetSettings().Get().m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
     app.ExitInstance();
 }

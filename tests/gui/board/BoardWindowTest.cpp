@@ -55,7 +55,7 @@ protected:
         tzset();
     }
 
-    std::unique_ptr<BOARDDATA> Period(int nScale, int y, int m, int d) const
+    std::unique_ptr<BOARDDATA> Period(Scale nScale, int y, int m, int d) const
     {
         auto pData = std::make_unique<BOARDDATA>();
         pData->nScale = nScale;
@@ -63,7 +63,7 @@ protected:
         EXPECT_TRUE(m_doc.FillBoard(pData.get()));
         return pData;
     }
-    CNorv2Board* OpenDay(int d) { return m_list.OpenBoard(Period(SCALE_DAILY, 2003, 5, d)); }
+    CNorv2Board* OpenDay(int d) { return m_list.OpenBoard(Period(Scale::Daily, 2003, 5, d)); }
 
     QFontMetrics Metrics() const { return QFontMetrics(QFontFromLogFont(*m_setting.m_pBoardFont)); }
     QSize Template(bool bJapanese) const
@@ -231,16 +231,16 @@ TEST_F(BoardWindowTest, EveryBoardStoresItsPositionForItsSlotWhenDestroyed)
 TEST_F(BoardWindowTest, BoardsOfTheCurrentPeriodFollowAppendedRecordsAndKeepTitleAndSlot)
 {
     // Marked figures show whether a board was recomputed.
-    auto marked = [this](int nScale, int y, int m, int d) {
+    auto marked = [this](Scale nScale, int y, int m, int d) {
         auto pData = Period(nScale, y, m, d);
         pData->nTry[0] = 77;
         return m_list.OpenBoard(std::move(pData));
     };
-    CNorv2Board* pFirst = marked(SCALE_DAILY, 2003, 5, 1);
-    CNorv2Board* pYesterday = marked(SCALE_DAILY, 2003, 5, 9);
-    CNorv2Board* pToday = marked(SCALE_DAILY, 2003, 5, 10);
-    CNorv2Board* pWeek = marked(SCALE_WEEKLY, 2003, 5, 4);
-    CNorv2Board* pLastMonth = marked(SCALE_MONTHLY, 2003, 4, 1);
+    CNorv2Board* pFirst = marked(Scale::Daily, 2003, 5, 1);
+    CNorv2Board* pYesterday = marked(Scale::Daily, 2003, 5, 9);
+    CNorv2Board* pToday = marked(Scale::Daily, 2003, 5, 10);
+    CNorv2Board* pWeek = marked(Scale::Weekly, 2003, 5, 4);
+    CNorv2Board* pLastMonth = marked(Scale::Monthly, 2003, 4, 1);
     pFirst->close(); // the list moves up, so entries and slots differ
     const QString strTitle = pToday->windowTitle();
 
@@ -256,7 +256,7 @@ TEST_F(BoardWindowTest, BoardsOfTheCurrentPeriodFollowAppendedRecordsAndKeepTitl
     EXPECT_EQ(pToday->windowTitle(), strTitle);
     EXPECT_EQ(m_list.At(1), pToday);
     EXPECT_EQ(pWeek->GetData().nTry[0], 8); // 4..10 May
-    EXPECT_EQ(pWeek->GetData().nScale, SCALE_WEEKLY);
+    EXPECT_EQ(pWeek->GetData().nScale, Scale::Weekly);
     EXPECT_EQ(pWeek->GetSlot(), 3);
     EXPECT_EQ(pYesterday->GetData().nTry[0], 77);
     EXPECT_EQ(pLastMonth->GetData().nTry[0], 77);
@@ -314,9 +314,9 @@ TEST_F(BoardWindowTest, PaintingUsesTheColoursOfTheBoardsScaleAndClipsWideFigure
 {
     BOARDCOLOR colors{RGB(250, 250, 240), RGB(0, 0, 200), RGB(200, 0, 0),   RGB(0, 150, 0),
                       RGB(0, 0, 0),       RGB(0, 0, 0),   RGB(10, 120, 130)};
-    m_setting.SetBoardColors(&colors, SCALE_WEEKLY);
+    m_setting.SetBoardColors(&colors, Scale::Weekly);
     m_setting.m_nBoardFlag = 0x11; // Alph only
-    auto pData = Period(SCALE_WEEKLY, 2003, 5, 4);
+    auto pData = Period(Scale::Weekly, 2003, 5, 4);
     pData->nTry[0] = 99999; // wider than its cell
     CNorv2Board* pBoard = m_list.OpenBoard(std::move(pData));
     const QImage image = pBoard->grab().toImage();

@@ -191,7 +191,7 @@ protected:
     std::pair<int, int> NewestBarY(const ChartRender& chart, const ChartGeometry& g) const
     {
         PERIODDATA p;
-        EXPECT_EQ(m_book.FillPeriods(&p, 1, 0, SCALE_DAILY), 0);
+        EXPECT_EQ(m_book.FillPeriods(&p, 1, Category::Alph, Scale::Daily), 0);
         const GAGEINFO& info = chart.gageInfo;
         return {ValueToY(p.nBest, info.nMax, info.nMin, g.PlotHeight()),
                 ValueToY(p.nWorst, info.nMax, info.nMin, g.PlotHeight())};
@@ -205,7 +205,7 @@ protected:
 TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 {
     AddDays(3);
-    const ChartRender chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 300));
+    const ChartRender chart = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300));
     ASSERT_EQ(chart.eResult, ChartRender::kDone);
     EXPECT_EQ(chart.image.size(), QSize(600, 300));
     EXPECT_EQ(chart.nBars, 3);
@@ -213,7 +213,7 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
     EXPECT_EQ(chart.barDates,
               (std::vector<CTime>{CTime(2003, 5, 1, 0, 0, 0), CTime(2003, 5, 2, 0, 0, 0), CTime(2003, 5, 3, 0, 0, 0)}));
     const GAGEINFO& info = chart.gageInfo;
-    EXPECT_EQ(info.nCategory, 0);
+    EXPECT_EQ(info.nCategory, Category::Alph);
     EXPECT_EQ(info.nMax, 224);
     EXPECT_EQ(info.nMin, 100);
     EXPECT_EQ(info.sizeChart, (CSize{600, 300}));
@@ -234,15 +234,14 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 TEST_F(RenderChartTest, NothingToDrawOrNoRoom)
 {
     AddDays(3);
-    EXPECT_EQ(RenderChart(m_book, m_setting, -1, SCALE_DAILY, QSize(600, 300)).eResult, ChartRender::kNotStarted);
-    EXPECT_EQ(RenderChart(m_book, m_setting, 1, SCALE_DAILY, QSize(600, 300)).eResult, ChartRender::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Kana, Scale::Daily, QSize(600, 300)).eResult, ChartRender::kNotStarted);
     m_setting.m_nBarCount = 0;
-    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 300)).eResult, ChartRender::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300)).eResult, ChartRender::kNotStarted);
     m_setting.m_nBarCount = 50;
-    const ChartRender low = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, 40));
+    const ChartRender low = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 40));
     EXPECT_EQ(low.eResult, ChartRender::kNoChart);
     EXPECT_TRUE(low.image.isNull());
-    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(600, -5)).eResult, ChartRender::kNoChart);
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, -5)).eResult, ChartRender::kNoChart);
 }
 
 TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)
@@ -253,13 +252,13 @@ TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)
     m_setting.m_nBarCount = 2'000'000'000;
     m_setting.m_nLineWidth = 1'000'000;
     m_setting.m_pChartFont->lfHeight = -100'000;
-    const ChartRender chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(100, 2'000'000'000));
+    const ChartRender chart = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(100, 2'000'000'000));
     ASSERT_EQ(chart.eResult, ChartRender::kDone);
     EXPECT_EQ(chart.image.size(), QSize(20 * 30 + 21 * 1, kMaxChartHeight));
     EXPECT_LE(chart.gageInfo.sizeChar.cy, 400);
 
     m_setting.m_pChartFont->lfHeight = -12;
-    EXPECT_EQ(RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(2'000'000'000, 100)).image.width(),
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(2'000'000'000, 100)).image.width(),
               kMaxChartClientWidth);
 }
 
@@ -269,7 +268,7 @@ TEST_F(RenderChartTest, TheWidestChartIsDrawnToItsRightEnd)
     m_setting.m_nBarWidth = 30;
     m_setting.m_nBarSpace = 50;
     m_setting.m_nBarCount = 999;
-    const ChartRender chart = RenderChart(m_book, m_setting, 0, SCALE_DAILY, QSize(800, 120));
+    const ChartRender chart = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(800, 120));
     ASSERT_EQ(chart.eResult, ChartRender::kDone);
     EXPECT_EQ(chart.image.sizeInBytes(), qsizetype{999 * 30 + 1000 * 50} * 120 * 4);
     EXPECT_EQ(chart.barDates.back(), CTime(2003, 5, 1, 0, 0, 0).AddDays(999));

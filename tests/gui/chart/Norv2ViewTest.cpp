@@ -28,8 +28,8 @@ struct CViewRecorder
         QObject::connect(&view, &CNorv2View::chartLayoutRequested, [this] { layouts.push_back("chart"); });
         QObject::connect(&view, &CNorv2View::compactLayoutRequested, [this] { layouts.push_back("compact"); });
         QObject::connect(&view, &CNorv2View::titleChanged,
-                         [this](int nCategory, int nScale) { titles.emplace_back(nCategory, nScale); });
-        QObject::connect(&view, &CNorv2View::scaleChanged, [this](int nScale) { selections.push_back(nScale); });
+                         [this](std::optional<Category> nCategory, Scale nScale) { titles.emplace_back(nCategory, nScale); });
+        QObject::connect(&view, &CNorv2View::scaleChanged, [this](Scale nScale) { selections.push_back(nScale); });
         QObject::connect(&view, &CNorv2View::barStatusChanged,
                          [this](const QString& strText) { statusTexts.push_back(strText.toStdString()); });
         QObject::connect(&view, &CNorv2View::gageInfoChanged, [this](const GAGEINFO& info) {
@@ -41,8 +41,9 @@ struct CViewRecorder
     }
 
     std::vector<std::string> layouts;
-    std::vector<std::pair<int, int>> titles;
-    std::vector<int> selections;
+    using Title = std::pair<std::optional<Category>, Scale>;
+    std::vector<Title> titles;
+    std::vector<Scale> selections;
     std::vector<std::string> statusTexts;
     std::vector<GAGEINFO> gages; // one per rendering
     std::vector<std::unique_ptr<BOARDDATA>> boards;
@@ -124,71 +125,66 @@ TEST_F(Norv2ViewTest, ChoosingACategoryTwiceShowsThenHidesTheChart)
     EXPECT_TRUE(view.GetChartImage().isNull()); // no category after opening
     EXPECT_TRUE(m_host.gages.empty());
 
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     EXPECT_EQ(m_host.layouts, (std::vector<std::string>{"chart"}));
-    EXPECT_EQ(m_host.titles, (std::vector<std::pair<int, int>>{{0, SCALE_DAILY}}));
+    EXPECT_EQ(m_host.titles, (std::vector<CViewRecorder::Title>{{Category::Alph, Scale::Daily}}));
     ASSERT_EQ(m_host.gages.size(), 1u);
-    EXPECT_EQ(m_host.gages[0].nCategory, 0);
+    EXPECT_EQ(m_host.gages[0].nCategory, Category::Alph);
     EXPECT_EQ(view.GetBarCount(), 20);
-    EXPECT_TRUE(view.IsCategoryChecked(0));
+    EXPECT_TRUE(view.IsCategoryChecked(Category::Alph));
 
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     EXPECT_EQ(m_host.layouts, (std::vector<std::string>{"chart", "compact"}));
-    EXPECT_EQ(m_host.titles.back(), (std::pair<int, int>{-1, SCALE_DAILY}));
-    EXPECT_EQ(view.GetCategory(), -1);
+    EXPECT_EQ(m_host.titles.back(), (CViewRecorder::Title{std::nullopt, Scale::Daily}));
+    EXPECT_EQ(view.GetCategory(), std::nullopt);
     EXPECT_TRUE(view.GetChartImage().isNull());
     EXPECT_EQ(view.GetBarCount(), 0);
-    EXPECT_FALSE(view.IsCategoryChecked(0));
+    EXPECT_FALSE(view.IsCategoryChecked(Category::Alph));
     EXPECT_EQ(m_host.gages.size(), 1u);
 
-    view.OnCategory(4); // no such category
-    EXPECT_EQ(m_host.layouts.size(), 2u);
 }
 
 TEST_F(Norv2ViewTest, CategoriesWithoutRunsCannotBeChosen)
 {
     CNorv2View& view = Open(RecordLine(kKanaMark, 2003, 5, 6, 120, 4) + "\r\n", 600, 300);
-    EXPECT_FALSE(view.IsCategoryEnabled(0));
-    EXPECT_TRUE(view.IsCategoryEnabled(1));
-    EXPECT_FALSE(view.IsCategoryEnabled(2));
-    EXPECT_FALSE(view.IsCategoryEnabled(3));
-    EXPECT_FALSE(view.IsCategoryEnabled(-1));
-    view.OnCategory(1);
-    EXPECT_TRUE(view.IsCategoryChecked(1));
-    EXPECT_FALSE(view.IsCategoryChecked(0));
+    EXPECT_FALSE(view.IsCategoryEnabled(Category::Alph));
+    EXPECT_TRUE(view.IsCategoryEnabled(Category::Kana));
+    EXPECT_FALSE(view.IsCategoryEnabled(Category::Roma));
+    EXPECT_FALSE(view.IsCategoryEnabled(Category::Sybl));
+    view.OnCategory(Category::Kana);
+    EXPECT_TRUE(view.IsCategoryChecked(Category::Kana));
+    EXPECT_FALSE(view.IsCategoryChecked(Category::Alph));
     EXPECT_EQ(view.GetBarCount(), 1);
 }
 
 TEST_F(Norv2ViewTest, ChoosingTheShownScaleAgainDoesNothing)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     Settle();
     const std::size_t nRenders = m_host.gages.size();
     const std::size_t nTitles = m_host.titles.size();
     view.horizontalScrollBar()->setValue(0);
 
-    view.OnScale(SCALE_DAILY);
+    view.OnScale(Scale::Daily);
     EXPECT_EQ(m_host.gages.size(), nRenders);
     EXPECT_EQ(m_host.titles.size(), nTitles);
     EXPECT_TRUE(m_host.selections.empty());
     EXPECT_EQ(ScrollX(), 0);
 
-    view.OnScale(SCALE_WEEKLY);
-    EXPECT_EQ(m_host.selections, (std::vector<int>{SCALE_WEEKLY}));
+    view.OnScale(Scale::Weekly);
+    EXPECT_EQ(m_host.selections, (std::vector<Scale>{Scale::Weekly}));
     EXPECT_EQ(m_host.gages.size(), nRenders + 1);
-    EXPECT_EQ(m_host.titles.back(), (std::pair<int, int>{0, SCALE_WEEKLY}));
+    EXPECT_EQ(m_host.titles.back(), (CViewRecorder::Title{Category::Alph, Scale::Weekly}));
     EXPECT_EQ(view.GetBarCount(), 10); // the weeks from 04-27 to 06-29
-    EXPECT_TRUE(view.IsScaleChecked(SCALE_WEEKLY));
-    EXPECT_FALSE(view.IsScaleChecked(SCALE_DAILY));
-    view.OnScale(3);
-    EXPECT_EQ(view.GetScale(), SCALE_WEEKLY);
+    EXPECT_TRUE(view.IsScaleChecked(Scale::Weekly));
+    EXPECT_FALSE(view.IsScaleChecked(Scale::Daily));
 }
 
 TEST_F(Norv2ViewTest, ATallerWindowRendersAgainANarrowerOneScrolls)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     Settle();
     ASSERT_EQ(view.GetChartImage().size(), QSize(1058, view.viewport()->height()));
     const std::size_t nRenders = m_host.gages.size();
@@ -215,7 +211,7 @@ TEST_F(Norv2ViewTest, ATallerWindowRendersAgainANarrowerOneScrolls)
 TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     Settle();
     const int sx = ScrollX();
     EXPECT_EQ(sx, 1058 - view.viewport()->width()); // opened at the newest bar
@@ -226,8 +222,8 @@ TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
 TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
 {
     CNorv2View& view = Open(Records(1, 20), 600, 300);
-    view.OnCategory(0);
-    view.OnScale(SCALE_WEEKLY);
+    view.OnCategory(Category::Alph);
+    view.OnScale(Scale::Weekly);
     ASSERT_EQ(view.GetBarCount(), 4); // weeks from 04-27, 05-04, 05-11, 05-18
     const ChartGeometry g = Bars();
     ASSERT_EQ(view.GetChartImage().width(), g.cx);
@@ -257,8 +253,8 @@ TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
 TEST_F(Norv2ViewTest, DoubleClickingABarOpensItsBoard)
 {
     CNorv2View& view = Open(Records(1, 20), 600, 300);
-    view.OnCategory(0);
-    view.OnScale(SCALE_WEEKLY);
+    view.OnCategory(Category::Alph);
+    view.OnScale(Scale::Weekly);
     const ChartGeometry g = Bars();
 
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(g.BarRight(3) + 5, 100));
@@ -269,7 +265,7 @@ TEST_F(Norv2ViewTest, DoubleClickingABarOpensItsBoard)
     ASSERT_EQ(m_host.boards.size(), 1u);
     const BOARDDATA& board = *m_host.boards[0];
     EXPECT_EQ(board.Date, CTime(2003, 5, 11, 0, 0, 0));
-    EXPECT_EQ(board.nScale, SCALE_WEEKLY);
+    EXPECT_EQ(board.nScale, Scale::Weekly);
     EXPECT_EQ(board.nTry[0], 7);
     EXPECT_EQ(board.nBest[0], 116);
 }
@@ -277,7 +273,7 @@ TEST_F(Norv2ViewTest, DoubleClickingABarOpensItsBoard)
 TEST_F(Norv2ViewTest, AppendedRunsRenderAgainAtTheNewestBar)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     Settle();
     const std::size_t nRenders = m_host.gages.size();
     view.horizontalScrollBar()->setValue(0);
@@ -295,14 +291,14 @@ TEST_F(Norv2ViewTest, AppendedRunsRenderAgainAtTheNewestBar)
 TEST_F(Norv2ViewTest, ABrokenFileResetsTheChart)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
-    view.OnCategory(0);
-    view.OnScale(SCALE_MONTHLY);
+    view.OnCategory(Category::Alph);
+    view.OnScale(Scale::Monthly);
     m_dir.Write(kFile, std::string(44, 'x') + "\r\n", true);
     QSignalSpy rejected(&m_doc, &CNorv2Doc::rejected);
     m_doc.Refresh();
     EXPECT_EQ(rejected.count(), 1);
-    EXPECT_EQ(view.GetCategory(), -1);
-    EXPECT_EQ(view.GetScale(), SCALE_DAILY);
+    EXPECT_EQ(view.GetCategory(), std::nullopt);
+    EXPECT_EQ(view.GetScale(), Scale::Daily);
     EXPECT_TRUE(view.GetChartImage().isNull());
     EXPECT_EQ(view.GetBarCount(), 0);
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 100));
@@ -322,12 +318,12 @@ TEST_F(Norv2ViewTest, TheContextMenuIsLeftToTheFrame)
 TEST_F(Norv2ViewTest, OpeningAnotherFileDropsTheChart)
 {
     CNorv2View& view = Open(Records(1, 20), 600, 300);
-    view.OnCategory(0);
+    view.OnCategory(Category::Alph);
     ASSERT_EQ(view.GetBarCount(), 20);
-    view.SetCategory(-1);
+    view.SetCategory(std::nullopt);
     ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("v.ｷﾛｸ", Records(40, 5)))));
     view.OnInitialUpdate();
-    EXPECT_EQ(view.GetCategory(), -1);
+    EXPECT_EQ(view.GetCategory(), std::nullopt);
     EXPECT_TRUE(view.GetChartImage().isNull());
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(Bars().BarLeft(0) + 1, 100));
     EXPECT_TRUE(m_host.boards.empty());

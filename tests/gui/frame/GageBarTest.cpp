@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         // A chart 300 pixels high in a font 7 x 16: 2.29 pixels per value from 0 to 100.
-        m_info.nCategory = 1;
+        m_info.nCategory = Category::Kana;
         m_info.nMax = 100;
         m_info.nStep = 20;
         m_info.sizeChart = {500, 300};
@@ -113,11 +113,11 @@ TEST_F(GageBarTest, NothingButTheBackgroundWithoutValidParameters)
 
     m_setting.m_bGageColor = true;
     bar.SetGageInfo(&m_info);
-    m_info.nCategory = -1; // no chart: button colours even with the chart's colours asked for
+    m_info.nCategory = std::nullopt; // no chart: button colours even with the chart's colours asked for
     EXPECT_FALSE(HasInk(Render(bar))) << "no category";
 
     m_setting.m_bGageColor = false;
-    m_info.nCategory = 1;
+    m_info.nCategory = Category::Kana;
     m_info.nMin = m_info.nMax;
     EXPECT_FALSE(HasInk(Render(bar))) << "empty range";
 }
@@ -125,18 +125,17 @@ TEST_F(GageBarTest, NothingButTheBackgroundWithoutValidParameters)
 TEST_F(GageBarTest, ChartColoursOnlyWhenAskedForAndACategoryIsShown)
 {
     const QPalette palette = ButtonPalette();
-    const auto colors = [&](const CAppSetting* pSetting, int nCategory) {
+    const auto colors = [&](const CAppSetting* pSetting, std::optional<Category> nCategory) {
         const GageColorSet c = GageColors(pSetting, nCategory, palette);
         return std::pair(c.crBack, c.crDraw);
     };
     const auto buttons = std::pair(kButton, kButtonText);
 
-    EXPECT_EQ(colors(&m_setting, 1), buttons);
+    EXPECT_EQ(colors(&m_setting, Category::Kana), buttons);
     m_setting.m_bGageColor = true;
-    EXPECT_EQ(colors(&m_setting, 1), std::pair(kChartBack, kChartAxis));
-    EXPECT_EQ(colors(&m_setting, -1), buttons);
-    EXPECT_EQ(colors(nullptr, 1), buttons);
-    EXPECT_EQ(colors(&m_setting, 4), buttons); // no chart colours to take: not black on black
+    EXPECT_EQ(colors(&m_setting, Category::Kana), std::pair(kChartBack, kChartAxis));
+    EXPECT_EQ(colors(&m_setting, std::nullopt), buttons);
+    EXPECT_EQ(colors(nullptr, Category::Kana), buttons);
 
     CGageBar bar(true, m_setting);
     bar.SetGageInfo(&m_info);

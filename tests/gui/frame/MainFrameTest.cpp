@@ -71,7 +71,7 @@ protected:
     {
         auto data = std::make_unique<BOARDDATA>();
         data->Date = CTime(2003, 5, 4, 0, 0, 0);
-        data->nScale = SCALE_WEEKLY;
+        data->nScale = Scale::Weekly;
         ASSERT_TRUE(m_doc.FillBoard(data.get()));
         m_frame->OpenBoard(*data);
         ASSERT_EQ(m_frame->GetBoards().Count(), 1);
@@ -105,7 +105,7 @@ TEST_F(MainFrameTest, StartsAsAFixedStripAndSwitchesToTheChartAndBack)
 
     Trigger(ID_CATEGORY_ALPH);
     EXPECT_FALSE(m_frame->IsCompact());
-    EXPECT_EQ(m_frame->GetView()->GetCategory(), 0);
+    EXPECT_EQ(m_frame->GetView()->GetCategory(), Category::Alph);
     EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isChecked());
     EXPECT_EQ(m_frame->frameGeometry().size(), QSize(800, 500)); // the saved placement is the outer window
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の 日々の記録 (英 字)"));
@@ -115,7 +115,7 @@ TEST_F(MainFrameTest, StartsAsAFixedStripAndSwitchesToTheChartAndBack)
     const int nOuterWidth = m_frame->frameGeometry().width();
     Trigger(ID_CATEGORY_ALPH); // the same category again
     EXPECT_TRUE(m_frame->IsCompact());
-    EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
+    EXPECT_EQ(m_frame->GetView()->GetCategory(), std::nullopt);
     EXPECT_EQ(m_frame->width(), 400);
     EXPECT_EQ(m_setting.m_pWindowPos->right - m_setting.m_pWindowPos->left, nOuterWidth);
 }
@@ -156,7 +156,7 @@ TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
 
     Trigger(ID_CATEGORY_ALPH);
     Trigger(ID_SCALE_WEEKLY);
-    EXPECT_EQ(m_frame->GetView()->GetScale(), 1);
+    EXPECT_EQ(m_frame->GetView()->GetScale(), Scale::Weekly);
     EXPECT_TRUE(m_frame->GetAction(ID_SCALE_WEEKLY)->isChecked());
     EXPECT_FALSE(m_frame->GetAction(ID_SCALE_DAILY)->isChecked());
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の 週ごとの記録 (英 字)"));
@@ -167,10 +167,10 @@ TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
 
 TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 {
-    m_frame->SetFrameTitle(-1, 0);
+    m_frame->SetFrameTitle(std::nullopt, Scale::Daily);
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user1の記録"));
     m_setting.m_strUserName = "user\n1";
-    m_frame->SetFrameTitle(-1, 0);
+    m_frame->SetFrameTitle(std::nullopt, Scale::Daily);
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv - user?1の記録"));
     m_setting.m_strUserName = "user1";
 
@@ -182,10 +182,10 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
     SetMessageBoxRecorder({});
     EXPECT_TRUE(m_frame->IsCompact());
     EXPECT_FALSE(m_frame->IsScaleSelectorEnabled());
-    EXPECT_EQ(m_frame->GetView()->GetCategory(), -1);
+    EXPECT_EQ(m_frame->GetView()->GetCategory(), std::nullopt);
     // Everything that shows the state follows it: no user, the daily scale.
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv"));
-    EXPECT_EQ(m_frame->GetScaleCombo()->currentIndex(), SCALE_DAILY);
+    EXPECT_EQ(m_frame->GetScaleCombo()->currentIndex(), 0);
 }
 
 TEST_F(MainFrameTest, CommandsAndSelectorsFollowTheDocumentAtOnce)
@@ -277,11 +277,11 @@ TEST_F(MainFrameTest, PropertySheetChangesShowInTheChartAndTheBoards)
     CPrpPage::SetFontChooser([&bigger](QWidget*, const QFont&) { return bigger; });
     EditProperties(ID_BOARD_PROPERTY, [&](CNorvPrpSheet& sheet) {
         EXPECT_EQ(sheet.GetTabs()->currentIndex(), 1);
-        EXPECT_EQ(sheet.GetBoardPage().GetScale(), SCALE_WEEKLY);
+        EXPECT_EQ(sheet.GetBoardPage().GetScale(), Scale::Weekly);
         sheet.GetBoardPage().GetDlgItem<QAbstractButton>(1092)->click(); // background
         sheet.GetBoardPage().GetDlgItem<QAbstractButton>(1041)->click(); // font
         sheet.GetApplyButton()->click();
-        EXPECT_EQ(m_setting.m_BoardColor[SCALE_WEEKLY].crBack, crBack);
+        EXPECT_EQ(m_setting.m_BoardColor[Index(Scale::Weekly)].crBack, crBack);
         EXPECT_GT(pBoard->width(), boardSize.width());
         EXPECT_GT(pBoard->height(), boardSize.height());
         EXPECT_TRUE(Shows(pBoard->grab().toImage(), crBack));
@@ -290,7 +290,7 @@ TEST_F(MainFrameTest, PropertySheetChangesShowInTheChartAndTheBoards)
     CColorBtn::SetColorChooser([](QWidget*, COLORREF) { return crBar; });
     EditProperties(ID_CHART_PROPERTY, [&](CNorvPrpSheet& sheet) {
         EXPECT_EQ(sheet.GetTabs()->currentIndex(), 0);
-        EXPECT_EQ(sheet.GetChartPage().GetCategory(), 0);
+        EXPECT_EQ(sheet.GetChartPage().GetCategory(), Category::Alph);
         sheet.GetChartPage().GetDlgItem<QAbstractButton>(1084)->click(); // bar
         sheet.GetApplyButton()->click();
         EXPECT_EQ(m_setting.m_ChartColor[0].crBar, crBar);

@@ -63,7 +63,7 @@ TEST(Selectors, FollowTheViewAndOpenOtherUsers)
 
     frame->GetAction(ID_CATEGORY_ALPH)->trigger();
     QTest::keyClick(scales, Qt::Key_Down); // Daily → Weekly, as the user would
-    EXPECT_EQ(frame->GetView()->GetScale(), 1);
+    EXPECT_EQ(frame->GetView()->GetScale(), Scale::Weekly);
     frame->GetAction(ID_SCALE_MONTHLY)->trigger();
     EXPECT_EQ(scales->currentText(), QStringLiteral("Monthly"));
 

@@ -17,9 +17,9 @@ namespace {
 class BoardPrpTest : public PrpTest, public ::testing::Test
 {
 protected:
-    void Open(int nScale)
+    void Open(Scale nScale)
     {
-        m_pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, 1, 0, nScale);
+        m_pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, 1, Category::Alph, nScale);
         m_pBoardSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::boardSettingsStored);
         m_pChartSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::chartSettingsStored);
     }
@@ -34,10 +34,10 @@ protected:
 
 TEST_F(BoardPrpTest, OpensOnTheViewsScaleWithTheDefaultFlagShownChecked)
 {
-    Open(1);
+    Open(Scale::Weekly);
     EXPECT_EQ(m_pSheet->GetTabs()->currentIndex(), 1);
     EXPECT_FALSE(m_pSheet->GetChartPage().IsCreated());
-    EXPECT_EQ(Page().GetScale(), 1);
+    EXPECT_EQ(Page().GetScale(), Scale::Weekly);
     EXPECT_TRUE(Ctrl<QAbstractButton>(Page(), 1043)->isChecked());
     for (int nID = 1027; nID <= 1031; ++nID)
         EXPECT_TRUE(Checked(nID)) << nID;
@@ -55,7 +55,7 @@ TEST_F(BoardPrpTest, OpensOnTheViewsScaleWithTheDefaultFlagShownChecked)
 TEST_F(BoardPrpTest, RowBoxesEnableTheirButtonsAndTheLastRowBringsAllBack)
 {
     m_setting.m_nBoardFlag = 0x01;
-    Open(0);
+    Open(Scale::Daily);
     EXPECT_TRUE(Checked(1027));
     EXPECT_FALSE(Checked(1028));
     EXPECT_TRUE(RowButtonEnabled(0));
@@ -89,13 +89,13 @@ TEST_F(BoardPrpTest, RowBoxesEnableTheirButtonsAndTheLastRowBringsAllBack)
 
 TEST_F(BoardPrpTest, WeeklyEditsSurviveASwitchToMonthlyAndAreStoredByOk)
 {
-    Open(1);
+    Open(Scale::Weekly);
     m_nextColor = RGB(0, 0, 255);
     ColorBtn(Page(), 1093)->click();
     EXPECT_EQ(ColorBtn(Page(), 1093)->toolTip(), "blue");
 
     Click(Page(), 1044);
-    EXPECT_EQ(Page().GetScale(), 2);
+    EXPECT_EQ(Page().GetScale(), Scale::Monthly);
     EXPECT_EQ(ColorBtn(Page(), 1093)->GetColor(), RGB(41, 0, 2));
     EXPECT_TRUE(m_pSheet->GetApplyButton()->isEnabled());
 
@@ -107,7 +107,7 @@ TEST_F(BoardPrpTest, WeeklyEditsSurviveASwitchToMonthlyAndAreStoredByOk)
 
 TEST_F(BoardPrpTest, QuoteEditStopsAtFiveShiftJisBytes)
 {
-    Open(0);
+    Open(Scale::Daily);
     Type(Page(), 1109, ">>>>>>>");
     EXPECT_EQ(EditText(Page(), 1109), ">>>>>");
     Type(Page(), 1109, QStringLiteral("引用>>"));
@@ -135,7 +135,7 @@ TEST_F(BoardPrpTest, QuoteEditStopsAtFiveShiftJisBytes)
 TEST_F(BoardPrpTest, ATooLongStoredQuoteMustBeShortenedBeforeLeavingOrStoring)
 {
     m_setting.m_strRefStr = "引用符です";
-    Open(0);
+    Open(Scale::Daily);
     EXPECT_EQ(EditText(Page(), 1109), QStringLiteral("引用符です"));
 
     m_pSheet->GetOkButton()->click();
@@ -159,12 +159,12 @@ TEST_F(BoardPrpTest, ATooLongStoredQuoteMustBeShortenedBeforeLeavingOrStoring)
 
 TEST_F(BoardPrpTest, BothCreatedPagesStoreChartFirst)
 {
-    m_pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, 0, 1, 2);
+    m_pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, 0, Category::Kana, Scale::Monthly);
     std::vector<std::string> order;
     QObject::connect(&m_settings, &CAppSettings::chartSettingsStored, [&] { order.push_back("chart"); });
     QObject::connect(&m_settings, &CAppSettings::boardSettingsStored, [&] { order.push_back("board"); });
     m_pSheet->GetTabs()->setCurrentIndex(1);
-    EXPECT_EQ(Page().GetScale(), 2);
+    EXPECT_EQ(Page().GetScale(), Scale::Monthly);
 
     QFont font("IPAGothic");
     font.setPixelSize(16);

@@ -21,7 +21,7 @@ namespace {
 class ChartPrpTest : public PrpTest, public ::testing::Test
 {
 protected:
-    std::unique_ptr<CNorvPrpSheet> Open(int nStartPage, int nCategory, int nScale = 0)
+    std::unique_ptr<CNorvPrpSheet> Open(int nStartPage, std::optional<Category> nCategory, Scale nScale = Scale::Daily)
     {
         auto pSheet = std::make_unique<CNorvPrpSheet>(m_settings, 129, nullptr, nStartPage, nCategory, nScale);
         m_pChartSpy = std::make_unique<QSignalSpy>(&m_settings, &CAppSettings::chartSettingsStored);
@@ -35,11 +35,11 @@ protected:
 
 TEST_F(ChartPrpTest, OpensOnAlphWhenNoCategoryIsShownWithApplyAndHelpDisabled)
 {
-    auto pSheet = Open(0, -1);
+    auto pSheet = Open(0, std::nullopt);
     const CChartPrp& page = pSheet->GetChartPage();
     EXPECT_EQ(pSheet->windowTitle(), QStringLiteral("Norv2 のプロパティ"));
     EXPECT_EQ(pSheet->GetTabs()->currentIndex(), 0);
-    EXPECT_EQ(page.GetCategory(), 0);
+    EXPECT_EQ(page.GetCategory(), Category::Alph);
     EXPECT_TRUE(Ctrl<QAbstractButton>(page, 7010)->isChecked());
     EXPECT_EQ(ColorBtn(page, 1084)->GetColor(), RGB(20, 0, 0));
     EXPECT_FALSE(pSheet->GetApplyButton()->isEnabled());
@@ -56,7 +56,7 @@ TEST_F(ChartPrpTest, OpensOnAlphWhenNoCategoryIsShownWithApplyAndHelpDisabled)
 TEST_F(ChartPrpTest, ColourTooltipsNameTheColourEvenWhenItEqualsThePlaceholder)
 {
     m_setting.m_ChartColor[2] = {RGB(1, 2, 3), RGB(255, 255, 255), 0x010101, RGB(255, 0, 0)};
-    auto pSheet = Open(0, 2);
+    auto pSheet = Open(0, Category::Roma);
     const CChartPrp& page = pSheet->GetChartPage();
     EXPECT_EQ(ColorBtn(page, 1087)->toolTip(), "RGB(1,2,3)");
     EXPECT_EQ(ColorBtn(page, 1086)->toolTip(), "white");
@@ -67,7 +67,7 @@ TEST_F(ChartPrpTest, ColourTooltipsNameTheColourEvenWhenItEqualsThePlaceholder)
 
 TEST_F(ChartPrpTest, ColourEditedBeforeACategorySwitchIsStoredByOkAndStillAppliable)
 {
-    auto pSheet = Open(0, 0);
+    auto pSheet = Open(0, Category::Alph);
     const CChartPrp& page = pSheet->GetChartPage();
     m_nextColor = RGB(255, 0, 0);
     ColorBtn(page, 1084)->click();
@@ -75,7 +75,7 @@ TEST_F(ChartPrpTest, ColourEditedBeforeACategorySwitchIsStoredByOkAndStillApplia
     EXPECT_EQ(ColorBtn(page, 1084)->toolTip(), "red");
 
     Click(page, 7011);
-    EXPECT_EQ(page.GetCategory(), 1);
+    EXPECT_EQ(page.GetCategory(), Category::Kana);
     EXPECT_EQ(ColorBtn(page, 1084)->GetColor(), RGB(20, 0, 1));
     EXPECT_EQ(ColorBtn(page, 1087)->GetColor(), RGB(10, 0, 1));
     // The 英字 edit is still waiting to be applied.
@@ -91,9 +91,9 @@ TEST_F(ChartPrpTest, ColourEditedBeforeACategorySwitchIsStoredByOkAndStillApplia
 
 TEST_F(ChartPrpTest, SwitchWithoutEditsLeavesApplyDisabled)
 {
-    auto pSheet = Open(0, 0);
+    auto pSheet = Open(0, Category::Alph);
     Click(pSheet->GetChartPage(), 7013);
-    EXPECT_EQ(pSheet->GetChartPage().GetCategory(), 3);
+    EXPECT_EQ(pSheet->GetChartPage().GetCategory(), Category::Sybl);
     EXPECT_FALSE(pSheet->GetApplyButton()->isEnabled());
 }
 
@@ -128,7 +128,7 @@ TEST_F(ChartPrpTest, EachNumberIsCheckedAgainstItsRangeOnOk)
         m_setting.m_nBarCount = 50;
         m_setting.m_nLineWidth = 2;
         m_setting.m_nBarSpace = 8;
-        auto pSheet = Open(0, 0);
+        auto pSheet = Open(0, Category::Alph);
         Type(pSheet->GetChartPage(), c.nID, QString::fromUtf8(c.pszText));
         pSheet->GetOkButton()->click();
         if (c.bAccepted) {
@@ -153,7 +153,7 @@ TEST_F(ChartPrpTest, EachNumberIsCheckedAgainstItsRangeOnOk)
 
 TEST_F(ChartPrpTest, AnInvalidNumberKeepsTheUserOnThePage)
 {
-    auto pSheet = Open(0, 0);
+    auto pSheet = Open(0, Category::Alph);
     const CChartPrp& page = pSheet->GetChartPage();
     Type(page, 7002, "31");
 
@@ -166,7 +166,7 @@ TEST_F(ChartPrpTest, AnInvalidNumberKeepsTheUserOnThePage)
     // colours shown stay together.
     Click(page, 7012);
     EXPECT_EQ(m_messages.size(), 2u);
-    EXPECT_EQ(page.GetCategory(), 0);
+    EXPECT_EQ(page.GetCategory(), Category::Alph);
     EXPECT_TRUE(Ctrl<QAbstractButton>(page, 7010)->isChecked());
     EXPECT_EQ(ColorBtn(page, 1084)->GetColor(), RGB(20, 0, 0));
 
@@ -178,7 +178,7 @@ TEST_F(ChartPrpTest, AnInvalidNumberKeepsTheUserOnThePage)
 
 TEST_F(ChartPrpTest, ArrowsStepInsideTheRangeAndTheEditTakesDigitsOnly)
 {
-    auto pSheet = Open(0, 0);
+    auto pSheet = Open(0, Category::Alph);
     auto* pWidth = Ctrl<CDigitSpin>(pSheet->GetChartPage(), 7002);
     Type(pSheet->GetChartPage(), 7002, "29");
     pWidth->stepBy(1);
@@ -194,7 +194,7 @@ TEST_F(ChartPrpTest, ArrowsStepInsideTheRangeAndTheEditTakesDigitsOnly)
 TEST_F(ChartPrpTest, CheckBoxAndFontAreStoredByApplyAndKeptAfterCancel)
 {
     const int nDpi = CPrpPage::ScreenLogPixelsY();
-    auto pSheet = Open(0, 0);
+    auto pSheet = Open(0, Category::Alph);
     const CChartPrp& page = pSheet->GetChartPage();
     EXPECT_EQ(EditText(page, 1039), "IPAGothic");
     EXPECT_EQ(EditText(page, 7019), QString::number(MulDiv(12, 72, nDpi)) + " : 標準");
@@ -233,7 +233,7 @@ TEST_F(ChartPrpTest, CheckBoxAndFontAreStoredByApplyAndKeptAfterCancel)
 
 TEST_F(ChartPrpTest, StatusPromptFollowsThePointerAndFallsBackToTheIdleText)
 {
-    auto pSheet = Open(0, 0);
+    auto pSheet = Open(0, Category::Alph);
     QSignalSpy spy(pSheet.get(), &CNorvPrpSheet::statusTextChanged);
     const CChartPrp& page = pSheet->GetChartPage();
     auto enter = [](QWidget* pWidget) {

@@ -54,7 +54,7 @@ TEST_F(Norv2DocTest, OpeningAFileStoresItsUserAndDirectory)
     EXPECT_EQ(m_ended.count(), 1);
     EXPECT_EQ(m_setting.m_strUserName, "たろう");
     EXPECT_EQ(m_setting.m_strVeskDir, path.substr(0, path.size() - std::string("たろう.ｷﾛｸ").size()));
-    EXPECT_EQ(m_doc.CountPeriods(0, 0), 10);
+    EXPECT_EQ(m_doc.CountPeriods(Category::Alph, Scale::Daily), 10);
     EXPECT_TRUE(m_messages.empty());
     ASSERT_EQ(m_opened.count(), 1);
     EXPECT_EQ(m_opened.at(0).at(0).toString(), QString::fromStdString(path));
@@ -69,12 +69,12 @@ TEST_F(Norv2DocTest, ABrokenFileIsReportedAndResetsTheViewer)
     const std::string path = m_dir.Write("u.ｷﾛｸ", Records(1, 2) + RecordLine('?', 2003, 5, 3, 1, 1) + "\r\n");
     ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
     EXPECT_EQ(m_messages, (std::vector<std::string>{"10003", kBroken}));
-    EXPECT_TRUE(m_doc.IsCategoryEmpty(0));
+    EXPECT_TRUE(m_doc.IsCategoryEmpty(Category::Alph));
     ASSERT_EQ(m_rejected.count(), 1);
     EXPECT_EQ(m_rejected.at(0).at(0).toInt(), 10003); // the document only says why
     EXPECT_EQ(m_opened.count(), 0);
     EXPECT_TRUE(m_frame.IsCompact());
-    EXPECT_EQ(m_frame.GetView()->GetCategory(), -1);
+    EXPECT_EQ(m_frame.GetView()->GetCategory(), std::nullopt);
     EXPECT_EQ(m_ended.count(), 1); // from the reset, not from the load
     EXPECT_EQ(m_setting.m_strUserName, "");
     EXPECT_EQ(m_setting.m_strVeskDir, "");
@@ -91,13 +91,13 @@ TEST_F(Norv2DocTest, RefreshTellsTheWindowsAboutNewRecordsOnly)
     m_doc.Refresh();
     EXPECT_EQ(m_updated.count(), 1);
     EXPECT_EQ(m_appended.count(), 1);
-    EXPECT_EQ(m_doc.CountPeriods(0, 0), 3);
+    EXPECT_EQ(m_doc.CountPeriods(Category::Alph, Scale::Daily), 3);
 
     // Replaced by a shorter file: read again, and the windows told as for appended records.
     m_dir.Write("u.ｷﾛｸ", Records(20, 1));
     m_doc.Refresh();
     EXPECT_EQ(m_appended.count(), 2);
-    EXPECT_EQ(m_doc.CountPeriods(0, 0), 1);
+    EXPECT_EQ(m_doc.CountPeriods(Category::Alph, Scale::Daily), 1);
 }
 
 TEST_F(Norv2DocTest, ABrokenAppendedLineIsReportedOnce)
@@ -108,6 +108,6 @@ TEST_F(Norv2DocTest, ABrokenAppendedLineIsReportedOnce)
     m_doc.Refresh();
     m_doc.Refresh();
     EXPECT_EQ(m_messages, (std::vector<std::string>{"10004", kBroken}));
-    EXPECT_TRUE(m_doc.IsCategoryEmpty(0));
+    EXPECT_TRUE(m_doc.IsCategoryEmpty(Category::Alph));
     EXPECT_EQ(m_updated.count(), 0);
 }
