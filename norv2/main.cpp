@@ -7,6 +7,7 @@
 #include "gui/app/QtTranslation.h"
 #include "norv2/ChartExport.h"
 #include "norv2/ReportCommand.h"
+#include "packaging/AppIcon.h"
 #include "store/FileName.h"
 #include "store/QtProfileStore.h"
 
@@ -48,6 +49,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     InstallJapaneseQtTexts(app);
+    QApplication::setWindowIcon(AppIcon());
+    // Lets a Wayland compositor find the menu entry, and with it the icon, of the windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NORV2_APP_ID));
     CNorv2App norv2;
     if (!norv2.InitInstance(ArgumentsOf(argc, argv)))
         return 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "packaging/AppIcon.h"
 #include "settings-remover/SettingsRemover.h"
 
 namespace {
@@ -31,6 +32,7 @@ int main(int argc, char* argv[])
         // Qt takes the first platform that starts; offscreen always does, where aborting is the alternative.
         qputenv("QT_QPA_PLATFORM", platforms + ";offscreen");
         app.emplace(argc, argv);
+        QApplication::setWindowIcon(AppIcon());
     }
     const bool bBox = app && QGuiApplication::platformName() != QLatin1String("offscreen") &&
                       QGuiApplication::platformName() != QLatin1String("minimal");
