@@ -29,8 +29,10 @@ TEST_F(ChartStatusTextTest, WeeklyBarShowsTheWeekAndTheFiguresOfItsCategory)
     data.nWorstMiss = {10, 1, 0, 0};
     data.nAve = {113, 1, 0, 0};
     data.nAveMiss = {13, 1, 0, 0};
-    EXPECT_EQ(ChartStatusText(data, Category::Alph), "[2003/5/11～5/17] 英 字   7回 最高:116(16)  最低:110(10)  平均:113(13)");
-    EXPECT_EQ(ChartStatusText(data, Category::Kana), "[2003/5/11～5/17] か な  99回 最高:  1( 1)  最低:  1( 1)  平均:  1( 1)");
+    EXPECT_EQ(ChartStatusText(data, Category::Alph),
+              "[2003/5/11～5/17] 英 字   7回 最高:116(16)  最低:110(10)  平均:113(13)");
+    EXPECT_EQ(ChartStatusText(data, Category::Kana),
+              "[2003/5/11～5/17] か な  99回 最高:  1( 1)  最低:  1( 1)  平均:  1( 1)");
 }
 
 TEST_F(ChartStatusTextTest, OtherCategoriesAndWideFigures)
@@ -38,7 +40,8 @@ TEST_F(ChartStatusTextTest, OtherCategoriesAndWideFigures)
     BOARDDATA data = Week(2003, 5, 11);
     data.nTry[3] = 12345; // lengthens the text rather than being cut
     data.nBestMiss[3] = 100;
-    EXPECT_EQ(ChartStatusText(data, Category::Sybl), "[2003/5/11～5/17] 記 号 12345回 最高:  0(100)  最低:999( 0)  平均:  0( 0)");
+    EXPECT_EQ(ChartStatusText(data, Category::Sybl),
+              "[2003/5/11～5/17] 記 号 12345回 最高:  0(100)  最低:999( 0)  平均:  0( 0)");
     EXPECT_TRUE(ChartStatusText(data, Category::Roma).starts_with("[2003/5/11～5/17] ﾛｰﾏ字   0回"));
 }
 

@@ -234,14 +234,17 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 TEST_F(RenderChartTest, NothingToDrawOrNoRoom)
 {
     AddDays(3);
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Kana, Scale::Daily, QSize(600, 300)).eResult, ChartRender::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Kana, Scale::Daily, QSize(600, 300)).eResult,
+              ChartRender::kNotStarted);
     m_setting.m_nBarCount = 0;
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300)).eResult, ChartRender::kNotStarted);
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300)).eResult,
+              ChartRender::kNotStarted);
     m_setting.m_nBarCount = 50;
     const ChartRender low = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 40));
     EXPECT_EQ(low.eResult, ChartRender::kNoChart);
     EXPECT_TRUE(low.image.isNull());
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, -5)).eResult, ChartRender::kNoChart);
+    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, -5)).eResult,
+              ChartRender::kNoChart);
 }
 
 TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)

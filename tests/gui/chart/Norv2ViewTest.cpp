@@ -27,8 +27,9 @@ struct CViewRecorder
     {
         QObject::connect(&view, &CNorv2View::chartLayoutRequested, [this] { layouts.push_back("chart"); });
         QObject::connect(&view, &CNorv2View::compactLayoutRequested, [this] { layouts.push_back("compact"); });
-        QObject::connect(&view, &CNorv2View::titleChanged,
-                         [this](std::optional<Category> nCategory, Scale nScale) { titles.emplace_back(nCategory, nScale); });
+        QObject::connect(&view, &CNorv2View::titleChanged, [this](std::optional<Category> nCategory, Scale nScale) {
+            titles.emplace_back(nCategory, nScale);
+        });
         QObject::connect(&view, &CNorv2View::scaleChanged, [this](Scale nScale) { selections.push_back(nScale); });
         QObject::connect(&view, &CNorv2View::barStatusChanged,
                          [this](const QString& strText) { statusTexts.push_back(strText.toStdString()); });
@@ -141,7 +142,6 @@ TEST_F(Norv2ViewTest, ChoosingACategoryTwiceShowsThenHidesTheChart)
     EXPECT_EQ(view.GetBarCount(), 0);
     EXPECT_FALSE(view.IsCategoryChecked(Category::Alph));
     EXPECT_EQ(m_host.gages.size(), 1u);
-
 }
 
 TEST_F(Norv2ViewTest, CategoriesWithoutRunsCannotBeChosen)
