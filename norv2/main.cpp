@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "core/base/Time.h"
 #include "core/settings/AppSetting.h"
 #include "core/settings/FixedDesktopMetrics.h"
 #include "gui/app/Norv2App.h"
@@ -24,6 +25,7 @@ int RunReportWithoutWindow(const std::vector<std::string>& args)
 
 int main(int argc, char* argv[])
 {
+    PinLocalTimeZone();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (IsReportCommand(args))
         return RunReportWithoutWindow(args);

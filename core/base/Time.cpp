@@ -1,5 +1,6 @@
 #include "core/base/Time.h"
 
+#include <cstdlib>
 #include <ctime>
 
 static_assert(sizeof(std::time_t) >= 8, "time values must not overflow in 2038");
@@ -120,4 +121,9 @@ bool IsValidDate(int nYear, int nMonth, int nDay)
     const bool bLeap = (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
     const int nLast = kDays[nMonth - 1] + (nMonth == 2 && bLeap ? 1 : 0);
     return nDay <= nLast;
+}
+
+void PinLocalTimeZone()
+{
+    setenv("TZ", ":/etc/localtime", 0);
 }

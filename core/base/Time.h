@@ -39,3 +39,8 @@ private:
 
 // True when year/month/day name a real calendar day from 1970 on.
 bool IsValidDate(int nYear, int nMonth, int nDay);
+
+// Names the system's zone file in TZ when TZ is unset. The C library otherwise looks at
+// that file again on every local time it builds (a file system call per chart bar); with
+// it named, the zone is read once. Call before any other thread starts.
+void PinLocalTimeZone();
