@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <QtMath>
 #include <algorithm>
 
 #include "core/record/PeriodData.h"
@@ -24,9 +25,18 @@ COLORREF LightColor(COLORREF cr)
     return RGB(lighten(GetRValue(cr)), lighten(GetGValue(cr)), lighten(GetBValue(cr)));
 }
 
+// One device pixel wide at any pixel ratio.
+QPen ThinPen(const QColor& color)
+{
+    QPen pen(color, 1, Qt::SolidLine, Qt::FlatCap);
+    pen.setCosmetic(true);
+    return pen;
+}
+
 QPen DottedPen(const QColor& color)
 {
-    QPen pen(color, 1, Qt::CustomDashLine, Qt::FlatCap);
+    QPen pen = ThinPen(color);
+    pen.setStyle(Qt::CustomDashLine);
     pen.setDashPattern({1, 1});
     return pen;
 }
@@ -65,22 +75,16 @@ QFont ChartFont(const CAppSetting& setting)
     return font;
 }
 
-QImage RenderChartImage(const ChartPicture& picture, const CHARTCOLOR& colors, int nLineWidth, const QFont& font)
+namespace {
+// Draws what of the picture touches the span; the painter is in chart pixels.
+void PaintChart(QPainter& painter, const ChartPicture& picture, const ChartStyle& style, ChartSpan span)
 {
     const ChartGeometry& g = picture.geometry;
-    if (g.cx <= 0 || g.cy <= 0 || g.cx > kMaxChartClientWidth || g.cy > kMaxChartHeight)
-        return {};
-    QImage image(g.cx, g.cy, QImage::Format_RGB32);
-    if (image.isNull())
-        return {};
-    QPainter painter(&image);
-    if (!painter.isActive())
-        return {};
-    const QColor axis = ToQColor(colors.crAxis);
-    const QColor bar = ToQColor(colors.crBar);
+    const QColor axis = ToQColor(style.colors.crAxis);
+    const QColor bar = ToQColor(style.colors.crBar);
     const int baseY = g.BaseY();
 
-    painter.fillRect(image.rect(), ToQColor(colors.crBack));
+    painter.fillRect(QRect(span.left, 0, span.width, g.cy), ToQColor(style.colors.crBack));
 
     painter.setPen(QPen(axis, kAxisPenWidth, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(0, ChartGeometry::TopY(), g.cx, ChartGeometry::TopY());
@@ -88,41 +92,90 @@ QImage RenderChartImage(const ChartPicture& picture, const CHARTCOLOR& colors, i
 
     painter.setPen(DottedPen(axis));
     for (int x : picture.gridX)
-        painter.drawLine(x, baseY, x, ChartGeometry::TopY());
-    painter.setPen(QPen(axis, 1, Qt::SolidLine, Qt::FlatCap));
+        if (span.Touches(x, x))
+            painter.drawLine(x, baseY, x, ChartGeometry::TopY());
+    painter.setPen(ThinPen(axis));
     for (int x : picture.tickX)
-        painter.drawLine(x, baseY, x, baseY + 3);
+        if (span.Touches(x, x))
+            painter.drawLine(x, baseY, x, baseY + 3);
 
+    // The dots of a line across the chart fall on even x. Qt loses that phase for a line
+    // clipped at its start, so each line starts at the span's first even x.
     painter.setPen(DottedPen(axis));
+    const int x0 = span.left + span.left % 2;
     for (int y : picture.gridY)
-        painter.drawLine(0, y, g.cx, y);
+        painter.drawLine(x0, y, g.cx, y);
 
-    const QColor light = ToQColor(LightColor(colors.crBar));
+    const QColor light = ToQColor(LightColor(style.colors.crBar));
     for (const ChartPicture::Bar& b : picture.bars) {
         const QRect pixels = BarPixels(b.rect);
+        if (!span.Touches(pixels.left() - kOutlineWidth, pixels.right() + kOutlineWidth))
+            continue;
         if (b.bNewBest)
             DrawNewBestBar(painter, pixels, bar, light);
         else if (!pixels.isEmpty())
             painter.fillRect(pixels, bar);
     }
 
-    // One point alone draws nothing, as a line must join two.
+    // One point alone draws nothing, as a line must join two. The line is stroked whole so
+    // that its joins and caps are those of the whole chart.
     if (picture.line.size() >= 2) {
         QPolygon polyline;
         for (const CPoint& pt : picture.line)
             polyline << QPoint(pt.x, pt.y);
-        painter.setPen(
-            QPen(ToQColor(colors.crLine), std::clamp(nLineWidth, 1, 10), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(ToQColor(style.colors.crLine), std::clamp(style.nLineWidth, 1, 10), Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
         painter.drawPolyline(polyline);
     }
 
-    painter.setFont(font);
+    painter.setFont(style.font);
     painter.setPen(axis);
     const int ascent = painter.fontMetrics().ascent();
-    for (const ChartPicture::Label& label : picture.labels)
-        painter.drawText(label.pt.x, label.pt.y + ascent, QString::fromStdString(label.text));
-    painter.end();
+    for (const ChartPicture::Label& label : picture.labels) {
+        // Labels are digits, "/" and "-": twice the width of as many eights bounds them.
+        const int nReach = 2 * (static_cast<int>(label.text.size()) + 1) * std::max(1, g.cxChar);
+        if (span.Touches(label.pt.x - nReach, label.pt.x + nReach))
+            painter.drawText(label.pt.x, label.pt.y + ascent, QString::fromStdString(label.text));
+    }
+}
+} // namespace
+
+bool RenderChartSpan(const ChartPicture& picture, const ChartStyle& style, ChartSpan span, qreal dpr, QImage& image)
+{
+    const ChartGeometry& g = picture.geometry;
+    if (g.cx <= 0 || g.cy <= 0 || g.cx > kMaxChartClientWidth || g.cy > kMaxChartHeight || span.width <= 0 ||
+        !(dpr > 0 && dpr <= kMaxDevicePixelRatio) || span.left < 0 || span.Right() > g.cx) {
+        image = QImage();
+        return false;
+    }
+    const QSize size(qCeil(span.width * dpr), qCeil(g.cy * dpr));
+    if (image.size() != size || image.devicePixelRatio() != dpr || image.format() != QImage::Format_RGB32) {
+        image = QImage(); // the old memory goes before the new is taken
+        image = QImage(size, QImage::Format_RGB32);
+        if (image.isNull())
+            return false;
+        image.setDevicePixelRatio(dpr);
+    }
+    QPainter painter(&image);
+    if (!painter.isActive()) {
+        image = QImage();
+        return false;
+    }
+    painter.translate(-span.left, 0);
+    PaintChart(painter, picture, style, span);
+    return true;
+}
+
+QImage RenderChartSpan(const ChartPicture& picture, const ChartStyle& style, ChartSpan span, qreal dpr)
+{
+    QImage image;
+    RenderChartSpan(picture, style, span, dpr, image);
     return image;
+}
+
+QImage RenderChartImage(const ChartPicture& picture, const CHARTCOLOR& colors, int nLineWidth, const QFont& font)
+{
+    return RenderChartSpan(picture, {colors, nLineWidth, font}, {0, picture.geometry.cx}, 1);
 }
 
 int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, std::optional<Category> nCategory, Scale nScale)
@@ -132,10 +185,10 @@ int ChartBarCount(const CRecordBook& book, const CAppSetting& setting, std::opti
     return GetBarCount(nCategory, book.CountPeriods(*nCategory, nScale), GetUsableChartScales(setting).nBarCount);
 }
 
-ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, Category nCategory, Scale nScale,
+ChartLayout LayOutChart(const CRecordBook& book, const CAppSetting& setting, Category nCategory, Scale nScale,
                         QSize client)
 {
-    ChartRender out;
+    ChartLayout out;
     const ChartScales scales = GetUsableChartScales(setting);
     const QSize size = UsableChartClientSize(client);
     const int n = ChartBarCount(book, setting, nCategory, nScale);
@@ -145,7 +198,7 @@ ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, Cat
     if (n <= 0 || CalcChartWidth(n, scales.nBarWidth, scales.nBarSpace, size.width(), &g.cx, &g.nSpace) != 0)
         return out;
 
-    out.eResult = ChartRender::kNoChart;
+    out.eResult = ChartLayout::kNoChart;
     const QFont font = ChartFont(setting);
     const QFontMetrics metrics(font);
     g.cxChar = metrics.horizontalAdvance(QStringLiteral("8"));
@@ -159,14 +212,13 @@ ChartRender RenderChart(const CRecordBook& book, const CAppSetting& setting, Cat
     ChartPicture picture;
     if (!BuildChartPicture(periods.data(), n, g, nScale, picture))
         return out;
-    CHARTCOLOR colors;
-    setting.GetChartColors(&colors, nCategory);
-    out.image = RenderChartImage(picture, colors, scales.nLineWidth, font);
-    if (out.image.isNull())
-        return out;
+    setting.GetChartColors(&out.style.colors, nCategory);
+    out.style.nLineWidth = scales.nLineWidth;
+    out.style.font = font;
 
-    out.eResult = ChartRender::kDone;
+    out.eResult = ChartLayout::kDone;
     out.barDates = std::move(picture.barDates);
+    out.picture = std::move(picture);
     out.nBars = n;
     out.nBarWidth = g.nBarWidth;
     out.nSpaceUsed = g.nSpace;

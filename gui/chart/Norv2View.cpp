@@ -50,26 +50,24 @@ QSize CNorv2View::Render()
 {
     if (!m_pDoc || ChartBarCount(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale) == 0)
         return {};
-    // From here on the old chart is void, even if no new one comes of it; dropping it
-    // first also spares holding two wide images at once.
+    // From here on the old chart is void, even if no new one comes of it. Its memory is
+    // drawn over by the new chart where that is as large.
+    QImage kept = std::move(m_Kept);
     ReleaseOffscreen();
-    ChartRender chart = RenderChart(m_pDoc->GetBook(), m_setting, *m_nCategory, m_nScale, viewport()->size());
-    if (chart.eResult != ChartRender::kDone)
+    ChartLayout chart = LayOutChart(m_pDoc->GetBook(), m_setting, *m_nCategory, m_nScale, viewport()->size());
+    if (chart.eResult != ChartLayout::kDone)
         return {};
-    m_Image = std::move(chart.image);
-    m_BarDates = std::move(chart.barDates);
-    m_nBars = chart.nBars;
-    m_nBarWidth = chart.nBarWidth;
-    m_nSpaceUsed = chart.nSpaceUsed;
-    emit gageInfoChanged(chart.gageInfo);
-    return m_Image.size();
+    m_Chart = std::move(chart);
+    m_Kept = std::move(kept);
+    emit gageInfoChanged(m_Chart.gageInfo);
+    return m_Chart.Size();
 }
 
 void CNorv2View::ReleaseOffscreen()
 {
-    m_Image = QImage();
-    m_BarDates.clear();
-    m_nBars = 0;
+    m_Chart = ChartLayout();
+    m_Kept = QImage();
+    m_KeptSpan = {};
     // Without a chart the gauges have no scale to repeat, and there is nothing to scroll.
     GAGEINFO none;
     none.nCategory = m_nCategory;
@@ -134,17 +132,17 @@ void CNorv2View::OnScale(Scale k)
 
 int CNorv2View::BarAt(QPoint pt) const
 {
-    const int i = HitTest(pt.x(), horizontalScrollBar()->value(), m_nBarWidth, m_nSpaceUsed, m_nBars);
-    return i >= 0 && i < static_cast<int>(m_BarDates.size()) ? i : -1;
+    const int i = HitTest(pt.x(), horizontalScrollBar()->value(), m_Chart.nBarWidth, m_Chart.nSpaceUsed, m_Chart.nBars);
+    return i >= 0 && i < static_cast<int>(m_Chart.barDates.size()) ? i : -1;
 }
 
 void CNorv2View::UpdateScrollRange()
 {
     const int cx = viewport()->width();
     QScrollBar* pBar = horizontalScrollBar();
-    pBar->setRange(0, m_Image.isNull() ? 0 : std::max(0, m_Image.width() - cx));
+    pBar->setRange(0, std::max(0, GetChartSize().width() - cx));
     pBar->setPageStep(std::max(1, cx));
-    pBar->setSingleStep(std::max(1, m_nBarWidth + m_nSpaceUsed));
+    pBar->setSingleStep(std::max(1, m_Chart.nBarWidth + m_Chart.nSpaceUsed));
     if (m_bShowNewest)
         pBar->setValue(pBar->maximum());
 }
@@ -155,26 +153,44 @@ void CNorv2View::resizeEvent(QResizeEvent* event)
     UpdateScrollRange();
 }
 
+bool CNorv2View::KeepVisiblePart(qreal dpr)
+{
+    const int cx = GetChartSize().width();
+    const int sx = horizontalScrollBar()->value();
+    const int cxView = viewport()->width();
+    const ChartSpan shown = VisibleSpan(cx, sx, cxView);
+    if (m_KeptSpan.width > 0 && m_Kept.devicePixelRatio() == dpr && m_KeptSpan.Contains(shown.left, shown.Right()))
+        return true;
+    m_KeptSpan = KeptSpan(cx, sx, cxView);
+    if (RenderChartSpan(m_Chart.picture, m_Chart.style, m_KeptSpan, dpr, m_Kept))
+        return true;
+    m_KeptSpan = {};
+    return false;
+}
+
 void CNorv2View::paintEvent(QPaintEvent* event)
 {
-    if (m_Image.isNull() && Render().isEmpty())
+    if (m_Chart.eResult != ChartLayout::kDone && Render().isEmpty())
         return;
     // A taller or lower window, or one wider than the chart, needs a new chart; a narrower
     // one keeps it and scrolls.
     const QSize client = UsableChartClientSize(viewport()->size());
-    if ((m_Image.height() != client.height() || m_Image.width() < client.width()) && Render().isEmpty())
-        return;
-    if (m_Image.isNull())
+    const QSize chart = GetChartSize();
+    if ((chart.height() != client.height() || chart.width() < client.width()) && Render().isEmpty())
         return;
     UpdateScrollRange();
+    const qreal dpr = viewport()->devicePixelRatioF();
+    if (!KeepVisiblePart(dpr))
+        return;
     QPainter painter(viewport());
-    const QRect target = event->rect();
-    painter.drawImage(target, m_Image, target.translated(horizontalScrollBar()->value(), 0));
+    const QRectF target = event->rect();
+    const QRectF source = target.translated(horizontalScrollBar()->value() - m_KeptSpan.left, 0);
+    painter.drawImage(target, m_Kept, QRectF(source.topLeft() * dpr, source.size() * dpr));
 }
 
 bool CNorv2View::FillBar(int i, BOARDDATA& data) const
 {
-    data.Date = m_BarDates[static_cast<std::size_t>(i)];
+    data.Date = m_Chart.barDates[static_cast<std::size_t>(i)];
     data.nScale = m_nScale;
     return m_pDoc->FillBoard(&data);
 }
@@ -193,7 +209,7 @@ void CNorv2View::mouseMoveEvent(QMouseEvent* event)
 
 void CNorv2View::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_nBars > 0 && m_pDoc) {
+    if (event->button() == Qt::LeftButton && m_Chart.nBars > 0 && m_pDoc) {
         const int i = BarAt(event->position().toPoint());
         BOARDDATA data;
         if (i >= 0 && FillBar(i, data))

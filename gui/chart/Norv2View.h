@@ -7,15 +7,18 @@
 #include <vector>
 
 #include "core/base/Time.h"
+#include "core/chart/ChartSpan.h"
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
+#include "gui/chart/ChartPainter.h"
 
 class CAppSetting;
 class CNorv2Doc;
 
-// The chart of one category at one scale, newest period at the right. The chart is
-// rendered once into an image as wide as all its bars; painting copies the visible part,
-// and a chart wider than the window scrolls horizontally.
+// The chart of one category at one scale, newest period at the right. The chart is laid
+// out as wide as all its bars and scrolls horizontally when wider than the window; only
+// what shows, with a margin, is kept rendered, at the window's device pixel ratio, and
+// painting copies from it.
 class CNorv2View : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -30,13 +33,13 @@ public:
     // The document changed: render again, scrolled to the newest bar.
     void OnUpdate();
 
-    // Renders the chart for the current window size; its size, or an empty size when
+    // Lays out the chart for the current window size; its size, or an empty size when
     // there is no chart.
     QSize Render();
-    // Renders, repaints, scrolls to the newest bar and asks for the title. 0, or -1 when
+    // Lays out, repaints, scrolls to the newest bar and asks for the title. 0, or -1 when
     // there is no chart (the window then keeps what it showed).
     int Rebuild();
-    // Drops the chart: the image, the bar dates and the bar count.
+    // Drops the chart: its layout, what was rendered of it, the bar dates and the bar count.
     void ReleaseOffscreen();
 
     // Only sets the category (none: no chart), telling nobody; the caller switches the frame's layout.
@@ -54,9 +57,13 @@ public:
 
     std::optional<Category> GetCategory() const { return m_nCategory; }
     Scale GetScale() const { return m_nScale; }
-    int GetBarCount() const { return m_nBars; }
-    const std::vector<CTime>& GetBarDates() const { return m_BarDates; }
-    const QImage& GetChartImage() const { return m_Image; }
+    int GetBarCount() const { return m_Chart.nBars; }
+    const std::vector<CTime>& GetBarDates() const { return m_Chart.barDates; }
+    // The whole chart's size in chart pixels; empty when there is none.
+    QSize GetChartSize() const { return m_Chart.Size(); }
+    // What is kept rendered (null until painted) and the stretch of the chart it holds.
+    const QImage& GetKeptImage() const { return m_Kept; }
+    ChartSpan GetKeptSpan() const { return m_KeptSpan; }
     // The bar under a point of the viewport, or -1.
     int BarAt(QPoint pt) const;
 
@@ -87,17 +94,18 @@ protected:
 
 private:
     void UpdateScrollRange();
+    // Renders what shows and its margin unless that is kept already at this pixel ratio;
+    // false when nothing could be rendered.
+    bool KeepVisiblePart(qreal dpr);
     // The figures of the period of bar i (an index into the bar dates); false when none.
     bool FillBar(int i, BOARDDATA& data) const;
 
     CNorv2Doc* m_pDoc;
     const CAppSetting& m_setting;
-    QImage m_Image;                      // the whole chart; null before the first chart and after it was dropped
+    ChartLayout m_Chart; // kNotStarted before the first chart and after it was dropped
+    QImage m_Kept;       // what is rendered of the chart: m_KeptSpan of it
+    ChartSpan m_KeptSpan;
     std::optional<Category> m_nCategory; // none: no chart
     Scale m_nScale = Scale::Daily;
-    std::vector<CTime> m_BarDates; // period key of each bar, leftmost first
-    int m_nBars = 0;
-    int m_nBarWidth = 0; // bar width of the last chart, for hit tests until the next one
-    int m_nSpaceUsed = 0;
     bool m_bShowNewest = false; // keep the scroll position at the newest bar
 };

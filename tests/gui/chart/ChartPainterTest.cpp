@@ -187,8 +187,14 @@ protected:
         }
     }
 
+    // The whole chart drawn at once.
+    static QImage Whole(const ChartLayout& chart)
+    {
+        return RenderChartSpan(chart.picture, chart.style, {0, chart.Size().width()}, 1);
+    }
+
     // y of the newest period's best and worst on the chart drawn with g.
-    std::pair<int, int> NewestBarY(const ChartRender& chart, const ChartGeometry& g) const
+    std::pair<int, int> NewestBarY(const ChartLayout& chart, const ChartGeometry& g) const
     {
         PERIODDATA p;
         EXPECT_EQ(m_book.FillPeriods(&p, 1, Category::Alph, Scale::Daily), 0);
@@ -205,9 +211,10 @@ protected:
 TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
 {
     AddDays(3);
-    const ChartRender chart = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300));
-    ASSERT_EQ(chart.eResult, ChartRender::kDone);
-    EXPECT_EQ(chart.image.size(), QSize(600, 300));
+    const ChartLayout chart = LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300));
+    ASSERT_EQ(chart.eResult, ChartLayout::kDone);
+    const QImage image = Whole(chart);
+    EXPECT_EQ(image.size(), QSize(600, 300));
     EXPECT_EQ(chart.nBars, 3);
     EXPECT_EQ(chart.nSpaceUsed, 140);
     EXPECT_EQ(chart.barDates,
@@ -225,26 +232,26 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
     const auto [yBest, yWorst] = NewestBarY(chart, g);
     ASSERT_GT(yWorst - yBest, 40);
     const int y = yBest + (yWorst - yBest) / 4;
-    EXPECT_EQ(At(chart.image, g.BarLeft(2), y), kBlue);
-    EXPECT_EQ(At(chart.image, g.BarCenter(2) - 3, yBest), kBlue);
-    EXPECT_EQ(At(chart.image, g.BarCenter(2) - 3, y), QColor(80, 80, 255));
-    EXPECT_EQ(At(chart.image, g.BarLeft(2) - 3, y), kWhite);
+    EXPECT_EQ(At(image, g.BarLeft(2), y), kBlue);
+    EXPECT_EQ(At(image, g.BarCenter(2) - 3, yBest), kBlue);
+    EXPECT_EQ(At(image, g.BarCenter(2) - 3, y), QColor(80, 80, 255));
+    EXPECT_EQ(At(image, g.BarLeft(2) - 3, y), kWhite);
 }
 
 TEST_F(RenderChartTest, NothingToDrawOrNoRoom)
 {
     AddDays(3);
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Kana, Scale::Daily, QSize(600, 300)).eResult,
-              ChartRender::kNotStarted);
+    EXPECT_EQ(LayOutChart(m_book, m_setting, Category::Kana, Scale::Daily, QSize(600, 300)).eResult,
+              ChartLayout::kNotStarted);
     m_setting.m_nBarCount = 0;
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300)).eResult,
-              ChartRender::kNotStarted);
+    EXPECT_EQ(LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 300)).eResult,
+              ChartLayout::kNotStarted);
     m_setting.m_nBarCount = 50;
-    const ChartRender low = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 40));
-    EXPECT_EQ(low.eResult, ChartRender::kNoChart);
-    EXPECT_TRUE(low.image.isNull());
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, -5)).eResult,
-              ChartRender::kNoChart);
+    const ChartLayout low = LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 40));
+    EXPECT_EQ(low.eResult, ChartLayout::kNoChart);
+    EXPECT_TRUE(low.Size().isEmpty());
+    EXPECT_EQ(LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, -5)).eResult,
+              ChartLayout::kNoChart);
 }
 
 TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)
@@ -255,13 +262,13 @@ TEST_F(RenderChartTest, DamagedSettingsAndGiantWindowsStayBounded)
     m_setting.m_nBarCount = 2'000'000'000;
     m_setting.m_nLineWidth = 1'000'000;
     m_setting.m_pChartFont->lfHeight = -100'000;
-    const ChartRender chart = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(100, 2'000'000'000));
-    ASSERT_EQ(chart.eResult, ChartRender::kDone);
-    EXPECT_EQ(chart.image.size(), QSize(20 * 30 + 21 * 1, kMaxChartHeight));
+    const ChartLayout chart = LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(100, 2'000'000'000));
+    ASSERT_EQ(chart.eResult, ChartLayout::kDone);
+    EXPECT_EQ(Whole(chart).size(), QSize(20 * 30 + 21 * 1, kMaxChartHeight));
     EXPECT_LE(chart.gageInfo.sizeChar.cy, 400);
 
     m_setting.m_pChartFont->lfHeight = -12;
-    EXPECT_EQ(RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(2'000'000'000, 100)).image.width(),
+    EXPECT_EQ(LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(2'000'000'000, 100)).Size().width(),
               kMaxChartClientWidth);
 }
 
@@ -271,17 +278,51 @@ TEST_F(RenderChartTest, TheWidestChartIsDrawnToItsRightEnd)
     m_setting.m_nBarWidth = 30;
     m_setting.m_nBarSpace = 50;
     m_setting.m_nBarCount = 999;
-    const ChartRender chart = RenderChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(800, 120));
-    ASSERT_EQ(chart.eResult, ChartRender::kDone);
-    EXPECT_EQ(chart.image.sizeInBytes(), qsizetype{999 * 30 + 1000 * 50} * 120 * 4);
+    const ChartLayout chart = LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(800, 120));
+    ASSERT_EQ(chart.eResult, ChartLayout::kDone);
+    const QImage image = Whole(chart);
+    EXPECT_EQ(image.sizeInBytes(), qsizetype{999 * 30 + 1000 * 50} * 120 * 4);
     EXPECT_EQ(chart.barDates.back(), CTime(2003, 5, 1, 0, 0, 0).AddDays(999));
 
     // Far beyond 32767 pixels the bars and lines still land where the geometry puts them.
     const ChartGeometry g{79'970, 120, 30, 50, chart.gageInfo.sizeChar.cx, chart.gageInfo.sizeChar.cy};
     const auto [yBest, yWorst] = NewestBarY(chart, g);
     ASSERT_GT(yWorst - yBest, 2);
-    EXPECT_EQ(At(chart.image, g.BarLeft(998) + 1, yBest + 1), kBlue); // fill or outline alike
-    EXPECT_EQ(At(chart.image, g.BarRight(998) + 2, yBest + 1), kWhite);
-    EXPECT_EQ(At(chart.image, 79'969, g.BaseY()), kBlack);
-    EXPECT_EQ(At(chart.image, 79'969, ChartGeometry::TopY()), kBlack);
+    EXPECT_EQ(At(image, g.BarLeft(998) + 1, yBest + 1), kBlue); // fill or outline alike
+    EXPECT_EQ(At(image, g.BarRight(998) + 2, yBest + 1), kWhite);
+    EXPECT_EQ(At(image, 79'969, g.BaseY()), kBlack);
+    EXPECT_EQ(At(image, 79'969, ChartGeometry::TopY()), kBlack);
+}
+
+TEST_F(RenderChartTest, AnySpanHasThePixelsOfTheWholeChart)
+{
+    // The reference was drawn whole, the way charts were drawn before they were kept in spans.
+    const QImage reference =
+        QImage(QStringLiteral(NORV2_TEST_DATA_DIR "/chart-50-days.png")).convertToFormat(QImage::Format_RGB32);
+    AddDays(60);
+    m_setting.m_nLineWidth = 3;
+    const ChartLayout chart = LayOutChart(m_book, m_setting, Category::Alph, Scale::Daily, QSize(600, 240));
+    ASSERT_EQ(chart.Size(), reference.size());
+    for (const ChartSpan span : {ChartSpan{0, 1058}, ChartSpan{0, 200}, ChartSpan{137, 300}, ChartSpan{458, 600},
+                                 ChartSpan{1000, 58}, ChartSpan{523, 1}})
+        EXPECT_EQ(RenderChartSpan(chart.picture, chart.style, span, 1), reference.copy(span.left, 0, span.width, 240))
+            << span.left << "+" << span.width;
+    EXPECT_TRUE(RenderChartSpan(chart.picture, chart.style, {1000, 59}, 1).isNull());
+}
+
+TEST(ChartPainter, ThinLinesStayOneDevicePixelWideAtRatioTwo)
+{
+    ChartPicture picture = Picture();
+    picture.gridX = {20};
+    picture.tickX = {40};
+    const QImage image = RenderChartSpan(picture, {kColors, 2, TestFont()}, {0, 200}, 2);
+    ASSERT_EQ(image.size(), QSize(400, 400));
+    EXPECT_EQ(CountInColumn(image, 40, 220, 299, kBlack), 40); // every other device pixel
+    EXPECT_EQ(CountInColumn(image, 41, 220, 299, kBlack), 0);
+    // The tick reaches 3 pixels (6 device pixels) below the axis at 158, the axis's lower half included.
+    EXPECT_EQ(CountInColumn(image, 80, 316, 330, kBlack), 6);
+    EXPECT_EQ(CountInColumn(image, 81, 318, 330, kBlack), 0);
+    // Lines 2 pixels wide are 4 device pixels wide.
+    EXPECT_EQ(CountInColumn(image, 81, 0, 20, kBlack), 4);
+    EXPECT_EQ(CountInColumn(image, 81, 300, 330, kBlack), 4);
 }

@@ -123,7 +123,7 @@ protected:
 TEST_F(Norv2ViewTest, ChoosingACategoryTwiceShowsThenHidesTheChart)
 {
     CNorv2View& view = Open(Records(1, 20), 600, 300);
-    EXPECT_TRUE(view.GetChartImage().isNull()); // no category after opening
+    EXPECT_TRUE(view.GetChartSize().isEmpty()); // no category after opening
     EXPECT_TRUE(m_host.gages.empty());
 
     view.OnCategory(Category::Alph);
@@ -138,7 +138,7 @@ TEST_F(Norv2ViewTest, ChoosingACategoryTwiceShowsThenHidesTheChart)
     EXPECT_EQ(m_host.layouts, (std::vector<std::string>{"chart", "compact"}));
     EXPECT_EQ(m_host.titles.back(), (CViewRecorder::Title{std::nullopt, Scale::Daily}));
     EXPECT_EQ(view.GetCategory(), std::nullopt);
-    EXPECT_TRUE(view.GetChartImage().isNull());
+    EXPECT_TRUE(view.GetChartSize().isEmpty());
     EXPECT_EQ(view.GetBarCount(), 0);
     EXPECT_FALSE(view.IsCategoryChecked(Category::Alph));
     EXPECT_EQ(m_host.gages.size(), 1u);
@@ -186,25 +186,25 @@ TEST_F(Norv2ViewTest, ATallerWindowRendersAgainANarrowerOneScrolls)
     CNorv2View& view = Open(Records(1, 60), 600, 300);
     view.OnCategory(Category::Alph);
     Settle();
-    ASSERT_EQ(view.GetChartImage().size(), QSize(1058, view.viewport()->height()));
+    ASSERT_EQ(view.GetChartSize(), QSize(1058, view.viewport()->height()));
     const std::size_t nRenders = m_host.gages.size();
 
     view.setGeometry(0, 0, 600, 400);
     Settle();
     EXPECT_EQ(m_host.gages.size(), nRenders + 1);
-    EXPECT_EQ(view.GetChartImage().height(), view.viewport()->height());
+    EXPECT_EQ(view.GetChartSize().height(), view.viewport()->height());
 
     view.setGeometry(0, 0, 500, 400);
     Settle();
     EXPECT_EQ(m_host.gages.size(), nRenders + 1);
-    EXPECT_EQ(view.GetChartImage().width(), 1058);
+    EXPECT_EQ(view.GetChartSize().width(), 1058);
     EXPECT_EQ(view.horizontalScrollBar()->maximum(), 1058 - view.viewport()->width());
 
     // Wider than the chart: the bars spread over the window (and the scroll bar goes).
     view.setGeometry(0, 0, 1300, 400);
     Settle();
     EXPECT_GE(m_host.gages.size(), nRenders + 2);
-    EXPECT_EQ(view.GetChartImage().size(), view.viewport()->size());
+    EXPECT_EQ(view.GetChartSize(), view.viewport()->size());
     EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
 }
 
@@ -213,10 +213,28 @@ TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
     CNorv2View& view = Open(Records(1, 60), 600, 300);
     view.OnCategory(Category::Alph);
     Settle();
-    const int sx = ScrollX();
-    EXPECT_EQ(sx, 1058 - view.viewport()->width()); // opened at the newest bar
-    const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, view.GetChartImage().copy(sx, 0, view.viewport()->width(), view.viewport()->height()));
+    const QSize client = view.viewport()->size();
+    EXPECT_EQ(ScrollX(), 1058 - client.width()); // opened at the newest bar
+    const ChartLayout chart = LayOutChart(m_doc.GetBook(), m_setting, Category::Alph, Scale::Daily, client);
+    const QImage whole = RenderChartSpan(chart.picture, chart.style, {0, 1058}, 1);
+    const auto shows = [&] {
+        const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return shown == whole.copy(ScrollX(), 0, client.width(), client.height());
+    };
+    EXPECT_TRUE(shows());
+    // Only what shows and a margin is kept; a scroll within it copies without rendering.
+    EXPECT_EQ(view.GetKeptSpan().width, client.width() + 2 * (client.width() / 4));
+    const qint64 kept = view.GetKeptImage().cacheKey();
+    for (int i = 0; i < 7; ++i) // a bar and a gap each, as the user scrolls
+        view.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(ScrollX(), 1058 - client.width() - 7 * 21);
+    EXPECT_TRUE(shows());
+    EXPECT_EQ(view.GetKeptImage().cacheKey(), kept);
+    for (const int sx : {0, 231, 10}) {
+        view.horizontalScrollBar()->setValue(sx);
+        EXPECT_TRUE(shows()) << sx;
+    }
+    EXPECT_NE(view.GetKeptImage().cacheKey(), kept);
 }
 
 TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
@@ -226,7 +244,7 @@ TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
     view.OnScale(Scale::Weekly);
     ASSERT_EQ(view.GetBarCount(), 4); // weeks from 04-27, 05-04, 05-11, 05-18
     const ChartGeometry g = Bars();
-    ASSERT_EQ(view.GetChartImage().width(), g.cx);
+    ASSERT_EQ(view.GetChartSize().width(), g.cx);
 
     QTest::mouseMove(view.viewport(), QPoint(g.BarLeft(2), 100));
     ASSERT_EQ(m_host.statusTexts.size(), 1u);
@@ -299,7 +317,7 @@ TEST_F(Norv2ViewTest, ABrokenFileResetsTheChart)
     EXPECT_EQ(rejected.count(), 1);
     EXPECT_EQ(view.GetCategory(), std::nullopt);
     EXPECT_EQ(view.GetScale(), Scale::Daily);
-    EXPECT_TRUE(view.GetChartImage().isNull());
+    EXPECT_TRUE(view.GetChartSize().isEmpty());
     EXPECT_EQ(view.GetBarCount(), 0);
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 100));
     EXPECT_TRUE(m_host.boards.empty());
@@ -324,7 +342,7 @@ TEST_F(Norv2ViewTest, OpeningAnotherFileDropsTheChart)
     ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("v.ｷﾛｸ", Records(40, 5)))));
     view.OnInitialUpdate();
     EXPECT_EQ(view.GetCategory(), std::nullopt);
-    EXPECT_TRUE(view.GetChartImage().isNull());
+    EXPECT_TRUE(view.GetChartSize().isEmpty());
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(Bars().BarLeft(0) + 1, 100));
     EXPECT_TRUE(m_host.boards.empty());
 }

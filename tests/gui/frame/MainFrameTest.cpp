@@ -269,7 +269,7 @@ TEST_F(MainFrameTest, PropertySheetChangesShowInTheChartAndTheBoards)
     constexpr COLORREF crBack = RGB(1, 200, 3);
     constexpr COLORREF crBar = RGB(3, 1, 200);
     ASSERT_FALSE(Shows(pBoard->grab().toImage(), crBack));
-    ASSERT_FALSE(Shows(m_frame->GetView()->GetChartImage(), crBar));
+    ASSERT_FALSE(Shows(m_frame->GetView()->viewport()->grab().toImage(), crBar));
 
     CColorBtn::SetColorChooser([](QWidget*, COLORREF) { return crBack; });
     QFont bigger("IPAGothic");
@@ -294,7 +294,7 @@ TEST_F(MainFrameTest, PropertySheetChangesShowInTheChartAndTheBoards)
         sheet.GetChartPage().GetDlgItem<QAbstractButton>(1084)->click(); // bar
         sheet.GetApplyButton()->click();
         EXPECT_EQ(m_setting.m_ChartColor[0].crBar, crBar);
-        EXPECT_TRUE(Shows(m_frame->GetView()->GetChartImage(), crBar));
+        EXPECT_TRUE(Shows(m_frame->GetView()->viewport()->grab().toImage(), crBar));
     });
     CColorBtn::SetColorChooser({});
     CPrpPage::SetFontChooser({});
