@@ -21,13 +21,14 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  Norv2 --chart OUT.png [--category alph|kana|roma|sybl] [--scale daily|weekly|monthly]\n"
-    "                        [--size WxH] FILE\n"
+    "                        [--size WxH] [--device-pixel-ratio R] FILE\n"
     "      Write the chart of FILE as a PNG image, as a window of W x H pixels shows it,\n"
-    "      with the colours, bar sizes and font of the settings. The image holds every\n"
-    "      bar, so it is wider than W when the bars need it.\n"
-    "Defaults: --category alph, --scale daily, --size 800x400. Exit status: 0 written,\n"
-    "1 the file could not be read or gives no chart, or the image could not be written,\n"
-    "2 bad arguments.\n";
+    "      with the colours, bar sizes and font of the settings, on a screen of R device\n"
+    "      pixels to a pixel (up to 4). The image holds every bar, so it is wider than W\n"
+    "      when the bars need it.\n"
+    "Defaults: --category alph, --scale daily, --size 800x400, --device-pixel-ratio 1.\n"
+    "Exit status: 0 written, 1 the file could not be read or gives no chart, or the\n"
+    "image could not be made or written, 2 bad arguments.\n";
 
 // The reason a file gives no book, for the error stream; empty when it loaded.
 std::string LoadBook(const std::string& strFile, CRecordBook& book)
@@ -73,15 +74,21 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
             err << "Norv2: " << r->strFile << ": " << reason << '\n';
             return 1;
         }
-        const ChartRender chart = RenderChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
-        if (chart.eResult != ChartRender::kDone) {
+        const ChartLayout chart = LayOutChart(book, setting, r->nCategory, r->nScale, QSize(r->cx, r->cy));
+        if (chart.eResult != ChartLayout::kDone) {
             err << "Norv2: " << r->strFile << ": "
-                << (chart.eResult == ChartRender::kNotStarted ? "グラフにする記録がありません"
+                << (chart.eResult == ChartLayout::kNotStarted ? "グラフにする記録がありません"
                                                               : "この大きさではグラフを描けません")
                 << '\n';
             return 1;
         }
-        if (const std::string reason = WritePng(chart.image, r->strOut); !reason.empty()) {
+        // Drawn straight into the picture that is written: nothing else of that size is held.
+        const QImage image = RenderChartSpan(chart.picture, chart.style, {0, chart.Size().width()}, r->dpr);
+        if (image.isNull()) {
+            err << "Norv2: " << r->strOut << ": " << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
+            return 1;
+        }
+        if (const std::string reason = WritePng(image, r->strOut); !reason.empty()) {
             err << "Norv2: " << r->strOut << ": " << reason << '\n';
             return 1;
         }

@@ -44,6 +44,16 @@ std::optional<int> ParseDate(std::string_view text)
     return DaysFromCivil(*y, *m, *d);
 }
 
+// A device pixel ratio a chart can be drawn at.
+std::optional<double> ParseRatio(std::string_view text)
+{
+    double r = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), r);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !(r > 0 && r <= kMaxDevicePixelRatio))
+        return std::nullopt;
+    return r;
+}
+
 // "WxH" within the sizes a chart is made for.
 bool ParseSize(std::string_view text, int& cx, int& cy)
 {
@@ -65,6 +75,7 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     std::optional<EReport> eReport;
     bool bCategory = false;
     bool bSize = false;
+    bool bRatio = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool bHasValue = i + 1 < args.size();
@@ -98,6 +109,12 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
             if (!ParseSize(args[++i], r.cx, r.cy))
                 return std::nullopt;
             bSize = true;
+        } else if (arg == "--device-pixel-ratio" && bHasValue) {
+            const auto ratio = ParseRatio(args[++i]);
+            if (!ratio)
+                return std::nullopt;
+            r.dpr = *ratio;
+            bRatio = true;
         } else if (!arg.starts_with("-") && r.strFile.empty()) {
             r.strFile = arg;
         } else {
@@ -107,8 +124,8 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     if (!eReport || r.strFile.empty())
         return std::nullopt;
     // Each report takes only the options that mean something to it.
-    if ((*eReport == EReport::Board && (bCategory || r.nMax || bSize)) || (*eReport == EReport::Periods && bSize) ||
-        (*eReport == EReport::Chart && r.nMax))
+    if ((*eReport == EReport::Board && (bCategory || r.nMax || bSize || bRatio)) ||
+        (*eReport == EReport::Periods && (bSize || bRatio)) || (*eReport == EReport::Chart && r.nMax))
         return std::nullopt;
     r.eReport = *eReport;
     return r;

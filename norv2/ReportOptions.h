@@ -11,7 +11,7 @@ enum class EReport
     Help,    // --help or -h anywhere
     Board,   // --board YYYY-MM-DD [--scale S] FILE
     Periods, // --periods [--category C] [--scale S] [--max N] FILE
-    Chart,   // --chart OUT [--category C] [--scale S] [--size WxH] FILE
+    Chart,   // --chart OUT [--category C] [--scale S] [--size WxH] [--device-pixel-ratio R] FILE
 };
 
 struct ReportOptions
@@ -24,6 +24,7 @@ struct ReportOptions
     std::string strOut; // the --chart picture
     int cx = 800;       // the --size of the window the chart is drawn for
     int cy = 400;
+    double dpr = 1; // the --device-pixel-ratio of the picture
     std::string strFile;
 };
 
