@@ -2,19 +2,16 @@
 // starting the viewer on an empty file. Usage: norv2_startup_bench RECORD_FILE [RUNS]
 #include <QAction>
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-#include "gui/app/Norv2App.h"
+#include "ChildRun.h"
+#include "StartViewer.h"
+#include "core/base/Time.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 #include "gui/record/Norv2Doc.h"
@@ -38,7 +35,7 @@ int RunViewer(int argc, char* argv[], const char* file)
 {
     QApplication app(argc, argv);
     CNorv2App norv2;
-    if (!norv2.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), QString::fromUtf8(file)}))
+    if (!StartViewer(norv2, file))
         return 1;
     CMainFrame* frame = norv2.GetMainFrame();
     CFirstPaint firstPaint;
@@ -54,52 +51,31 @@ int RunViewer(int argc, char* argv[], const char* file)
     return nResult;
 }
 
-double StartMs(const char* self, const std::string& file)
-{
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::execl(self, self, "--child", file.c_str(), static_cast<char*>(nullptr));
-        std::_Exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1.0;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    PinLocalTimeZone();
     if (argc == 3 && std::string(argv[1]) == "--child")
         return RunViewer(argc, argv, argv[2]);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s RECORD_FILE [RUNS]\n", argv[0]);
         return 2;
     }
-    // Private settings, lock and socket, and no display needed.
-    QTemporaryDir config, runtime;
-    setenv("XDG_CONFIG_HOME", config.path().toUtf8().constData(), 1);
-    setenv("XDG_RUNTIME_DIR", runtime.path().toUtf8().constData(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const std::string empty = runtime.path().toStdString() + "/empty.ｷﾛｸ";
-    std::ofstream{empty};
+    const CPrivateSession session;
+    const std::string empty = session.WriteFile("empty.ｷﾛｸ", "");
     const int nRuns = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
 
     std::vector<double> full, base;
     for (int i = 0; i < nRuns; ++i) {
-        full.push_back(StartMs(argv[0], argv[1]));
-        base.push_back(StartMs(argv[0], empty));
-    }
-    if (*std::min_element(full.begin(), full.end()) < 0 || *std::min_element(base.begin(), base.end()) < 0) {
-        std::fprintf(stderr, "a viewer run failed\n");
-        return 1;
+        for (auto [file, times] : {std::pair{std::string(argv[1]), &full}, std::pair{empty, &base}}) {
+            const ChildRun run = RunChild(argv[0], {"--child", file});
+            if (!run.bOk) {
+                std::fprintf(stderr, "a viewer run failed\n");
+                return 1;
+            }
+            times->push_back(run.ms);
+        }
     }
     std::printf("process start to first painted chart, median of %d runs\n", nRuns);
     std::printf("%-40s %8.1f ms\n", argv[1], Median(full));
