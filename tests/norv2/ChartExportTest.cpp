@@ -65,6 +65,8 @@ TEST_F(ChartExportTest, WritesTheWholeChartAsPng)
     ASSERT_EQ(Run({m_file, "--scale", "monthly", "--size", "640x300", "--chart", m_out, "--category", "alph"}).nExit,
               0);
     EXPECT_EQ(Written().size(), QSize(640, 300));
+    ASSERT_EQ(Run({"--chart", m_out, "--size", "640x300", "--device-pixel-ratio", "1.5", m_file}).nExit, 0);
+    EXPECT_EQ(Written().size(), QSize(1587, 450));
     EXPECT_TRUE(IsChartExportCommand({"x", "--chart", "y"}));
     EXPECT_FALSE(IsChartExportCommand({"--periods", "y"}));
 }
@@ -81,6 +83,9 @@ TEST_F(ChartExportTest, BadArgumentsPrintTheUsage)
         {"--chart", m_out, "--size", "800x400x2", m_file},
         {"--chart", m_out, "--size", "800x99999", m_file},
         {"--chart", m_out, "--size", "99999999999x400", m_file},
+        {"--chart", m_out, "--device-pixel-ratio", "0", m_file},
+        {"--chart", m_out, "--device-pixel-ratio", "4.5", m_file},
+        {"--chart", m_out, "--device-pixel-ratio", "2x", m_file},
     };
     for (const auto& args : cases) {
         const ExportResult r = Run(args);
