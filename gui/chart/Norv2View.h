@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/base/Time.h"
+#include "core/chart/BarCursor.h"
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 
@@ -59,6 +60,12 @@ public:
     const QImage& GetChartImage() const { return m_Image; }
     // The bar under a point of the viewport, or -1.
     int BarAt(QPoint pt) const;
+    // The bar the keyboard stands on (the newest after each rebuild), or -1 without a chart.
+    int GetCursorBar() const { return m_Cursor.GetBar(); }
+    // The focus rectangle of bar i in viewport pixels; empty for no bar.
+    QRect GetBarRect(int i) const;
+    // The status text of bar i, as pointing at it shows it; empty for no bar.
+    QString GetBarStatusText(int i) const;
 
 signals:
     // A category was chosen: the frame shows its chart layout before the chart is drawn.
@@ -77,6 +84,8 @@ signals:
     void boardRequested(const BOARDDATA& data);
     // The frame shows the context menu at this screen position.
     void contextMenuRequested(QPoint globalPos);
+    // The keyboard's bar moved, or a rebuild put it on the newest bar.
+    void barCursorChanged(int nBar);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,11 +93,16 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateScrollRange();
     // The figures of the period of bar i (an index into the bar dates); false when none.
     bool FillBar(int i, BOARDDATA& data) const;
+    // A board of bar i's period, as double-clicking it opens.
+    void OpenBoardOf(int i);
+    // Moves the keyboard's bar, scrolls it into view and shows its figures.
+    void MoveCursor(BarKey key);
 
     CNorv2Doc* m_pDoc;
     const CAppSetting& m_setting;
@@ -100,4 +114,5 @@ private:
     int m_nBarWidth = 0; // bar width of the last chart, for hit tests until the next one
     int m_nSpaceUsed = 0;
     bool m_bShowNewest = false; // keep the scroll position at the newest bar
+    CBarCursor m_Cursor;
 };
