@@ -74,6 +74,28 @@ std::string BoardCopyText(const BOARDDATA& data, std::string_view strTitle, cons
     return text;
 }
 
+std::string BoardTableText(const BOARDDATA& data, std::string_view strTitle, const CAppSetting& setting)
+{
+    const bool bJapanese = setting.IsBoardJapanese();
+    const auto headings = BoardHeadings(bJapanese);
+    const auto labels = BoardRowLabels(bJapanese);
+    // The first cell of each column among the ten figure cells; a paired column has two.
+    constexpr std::array<std::size_t, 7> kColumnStart{0, 1, 3, 5, 7, 8, 10};
+    std::string text(strTitle);
+    for (const Category c : kCategories) {
+        if (!setting.IsBoardRowShown(static_cast<int>(Index(c))))
+            continue;
+        const auto cells = BoardCellTexts(data, c);
+        text += "\n" + labels[Index(c)] + ":";
+        for (std::size_t k = 0; k < headings.size(); ++k) {
+            text += (k == 0 ? " " : ", ") + headings[k] + " ";
+            for (std::size_t i = kColumnStart[k]; i < kColumnStart[k + 1]; ++i)
+                text += cells[i];
+        }
+    }
+    return text;
+}
+
 std::array<std::string, 6> BoardHeadings(bool bJapanese)
 {
     return Pieces<6>(bJapanese ? IDS_BOARD_HEADINGS_JA : IDS_BOARD_HEADINGS_EN);

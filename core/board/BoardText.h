@@ -16,6 +16,11 @@ std::string BoardTitle(const BOARDDATA& data, std::string_view strUserName);
 // heading and row labels are always the Japanese ones, whatever the screen shows.
 std::string BoardCopyText(const BOARDDATA& data, std::string_view strTitle, const CAppSetting& setting);
 
+// The board read aloud: the title, then one line per shown row, in the copy text's order,
+// each its screen label and every figure after its screen heading: "英 字: 回数 12, 最高 250(3), …".
+// Lines are separated by "\n".
+std::string BoardTableText(const BOARDDATA& data, std::string_view strTitle, const CAppSetting& setting);
+
 // Column headings shown above the six columns.
 std::array<std::string, 6> BoardHeadings(bool bJapanese);
 // Row labels shown in front of the rows of Alph, Kana, Roma and Sybl.

@@ -19,6 +19,7 @@
 #include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
+#include "gui/board/BoardAccessible.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSetting& setting)
                            Qt::WindowCloseButtonHint),
       m_setting(setting), m_pData(pData ? std::move(pData) : std::make_unique<BOARDDATA>())
 {
+    InstallBoardAccessible();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent); // every paint fills the whole client area
     setWindowTitle(QString::fromStdString(BoardTitle(*m_pData, m_setting.m_strUserName)));
@@ -129,6 +131,11 @@ void CNorv2Board::Relayout()
 {
     setFixedSize(GetClientSize());
     update();
+}
+
+QString CNorv2Board::GetTableText() const
+{
+    return QString::fromStdString(BoardTableText(*m_pData, windowTitle().toStdString(), m_setting));
 }
 
 bool CNorv2Board::CopyToClipboard()

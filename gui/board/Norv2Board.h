@@ -35,6 +35,9 @@ public:
     // Takes on the client size of the current settings and repaints.
     void Relayout();
 
+    // The table as assistive technology reads it: the title, then each shown row.
+    QString GetTableText() const;
+
     // Puts the copy text on the clipboard; true when the clipboard holds it afterwards.
     bool CopyToClipboard();
     // The copy command: copies and tells the user how it went.

@@ -1,6 +1,7 @@
 #include "gui/chart/Norv2View.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,8 +13,30 @@
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/ColorConvert.h"
+#include "gui/chart/ChartAccessible.h"
 #include "gui/chart/ChartPainter.h"
 #include "gui/record/Norv2Doc.h"
+
+namespace {
+std::optional<BarKey> BarKeyOf(int nKey)
+{
+    switch (nKey) {
+    case Qt::Key_Left: return BarKey::Previous;
+    case Qt::Key_Right: return BarKey::Next;
+    case Qt::Key_Home: return BarKey::Oldest;
+    case Qt::Key_End: return BarKey::Newest;
+    case Qt::Key_PageUp: return BarKey::PagePrevious;
+    case Qt::Key_PageDown: return BarKey::PageNext;
+    default: return std::nullopt;
+    }
+}
+
+QRect ToQRect(const CRect& rc)
+{
+    return QRect(rc.left, rc.top, rc.Width(), rc.Height());
+}
+} // namespace
 
 CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* parent)
     : QAbstractScrollArea(parent), m_pDoc(pDoc), m_setting(setting)
@@ -23,6 +46,9 @@ CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* par
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The status text follows the mouse without a button held.
     viewport()->setMouseTracking(true);
+    // A click or Tab gives the chart the keys that walk its bars.
+    setFocusPolicy(Qt::StrongFocus);
+    InstallChartAccessible(*this);
     // Once the user scrolls, the chart stays where it was put until the next rebuild.
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_bShowNewest = false; });
     if (m_pDoc) {
@@ -59,6 +85,7 @@ QSize CNorv2View::Render()
         return {};
     m_Chart = std::move(chart);
     m_Kept = std::move(kept);
+    m_Cursor.SetChart(m_Chart.picture.geometry, m_Chart.nBars);
     emit gageInfoChanged(m_Chart.gageInfo);
     return m_Chart.Size();
 }
@@ -68,6 +95,7 @@ void CNorv2View::ReleaseOffscreen()
     m_Chart = ChartLayout();
     m_Kept = QImage();
     m_KeptSpan = {};
+    m_Cursor.SetChart({}, 0);
     // Without a chart the gauges have no scale to repeat, and there is nothing to scroll.
     GAGEINFO none;
     none.nCategory = m_nCategory;
@@ -85,6 +113,8 @@ int CNorv2View::Rebuild()
     m_bShowNewest = true;
     UpdateScrollRange();
     viewport()->update();
+    m_Cursor.ToNewest();
+    emit barCursorChanged(m_Cursor.GetBar());
     emit titleChanged(m_nCategory, m_nScale);
     return 0;
 }
@@ -186,6 +216,23 @@ void CNorv2View::paintEvent(QPaintEvent* event)
     const QRectF target = event->rect();
     const QRectF source = target.translated(horizontalScrollBar()->value() - m_KeptSpan.left, 0);
     painter.drawImage(target, m_Kept, QRectF(source.topLeft() * dpr, source.size() * dpr));
+    if (hasFocus() && m_nCategory) {
+        painter.setPen(ToQColor(m_setting.GetChartColor(m_nCategory, CLR_AXIS)));
+        painter.drawRect(GetBarRect(m_Cursor.GetBar()).adjusted(0, 0, -1, -1));
+    }
+}
+
+QRect CNorv2View::GetBarRect(int i) const
+{
+    return ToQRect(m_Cursor.BarRect(i, horizontalScrollBar()->value()));
+}
+
+QString CNorv2View::GetBarStatusText(int i) const
+{
+    BOARDDATA data;
+    if (!m_pDoc || !m_nCategory || i < 0 || i >= static_cast<int>(m_Chart.barDates.size()) || !FillBar(i, data))
+        return {};
+    return QString::fromStdString(ChartStatusText(data, *m_nCategory));
 }
 
 bool CNorv2View::FillBar(int i, BOARDDATA& data) const
@@ -198,24 +245,62 @@ bool CNorv2View::FillBar(int i, BOARDDATA& data) const
 void CNorv2View::mouseMoveEvent(QMouseEvent* event)
 {
     // Only the chart layout shows the view; the strip hides it.
-    if (m_pDoc && isVisible() && m_nCategory) {
-        const int i = BarAt(event->position().toPoint());
-        BOARDDATA data;
-        if (i >= 0 && FillBar(i, data))
-            emit barStatusChanged(QString::fromStdString(ChartStatusText(data, *m_nCategory)));
+    if (isVisible()) {
+        const QString strText = GetBarStatusText(BarAt(event->position().toPoint()));
+        if (!strText.isEmpty())
+            emit barStatusChanged(strText);
     }
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 void CNorv2View::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_Chart.nBars > 0 && m_pDoc) {
-        const int i = BarAt(event->position().toPoint());
-        BOARDDATA data;
-        if (i >= 0 && FillBar(i, data))
-            emit boardRequested(data);
-    }
+    if (event->button() == Qt::LeftButton && m_Chart.nBars > 0 && m_pDoc)
+        OpenBoardOf(BarAt(event->position().toPoint()));
     QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+void CNorv2View::OpenBoardOf(int i)
+{
+    BOARDDATA data;
+    if (i >= 0 && FillBar(i, data))
+        emit boardRequested(data);
+}
+
+void CNorv2View::MoveCursor(BarKey key)
+{
+    if (!m_Cursor.Move(key, viewport()->width()))
+        return;
+    QScrollBar* pBar = horizontalScrollBar();
+    const int sx = m_Cursor.ScrollToShow(pBar->value(), viewport()->width());
+    if (sx != pBar->value()) {
+        // As a scroll by the user: the chart stays where the cursor took it.
+        m_bShowNewest = false;
+        pBar->setValue(sx);
+    }
+    viewport()->update();
+    const int nBar = m_Cursor.GetBar();
+    const QString strText = GetBarStatusText(nBar);
+    if (!strText.isEmpty())
+        emit barStatusChanged(strText);
+    emit barCursorChanged(nBar);
+}
+
+void CNorv2View::keyPressEvent(QKeyEvent* event)
+{
+    const int nBar = m_Cursor.GetBar();
+    const int nKey = event->key();
+    if (nBar < 0 || !isVisible()) {
+        QAbstractScrollArea::keyPressEvent(event);
+    } else if (nKey == Qt::Key_Menu || (nKey == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        emit contextMenuRequested(viewport()->mapToGlobal(GetBarRect(nBar).center()));
+    } else if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Space) {
+        OpenBoardOf(nBar);
+    } else if (const std::optional<BarKey> key = BarKeyOf(nKey)) {
+        MoveCursor(*key);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+    }
 }
 
 void CNorv2View::contextMenuEvent(QContextMenuEvent* event)

@@ -8,6 +8,7 @@
 
 #include "core/base/Time.h"
 #include "core/chart/ChartSpan.h"
+#include "core/chart/BarCursor.h"
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 #include "gui/chart/ChartPainter.h"
@@ -66,6 +67,12 @@ public:
     ChartSpan GetKeptSpan() const { return m_KeptSpan; }
     // The bar under a point of the viewport, or -1.
     int BarAt(QPoint pt) const;
+    // The bar the keyboard stands on (the newest after each rebuild), or -1 without a chart.
+    int GetCursorBar() const { return m_Cursor.GetBar(); }
+    // The focus rectangle of bar i in viewport pixels; empty for no bar.
+    QRect GetBarRect(int i) const;
+    // The status text of bar i, as pointing at it shows it; empty for no bar.
+    QString GetBarStatusText(int i) const;
 
 signals:
     // A category was chosen: the frame shows its chart layout before the chart is drawn.
@@ -84,6 +91,8 @@ signals:
     void boardRequested(const BOARDDATA& data);
     // The frame shows the context menu at this screen position.
     void contextMenuRequested(QPoint globalPos);
+    // The keyboard's bar moved, or a rebuild put it on the newest bar.
+    void barCursorChanged(int nBar);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -91,6 +100,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateScrollRange();
@@ -99,6 +109,10 @@ private:
     bool KeepVisiblePart(qreal dpr);
     // The figures of the period of bar i (an index into the bar dates); false when none.
     bool FillBar(int i, BOARDDATA& data) const;
+    // A board of bar i's period, as double-clicking it opens.
+    void OpenBoardOf(int i);
+    // Moves the keyboard's bar, scrolls it into view and shows its figures.
+    void MoveCursor(BarKey key);
 
     CNorv2Doc* m_pDoc;
     const CAppSetting& m_setting;
@@ -108,4 +122,5 @@ private:
     std::optional<Category> m_nCategory; // none: no chart
     Scale m_nScale = Scale::Daily;
     bool m_bShowNewest = false; // keep the scroll position at the newest bar
+    CBarCursor m_Cursor;
 };

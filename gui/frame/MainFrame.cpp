@@ -24,6 +24,7 @@
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AccessibleNames.h"
 #include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
@@ -241,6 +242,11 @@ void CMainFrame::CreateToolBar()
     toolBar->addWidget(m_pScaleCombo);
     toolBar->addSeparator();
     toolBar->addAction(GetAction(ID_HELP_FINDER));
+    NameControls(*toolBar);
+    // Tab goes from the selectors to the chart and round again.
+    setTabOrder(m_pUserCombo, m_pScaleCombo);
+    setTabOrder(m_pScaleCombo, m_pView);
+    setTabOrder(m_pView, m_pUserCombo);
 }
 
 void CMainFrame::CreateStatusBar()

@@ -16,6 +16,7 @@
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/NamedColor.h"
+#include "gui/app/AccessibleNames.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
 #include "gui/prop/FontChooserDialog.h"
@@ -108,6 +109,7 @@ void CPrpPage::Create()
         return;
     m_bCreated = true;
     OnInitDialog();
+    NameControls(*this);
 }
 
 void CPrpPage::SetModified(bool bModified)

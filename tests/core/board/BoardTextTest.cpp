@@ -87,6 +87,18 @@ TEST_F(BoardTextTest, CopyTextIsJapaneseWhateverTheScreenShows)
                         ">！    0    0( 0)    0( 0)    0( 0)      0    0( 0)\r\n" + ">" + kRule);
 }
 
+TEST_F(BoardTextTest, TheTableReadsRowByRowInTheScreensLabels)
+{
+    CAppSetting s;
+    s.m_nBoardFlag = 0x13; // Alph and Kana, Japanese labels
+    EXPECT_EQ(BoardTableText(Example(), kTitle, s),
+              kTitle + "\n英 字: 回数 12, 最高 250(3), 最低 180(10), 平均 215(6), 総回数 340, ベスト 260(2)" +
+                  "\nか な: 回数 0, 最高 0(0), 最低 0(0), 平均 0(0), 総回数 57, ベスト 198(4)");
+    s.m_nBoardFlag = 0x08; // Sybl only, English labels
+    EXPECT_EQ(BoardTableText(Example(), kTitle, s),
+              kTitle + "\nSybl: Try 0, Best 0(0), Worst 0(0), Ave 0(0), T_Try 0, T_Best 0(0)");
+}
+
 TEST_F(BoardTextTest, WideValuesLengthenTheirLineInsteadOfBeingCut)
 {
     CAppSetting s;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "core/chart/BarCursor.h"
 #include "core/chart/ChartPicture.h"
 #include "core/record/PeriodData.h"
 
@@ -111,4 +112,48 @@ TEST(ChartPicture, BarsRunOldestToNewestWithTheirLabels)
     PERIODDATA unfilled[1];
     unfilled[0].nBest = 0; // best 0 below the unfilled worst 999: no range
     EXPECT_FALSE(BuildChartPicture(unfilled, 1, g, Scale::Daily, pic));
+}
+
+TEST(ChartGeometry, BarCursorMovesByKeyAndStaysInView)
+{
+    // 50 bars of 13 with gaps of 8 (pitch 21), 1058 wide, seen through a window 200 wide.
+    const ChartGeometry g{1058, 300, 13, 8, 7, 12};
+    CBarCursor cursor;
+    EXPECT_EQ(cursor.GetBar(), -1);
+    EXPECT_FALSE(cursor.Move(BarKey::Previous, 200));
+    cursor.SetChart(g, 50);
+    EXPECT_EQ(cursor.GetBar(), 49); // a first chart: the newest bar
+    EXPECT_FALSE(cursor.Move(BarKey::Next, 200));
+    EXPECT_TRUE(cursor.Move(BarKey::Previous, 200));
+    EXPECT_EQ(cursor.GetBar(), 48);
+    EXPECT_TRUE(cursor.Move(BarKey::PagePrevious, 200)); // 200 / 21 = 9 bars a page
+    EXPECT_EQ(cursor.GetBar(), 39);
+    EXPECT_TRUE(cursor.Move(BarKey::Oldest, 200));
+    EXPECT_EQ(cursor.GetBar(), 0);
+    EXPECT_TRUE(cursor.Move(BarKey::PageNext, 5)); // a window narrower than a bar still steps
+    EXPECT_EQ(cursor.GetBar(), 1);
+    EXPECT_TRUE(cursor.Move(BarKey::Newest, 200));
+    EXPECT_EQ(cursor.GetBar(), 49);
+
+    // The frame reaches 3 pixels into the gaps and stays clear of the top line and the axis.
+    EXPECT_EQ(cursor.BarRect(0, 0), (CRect{5, 7, 24, g.BaseY() - 2}));
+    EXPECT_EQ(cursor.BarRect(0, 100), (CRect{-95, 7, -76, g.BaseY() - 2}));
+    EXPECT_EQ(cursor.BarRect(50, 0), CRect{});
+    // Scrolled as little as needed, and never beyond the chart.
+    EXPECT_EQ(cursor.ScrollToShow(858, 200), 858);
+    EXPECT_EQ(cursor.ScrollToShow(700, 200), 858);
+    cursor.Move(BarKey::Oldest, 200);
+    EXPECT_EQ(cursor.ScrollToShow(858, 200), 0);
+    cursor.Move(BarKey::PageNext, 200); // bar 9 and its gaps: 189..218
+    EXPECT_EQ(cursor.ScrollToShow(0, 200), 18);
+    EXPECT_EQ(cursor.ScrollToShow(150, 200), 150);
+    EXPECT_EQ(cursor.ScrollToShow(200, 200), 189);
+
+    // A new chart keeps the bar where it still exists; one of fewer bars takes its newest.
+    cursor.SetChart(g, 30);
+    EXPECT_EQ(cursor.GetBar(), 9);
+    cursor.SetChart(g, 5);
+    EXPECT_EQ(cursor.GetBar(), 4);
+    cursor.SetChart(g, 0);
+    EXPECT_EQ(cursor.GetBar(), -1);
 }

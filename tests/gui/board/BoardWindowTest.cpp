@@ -1,5 +1,6 @@
 #include "gui/board/BoardList.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -282,6 +283,19 @@ TEST_F(BoardWindowTest, TheMenuStartsWithTheCopyCommandASeparatorAndClose)
     actions[2]->trigger();
     EXPECT_EQ(m_list.Count(), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pClosing.isNull(); }));
+}
+
+TEST_F(BoardWindowTest, AssistiveTechnologyReadsTheTableRowByRow)
+{
+    m_setting.m_nBoardFlag = 0x01; // Alph only, English labels
+    QAccessibleInterface* pBoard = QAccessible::queryAccessibleInterface(OpenDay(6));
+    ASSERT_NE(pBoard, nullptr);
+    EXPECT_EQ(pBoard->text(QAccessible::Name), QStringLiteral("2003年 5月 6日(火)の記録 - user1"));
+    QAccessibleTextInterface* pText = pBoard->textInterface();
+    ASSERT_NE(pText, nullptr);
+    EXPECT_EQ(pText->text(0, pText->characterCount()),
+              QStringLiteral("2003年 5月 6日(火)の記録 - user1\n"
+                             "Alph: Try 1, Best 105(5), Worst 105(5), Ave 105(5), T_Try 6, T_Best 105(5)"));
 }
 
 TEST_F(BoardWindowTest, CopyAndCtrlCPutExactlyTheCopyTextOnTheClipboard)

@@ -1,5 +1,6 @@
 #include "gui/chart/Norv2View.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -286,6 +287,56 @@ TEST_F(Norv2ViewTest, DoubleClickingABarOpensItsBoard)
     EXPECT_EQ(board.nScale, Scale::Weekly);
     EXPECT_EQ(board.nTry[0], 7);
     EXPECT_EQ(board.nBest[0], 116);
+}
+
+TEST_F(Norv2ViewTest, KeysWalkTheBarsAsThePointerDoes)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(Category::Alph);
+    Settle();
+    m_window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    view.setFocus();
+    ASSERT_EQ(view.GetCursorBar(), 49);
+    QSignalSpy menus(&view, &CNorv2View::contextMenuRequested);
+
+    QTest::keyClick(&view, Qt::Key_Home);
+    EXPECT_EQ(view.GetCursorBar(), 0);
+    EXPECT_EQ(ScrollX(), 0);
+    QTest::keyClick(&view, Qt::Key_Right);
+    ASSERT_EQ(m_host.statusTexts.size(), 2u);
+    EXPECT_TRUE(m_host.statusTexts[1].starts_with("[2003/5/12] 英 字")) << m_host.statusTexts[1];
+    QTest::mouseMove(view.viewport(), QPoint(Bars().BarLeft(1), 100)); // the same bar by pointer
+    ASSERT_EQ(m_host.statusTexts.size(), 3u);
+    EXPECT_EQ(m_host.statusTexts[2], m_host.statusTexts[1]);
+
+    // The accessible list: one item a bar, the focused one named as the status bar names it.
+    QAccessibleInterface* pList = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->role(), QAccessible::List);
+    EXPECT_EQ(pList->childCount(), 50);
+    ASSERT_NE(pList->focusChild(), nullptr);
+    EXPECT_EQ(pList->focusChild()->text(QAccessible::Name).toStdString(), m_host.statusTexts[1]);
+    EXPECT_EQ(pList->indexOfChild(pList->focusChild()), 1);
+
+    QTest::keyClick(&view, Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Menu);
+    ASSERT_EQ(m_host.boards.size(), 1u);
+    EXPECT_EQ(m_host.boards[0]->Date, CTime(2003, 5, 12, 0, 0, 0));
+    ASSERT_EQ(menus.count(), 1);
+    EXPECT_TRUE(view.viewport()->rect().contains(view.viewport()->mapFromGlobal(menus.at(0).at(0).toPoint())));
+
+    // A page on, the bar is scrolled into view; End goes to the newest, as a rebuild does.
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    EXPECT_EQ(view.GetCursorBar(), 1 + view.viewport()->width() / 21);
+    EXPECT_TRUE(view.viewport()->rect().contains(view.GetBarRect(view.GetCursorBar())));
+    EXPECT_GT(ScrollX(), 0);
+    QTest::keyClick(&view, Qt::Key_End);
+    EXPECT_EQ(ScrollX(), view.horizontalScrollBar()->maximum());
+    QTest::keyClick(&view, Qt::Key_Home);
+    view.OnScale(Scale::Weekly);
+    EXPECT_EQ(view.GetCursorBar(), 9);
+    EXPECT_EQ(pList->childCount(), 10);
 }
 
 TEST_F(Norv2ViewTest, AppendedRunsRenderAgainAtTheNewestBar)

@@ -11,6 +11,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionMenuItem>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -233,6 +234,29 @@ TEST_F(MainFrameTest, MenusToolbarAndSelectorsShowWhatTheyHold)
     box.initFrom(pScale);
     const QRect text = pScale->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, pScale);
     EXPECT_GE(text.width(), pScale->fontMetrics().horizontalAdvance(QStringLiteral("Monthly")));
+}
+
+TEST_F(MainFrameTest, TabGoesRoundTheSelectorsAndTheChartWhoseEnterOpensABoard)
+{
+    Trigger(ID_CATEGORY_ALPH);
+    m_frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+    EXPECT_EQ(m_frame->GetUserCombo()->accessibleName(), QStringLiteral("ユーザ名"));
+    EXPECT_EQ(m_frame->GetScaleCombo()->accessibleName(), QStringLiteral("表示スケール"));
+    m_frame->GetUserCombo()->setFocus();
+    std::vector<QWidget*> chain;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(chain, (std::vector<QWidget*>{m_frame->GetScaleCombo(), m_frame->GetView(), m_frame->GetUserCombo()}));
+
+    m_frame->GetView()->setFocus();
+    QTest::keyClick(m_frame->GetView(), Qt::Key_Left);
+    EXPECT_TRUE(m_frame->GetBarStatusText().startsWith(QStringLiteral("[2003/6/8] 英 字")));
+    QTest::keyClick(m_frame->GetView(), Qt::Key_Enter);
+    ASSERT_EQ(m_frame->GetBoards().Count(), 1);
+    EXPECT_EQ(m_frame->GetBoards().At(0)->GetData().Date, CTime(2003, 6, 8, 0, 0, 0));
 }
 
 TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)

@@ -1,5 +1,6 @@
 #include "gui/prop/ChartPrp.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QLabel>
@@ -51,6 +52,23 @@ TEST_F(ChartPrpTest, OpensOnAlphWhenNoCategoryIsShownWithApplyAndHelpDisabled)
     EXPECT_EQ(EditText(page, 7004), "50");
     EXPECT_EQ(EditText(page, 7005), "2");
     EXPECT_EQ(Ctrl(page, 7002)->toolTip(), QStringLiteral("3 ～ 30 ﾋﾟｸｾﾙ"));
+}
+
+TEST_F(ChartPrpTest, EveryControlOfBothPagesHasAnAccessibleName)
+{
+    auto pSheet = Open(0, Category::Alph);
+    pSheet->GetTabs()->setCurrentIndex(1);
+    ASSERT_TRUE(pSheet->GetBoardPage().IsCreated());
+    for (QWidget* pCtrl : pSheet->findChildren<QWidget*>()) {
+        if (pCtrl->focusPolicy() == Qt::NoFocus || pCtrl->focusProxy())
+            continue;
+        QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pCtrl);
+        ASSERT_NE(pAccessible, nullptr);
+        EXPECT_FALSE(pAccessible->text(QAccessible::Name).isEmpty()) << pCtrl->metaObject()->className();
+    }
+    EXPECT_EQ(ColorBtn(pSheet->GetChartPage(), 1084)->accessibleName(), QStringLiteral("棒"));
+    EXPECT_EQ(Ctrl(pSheet->GetChartPage(), 7002)->accessibleName(), QStringLiteral("棒の幅"));
+    EXPECT_EQ(Ctrl(pSheet->GetChartPage(), 1039)->accessibleName(), QStringLiteral("ﾌｫﾝﾄ名"));
 }
 
 TEST_F(ChartPrpTest, ColourTooltipsNameTheColourEvenWhenItEqualsThePlaceholder)
