@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/base/Time.h"
-#include "core/chart/ChartSpan.h"
 #include "core/chart/BarCursor.h"
+#include "core/chart/ChartSpan.h"
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 #include "gui/chart/ChartPainter.h"
