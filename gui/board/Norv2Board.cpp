@@ -19,6 +19,7 @@
 #include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
+#include "gui/app/RectConvert.h"
 #include "gui/board/BoardAccessible.h"
 
 namespace {
@@ -41,11 +42,6 @@ std::array<CSize, 11> CellSizes(const QFontMetrics& metrics, bool bJapanese)
     for (std::size_t i = 0; i < templates.size(); ++i)
         sizeCells[i] = TextExtent(metrics, templates[i]);
     return sizeCells;
-}
-
-QRect ToQRect(const CRect& rc)
-{
-    return QRect(rc.left, rc.top, rc.Width(), rc.Height());
 }
 
 Qt::Alignment ToAlignment(int nAlign)

@@ -14,6 +14,7 @@
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/ColorConvert.h"
+#include "gui/app/RectConvert.h"
 #include "gui/chart/ChartAccessible.h"
 #include "gui/chart/ChartPainter.h"
 #include "gui/record/Norv2Doc.h"
@@ -30,11 +31,6 @@ std::optional<BarKey> BarKeyOf(int nKey)
     case Qt::Key_PageDown: return BarKey::PageNext;
     default: return std::nullopt;
     }
-}
-
-QRect ToQRect(const CRect& rc)
-{
-    return QRect(rc.left, rc.top, rc.Width(), rc.Height());
 }
 } // namespace
 
