@@ -217,16 +217,14 @@ ChartLayout LayOutChart(const CRecordBook& book, const CAppSetting& setting, Cat
     out.style.font = font;
 
     out.eResult = ChartLayout::kDone;
-    out.barDates = std::move(picture.barDates);
-    out.picture = std::move(picture);
     out.nBars = n;
-    out.nBarWidth = g.nBarWidth;
-    out.nSpaceUsed = g.nSpace;
     out.gageInfo.nCategory = nCategory;
     out.gageInfo.nMax = picture.nMax;
     out.gageInfo.nMin = picture.nMin;
     out.gageInfo.nStep = picture.nStep;
     out.gageInfo.sizeChart = {g.cx, g.cy};
     out.gageInfo.sizeChar = {g.cxChar, g.cyChar};
+    out.barDates = std::move(picture.barDates);
+    out.picture = std::move(picture);
     return out;
 }

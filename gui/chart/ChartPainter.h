@@ -63,9 +63,7 @@ struct ChartLayout
     ChartStyle style;
     std::vector<CTime> barDates; // period key of each bar, leftmost first
     int nBars = 0;
-    int nBarWidth = 0;  // width of a bar as drawn
-    int nSpaceUsed = 0; // gap between bars as drawn
-    GAGEINFO gageInfo;  // the value scale, for the gauge bars
+    GAGEINFO gageInfo; // the value scale, for the gauge bars
 
     QSize Size() const { return {picture.geometry.cx, picture.geometry.cy}; }
 };

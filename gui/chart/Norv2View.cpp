@@ -158,7 +158,8 @@ void CNorv2View::OnScale(Scale k)
 
 int CNorv2View::BarAt(QPoint pt) const
 {
-    const int i = HitTest(pt.x(), horizontalScrollBar()->value(), m_Chart.nBarWidth, m_Chart.nSpaceUsed, m_Chart.nBars);
+    const ChartGeometry& g = m_Chart.picture.geometry;
+    const int i = HitTest(pt.x(), horizontalScrollBar()->value(), g.nBarWidth, g.nSpace, m_Chart.nBars);
     return i >= 0 && i < static_cast<int>(m_Chart.barDates.size()) ? i : -1;
 }
 
@@ -168,7 +169,7 @@ void CNorv2View::UpdateScrollRange()
     QScrollBar* pBar = horizontalScrollBar();
     pBar->setRange(0, std::max(0, GetChartSize().width() - cx));
     pBar->setPageStep(std::max(1, cx));
-    pBar->setSingleStep(std::max(1, m_Chart.nBarWidth + m_Chart.nSpaceUsed));
+    pBar->setSingleStep(std::max(1, m_Chart.picture.geometry.nBarWidth + m_Chart.picture.geometry.nSpace));
     if (m_bShowNewest)
         pBar->setValue(pBar->maximum());
 }

@@ -216,7 +216,7 @@ TEST_F(RenderChartTest, BarsSpreadOverAWideWindow)
     const QImage image = Whole(chart);
     EXPECT_EQ(image.size(), QSize(600, 300));
     EXPECT_EQ(chart.nBars, 3);
-    EXPECT_EQ(chart.nSpaceUsed, 140);
+    EXPECT_EQ(chart.picture.geometry.nSpace, 140);
     EXPECT_EQ(chart.barDates,
               (std::vector<CTime>{CTime(2003, 5, 1, 0, 0, 0), CTime(2003, 5, 2, 0, 0, 0), CTime(2003, 5, 3, 0, 0, 0)}));
     const GAGEINFO& info = chart.gageInfo;
