@@ -1,5 +1,6 @@
 #include "core/base/MulDiv.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -18,4 +19,17 @@ int MulDiv(int nNumber, int nNumerator, int nDenominator)
     if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min())
         return -1;
     return static_cast<int>(result);
+}
+
+std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c)
+{
+    const std::int64_t product = a * b;
+    const std::int64_t half = c / 2;
+    return product >= 0 ? (product + half) / c : -((-product + half) / c);
+}
+
+int ClampToInt(std::int64_t n)
+{
+    return static_cast<int>(
+        std::clamp<std::int64_t>(n, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }

@@ -1,6 +1,8 @@
 #include "core/chart/ChartGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "core/base/MulDiv.h"
 #include "core/record/PeriodData.h"
@@ -61,16 +63,42 @@ int ChartGeometry::LabelY(int i) const
 
 int ValueToY(int v, int nMax, int nMin, int nPlotHeight)
 {
-    // MulDiv gives -1 for the zero divisor of an empty range, hence 9.
-    return MulDiv(nMax - v, nPlotHeight, nMax - nMin) + 10;
+    // An empty range has a zero divisor, which MulDiv answers with -1: hence 9.
+    if (nMax == nMin)
+        return 9;
+    // In 64 bits: a damaged record can put nMax and nMin further apart than an int holds.
+    return ClampToInt(MulDiv64(std::int64_t{nMax} - v, nPlotHeight, std::int64_t{nMax} - nMin) + 10);
 }
+
+namespace {
+constexpr int kGridSteps[] = {5, 10, 20, 25, 50};
+constexpr int kMaxGridLines = 1000;
+} // namespace
 
 int ChooseGridStep(int nPlotHeight, int nMax, int nMin, int cyChar)
 {
-    for (int step : {5, 10, 20, 25, 50})
-        if (MulDiv(nPlotHeight, step, nMax - nMin) > 4 * cyChar)
+    const std::int64_t nSpan = std::int64_t{nMax} - nMin;
+    if (nSpan <= 0)
+        return 50;
+    const auto isWideEnough = [&](std::int64_t step) { return MulDiv64(nPlotHeight, step, nSpan) > 4 * cyChar; };
+    for (int step : kGridSteps)
+        if (isWideEnough(step))
             return step;
-    return 50;
+    // Hits stay far below this; a damaged record's span would cost a line for every 50
+    // values, so it takes the same steps times 10, 100, ... until the lines stand apart.
+    if (nSpan <= std::int64_t{50} * kMaxGridLines)
+        return 50;
+    int nStep = 50;
+    for (std::int64_t scale = 10;; scale *= 10) {
+        for (int base : kGridSteps) {
+            const std::int64_t step = base * scale;
+            if (step > std::numeric_limits<int>::max())
+                return nStep;
+            nStep = static_cast<int>(step);
+            if (isWideEnough(step) || step >= nSpan)
+                return nStep;
+        }
+    }
 }
 
 std::vector<int> GridValues(int nMin, int nMax, int nStep)
@@ -79,7 +107,8 @@ std::vector<int> GridValues(int nMin, int nMax, int nStep)
     if (nStep <= 0)
         return values;
     // The first multiple of the step above nMin; nMin itself gets no line.
-    for (long long v = nMin + nStep - ((nMin % nStep + nStep) % nStep); v <= nMax; v += nStep)
+    const std::int64_t step = nStep;
+    for (std::int64_t v = nMin + step - (nMin % step + step) % step; v <= nMax; v += step)
         values.push_back(static_cast<int>(v));
     return values;
 }

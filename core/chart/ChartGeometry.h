@@ -44,7 +44,9 @@ struct ChartGeometry
 // y of value v: nMax maps to 10, nMin to the axis - 5; with nMax == nMin every value lands at 9.
 int ValueToY(int v, int nMax, int nMin, int nPlotHeight);
 
-// The first of 5, 10, 20, 25, 50 whose grid lines lie more than four text lines apart; 50 otherwise.
+// The first of 5, 10, 20, 25, 50 whose grid lines lie more than four text lines apart; 50
+// otherwise, unless that makes more than 1000 lines: then the first of those steps times
+// 10, 100, ... whose lines lie that far apart (or that leaves one line).
 int ChooseGridStep(int nPlotHeight, int nMax, int nMin, int cyChar);
 // Values of the horizontal grid lines: the multiples of nStep above nMin, up to nMax.
 std::vector<int> GridValues(int nMin, int nMax, int nStep);

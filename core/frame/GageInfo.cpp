@@ -1,25 +1,11 @@
 #include "core/frame/GageInfo.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <utility>
 
+#include "core/base/MulDiv.h"
+
 namespace {
-// a * b / c rounded half away from zero, as MulDiv does; a * b must fit 64 bits and c > 0.
-std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c)
-{
-    const std::int64_t product = a * b;
-    const std::int64_t half = c / 2;
-    return product >= 0 ? (product + half) / c : -((-product + half) / c);
-}
-
-int ClampToInt(std::int64_t n)
-{
-    return static_cast<int>(
-        std::clamp<std::int64_t>(n, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 constexpr int kLabelTickLength = 5;
 constexpr int kSmallTickLength = 3;
 constexpr int kLabelMargin = 10;

@@ -1,5 +1,6 @@
 #include "core/chart/ChartGeometry.h"
 
+#include <climits>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -35,6 +36,14 @@ TEST(ChartGeometry, ValueMappingAndGrid)
     EXPECT_EQ(ValueToY(120, 120, 35, 200), 10);
     EXPECT_EQ(ValueToY(35, 120, 35, 200), 210);
     EXPECT_EQ(ValueToY(77, 80, 80, 200), 9); // an empty range lands everything at 9
+
+    // Damaged records: a span an int cannot hold keeps few grid lines and maps to the plot.
+    for (const auto& [nMax, nMin] : {std::pair{2'000'000'000, 0}, std::pair{INT_MAX, INT_MIN}}) {
+        const int nStep = ChooseGridStep(200, nMax, nMin, 12);
+        EXPECT_LE(GridValues(nMin, nMax, nStep).size(), 5u) << nStep;
+        EXPECT_EQ(ValueToY(nMax, nMax, nMin, 200), 10);
+        EXPECT_EQ(ValueToY(nMin, nMax, nMin, 200), 210);
+    }
 
     ChartGeometry g{1058, 300, 13, 8, 7, 12};
     EXPECT_EQ(g.BaseY(), 300 - 42);
