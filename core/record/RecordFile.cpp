@@ -1,7 +1,9 @@
 #include "core/record/RecordFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <string_view>
@@ -24,6 +26,7 @@ public:
     {
         if (::stat(strPath.c_str(), &m_st) != 0) {
             m_nError = CRecordFile::kOpenError;
+            m_nSystemError = errno;
             return;
         }
         if (!S_ISREG(m_st.st_mode)) {
@@ -32,9 +35,10 @@ public:
         }
         // Without waiting, should the name have been given to a FIFO since it was looked at.
         m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (m_fd < 0 || ::fstat(m_fd, &m_st) != 0)
+        if (m_fd < 0 || ::fstat(m_fd, &m_st) != 0) {
             m_nError = CRecordFile::kOpenError;
-        else if (!S_ISREG(m_st.st_mode))
+            m_nSystemError = errno;
+        } else if (!S_ISREG(m_st.st_mode))
             m_nError = CRecordFile::kNotRegular;
     }
     ~CFileHandle()
@@ -48,11 +52,14 @@ public:
     int Get() const { return m_nError == 0 ? m_fd : -1; }
     // 0, kOpenError or kNotRegular.
     int Error() const { return m_nError; }
+    // The errno of the call that failed with kOpenError.
+    int SystemError() const { return m_nSystemError; }
     const struct stat& Stat() const { return m_st; }
 
 private:
     int m_fd = -1;
     int m_nError = 0;
+    int m_nSystemError = 0;
     struct stat m_st
     {
     };
@@ -122,6 +129,7 @@ int CRecordFile::Load(const std::string& strPath, CRecordBook& book, CLoadObserv
     m_strPath = strPath;
     m_bWatched = false;
     const CFileHandle file(strPath);
+    m_nOpenErrno = file.SystemError();
     if (file.Error() != 0)
         return file.Error();
     m_nDevice = file.Stat().st_dev;
@@ -185,6 +193,14 @@ CRecordFile::RefreshResult CRecordFile::Refresh(CRecordBook& book)
 bool CRecordFile::CanOpen(const std::string& strPath)
 {
     return CFileHandle(strPath).Get() >= 0;
+}
+
+std::string CRecordFile::LoadErrorText(int nCode) const
+{
+    std::string text = ErrorText(nCode);
+    if (nCode == kOpenError && m_nOpenErrno != 0)
+        text += std::string(" (") + std::strerror(m_nOpenErrno) + ")";
+    return text;
 }
 
 std::string CRecordFile::ErrorText(int nCode)

@@ -45,6 +45,9 @@ public:
     static bool CanOpen(const std::string& strPath);
     // What a failed Load means, for a message on standard error.
     static std::string ErrorText(int nCode);
+    // The same for the code the last Load returned, with the system's reason for a file that
+    // could not be opened.
+    std::string LoadErrorText(int nCode) const;
 
     // Reads what was appended since the last read: only whole records, and only when
     // the file's length is a multiple of 46. A file that shrank below what was read, or
@@ -69,4 +72,5 @@ private:
     std::uint64_t m_nDevice = 0;
     std::uint64_t m_nInode = 0;
     std::uint64_t m_nBytesRead = 0;
+    int m_nOpenErrno = 0; // why the last Load could not open the file
 };
