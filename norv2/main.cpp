@@ -7,6 +7,7 @@
 #include "gui/app/Norv2App.h"
 #include "gui/app/QtTranslation.h"
 #include "norv2/ChartExport.h"
+#include "norv2/NoDisplay.h"
 #include "norv2/ReportCommand.h"
 #include "packaging/AppIcon.h"
 #include "store/FileName.h"
@@ -30,10 +31,11 @@ int main(int argc, char* argv[])
     if (IsReportCommand(args))
         return RunReportWithoutWindow(args);
     if (IsChartExportCommand(args)) {
-        // Drawing needs a GUI application, not a display.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
+        // Drawing needs a GUI application, not a display, whatever DISPLAY names; nor does
+        // any Qt option of the command line get to ask for one.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int nNoQtArguments = 1;
+        QApplication app(nNoQtArguments, argv);
         return ExportChartPng(args, std::cerr);
     }
 
@@ -42,7 +44,9 @@ int main(int argc, char* argv[])
         PrintUsage(std::cerr);
         return 2;
     }
+    WatchForNoDisplay();
     QApplication app(argc, argv);
+    StopWatchingForNoDisplay();
     std::vector<std::string> leftByQt;
     for (const QString& arg : QApplication::arguments().mid(1))
         leftByQt.push_back(arg.toStdString());
