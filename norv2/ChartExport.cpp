@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 #include <string_view>
+#include <sys/stat.h>
 
 #include "core/base/ReplaceFile.h"
 #include "core/record/PeriodData.h"
@@ -24,18 +25,35 @@ constexpr std::string_view kUsage =
     "                        [--size WxH] [--device-pixel-ratio R] FILE\n"
     "      Write the chart of FILE as a PNG image, as a window of W x H pixels shows it,\n"
     "      with the colours, bar sizes and font of the settings, on a screen of R device\n"
-    "      pixels to a pixel (up to 4). The image holds every bar, so it is wider than W\n"
-    "      when the bars need it.\n"
+    "      pixels to a pixel (from 1 up to 4). The image holds every bar, so it is wider\n"
+    "      than W when the bars need it; it may hold 100,000,000 device pixels in all.\n"
     "Defaults: --category alph, --scale daily, --size 800x400, --device-pixel-ratio 1.\n"
     "Exit status: 0 written, 1 the file could not be read or gives no chart, or the\n"
-    "image could not be made or written, 2 bad arguments.\n";
+    "image could not be made or written, 2 bad arguments, too large an image, or OUT\n"
+    "naming FILE itself.\n";
+
+// The most device pixels a picture may have: 400 MB of memory, more than any screen shows.
+constexpr double kMaxPictureDevicePixels = 100'000'000;
+
+// Whether both names lead to one file (the same device and inode).
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    struct stat stA
+    {
+    };
+    struct stat stB
+    {
+    };
+    return ::stat(a.c_str(), &stA) == 0 && ::stat(b.c_str(), &stB) == 0 && stA.st_dev == stB.st_dev &&
+           stA.st_ino == stB.st_ino;
+}
 
 // The reason a file gives no book, for the error stream; empty when it loaded.
 std::string LoadBook(const std::string& strFile, CRecordBook& book)
 {
     CRecordFile file;
     const int nCode = file.Load(strFile, book, nullptr);
-    return nCode == 0 ? std::string() : CRecordFile::ErrorText(nCode);
+    return nCode == 0 ? std::string() : file.LoadErrorText(nCode);
 }
 
 // The picture as PNG, into the file of that name (bytes, as given); why it failed, or empty.
@@ -68,6 +86,11 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
         return 2;
     }
 
+    if (IsSameFile(r->strOut, r->strFile)) {
+        err << "Norv2: " << r->strOut << ": 記録ファイルそのものには書き込みません\n";
+        return 2;
+    }
+
     try {
         CRecordBook book;
         if (const std::string reason = LoadBook(r->strFile, book); !reason.empty()) {
@@ -82,8 +105,14 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
                 << '\n';
             return 1;
         }
+        const QSize size = chart.Size();
+        if (size.width() * r->dpr * size.height() * r->dpr > kMaxPictureDevicePixels) {
+            err << "Norv2: " << r->strOut << ": 画像が大きすぎます (" << size.width() << "x" << size.height() << "、比 "
+                << r->dpr << "。100,000,000 デバイスピクセルまで)\n";
+            return 2;
+        }
         // Drawn straight into the picture that is written: nothing else of that size is held.
-        const QImage image = RenderChartSpan(chart.picture, chart.style, {0, chart.Size().width()}, r->dpr);
+        const QImage image = RenderChartSpan(chart.picture, chart.style, {0, size.width()}, r->dpr);
         if (image.isNull()) {
             err << "Norv2: " << r->strOut << ": " << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
             return 1;

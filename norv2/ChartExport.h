@@ -15,7 +15,8 @@ bool IsChartExportCommand(const std::vector<std::string>& args);
 // as all the bars, at least W, in chart pixels, times R. OUT is written as named, byte for byte; an existing OUT
 // that is not a regular file (a device, a FIFO) is left alone. Needs a QGuiApplication.
 // Returns the exit code: 0 written, 1 the file could not be used, it gives no chart, memory
-// ran out or the image could not be written, 2 bad arguments (the usage is printed).
+// ran out or the image could not be written, 2 bad arguments (the usage is printed), an image
+// beyond 100,000,000 device pixels, or OUT leading to FILE itself.
 [[nodiscard]] int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& err);
 // The same with the registered settings, or, when none are, the stored ones.
 [[nodiscard]] int ExportChartPng(const std::vector<std::string>& args, std::ostream& err);

@@ -1,8 +1,10 @@
 #include "norv2/ReportCommand.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <optional>
+#include <string_view>
 
 #include "core/board/BoardText.h"
 #include "core/record/Calendar.h"
@@ -28,7 +30,8 @@ constexpr std::string_view kUsage =
     "  Norv2 --chart OUT.png [--category alph|kana|roma|sybl] [--scale daily|weekly|monthly]\n"
     "                [--size WxH] [--device-pixel-ratio R] FILE\n"
     "      Write the whole chart a window of W x H (default 800x400) would hold, as PNG,\n"
-    "      for a screen of R (default 1, up to 4) device pixels to a pixel.\n"
+    "      for a screen of R (default 1, from 1 up to 4) device pixels to a pixel; at most\n"
+    "      100,000,000 device pixels in all.\n"
     "  Norv2 --help\n"
     "      Print this text.\n"
     "Defaults: --scale daily, --category alph. Exit status: 0 done, 1 the file could\n"
@@ -68,11 +71,37 @@ bool IsReportCommand(const std::vector<std::string>& args)
     return false;
 }
 
+namespace {
+// Qt's own options, as its applications take them.
+constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-session",       "-style",  "-stylesheet",
+    "-display",     "-geometry",           "-title",         "-icon",   "-name"};
+constexpr std::array<std::string_view, 5> kQtFlags = {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};
+constexpr std::array<std::string_view, 3> kQtOptionsWithEquals = {"-style=", "-stylesheet=", "-qmljsdebugger="};
+
+template <std::size_t N> bool IsAmong(std::string_view arg, const std::array<std::string_view, N>& names)
+{
+    return std::find(names.begin(), names.end(), arg) != names.end();
+}
+} // namespace
+
 bool AreViewerArguments(const std::vector<std::string>& args, bool bQtHasTakenItsOwn)
 {
-    return std::all_of(args.begin(), args.end(), [bQtHasTakenItsOwn](const std::string& arg) {
-        return arg == "--no-splash" || !arg.starts_with(bQtHasTakenItsOwn ? "-" : "--");
-    });
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--no-splash" || !arg.starts_with('-'))
+            continue;
+        if (bQtHasTakenItsOwn || arg.starts_with("--"))
+            return false;
+        // Known before Qt is asked, which wants a display first.
+        if (IsAmong(arg, kQtOptionsWithValue) && i + 1 < args.size())
+            ++i;
+        else if (!IsAmong(arg, kQtFlags) && std::none_of(kQtOptionsWithEquals.begin(), kQtOptionsWithEquals.end(),
+                                                         [arg](std::string_view p) { return arg.starts_with(p); }))
+            return false;
+    }
+    return true;
 }
 
 void PrintUsage(std::ostream& out)
@@ -99,7 +128,7 @@ int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, 
             // A file that cannot be used is named; a refused line's message stands alone.
             if (nCode < 0)
                 err << "Norv2: " << r->strFile << ": ";
-            err << CRecordFile::ErrorText(nCode) << '\n';
+            err << file.LoadErrorText(nCode) << '\n';
             return 1;
         }
         if (r->eReport == EReport::Board)

@@ -10,7 +10,8 @@ class CAppSetting;
 bool IsReportCommand(const std::vector<std::string>& args);
 
 // Whether args (the program's name left out) suit the viewer itself: "--no-splash" is its
-// only option of two dashes; options of one dash are Qt's until bQtHasTakenItsOwn.
+// only option of two dashes; options of one dash must be Qt's own until bQtHasTakenItsOwn,
+// none after.
 bool AreViewerArguments(const std::vector<std::string>& args, bool bQtHasTakenItsOwn);
 // The usage text, for a command line nothing understands.
 void PrintUsage(std::ostream& out);

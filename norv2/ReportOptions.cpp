@@ -44,12 +44,12 @@ std::optional<int> ParseDate(std::string_view text)
     return DaysFromCivil(*y, *m, *d);
 }
 
-// A device pixel ratio a chart can be drawn at.
+// A device pixel ratio a chart can be drawn at; below 1 the picture would shrink to nothing.
 std::optional<double> ParseRatio(std::string_view text)
 {
     double r = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), r);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !(r > 0 && r <= kMaxDevicePixelRatio))
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !(r >= 1 && r <= kMaxDevicePixelRatio))
         return std::nullopt;
     return r;
 }

@@ -1,10 +1,13 @@
 // Runs the real Norv2 program's reports on generated record files.
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <sys/stat.h>
 
 #include "tests/support/RecordLines.h"
@@ -32,9 +35,11 @@ protected:
         return Shell(std::string(NORV2_BINARY) + " " + args + " 2>" + Quoted(m_dir.File(stderrName)));
     }
 
-    std::string Stderr(const std::string& name = "err.txt")
+    std::string Stderr(const std::string& name = "err.txt") { return Contents(m_dir.File(name)); }
+
+    static std::string Contents(const std::string& path)
     {
-        std::ifstream in(m_dir.File(name), std::ios::binary);
+        std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
@@ -83,6 +88,57 @@ TEST_F(ReportEndToEnd, ErrorExits)
     r = Norv2("--help");
     EXPECT_EQ(r.nExit, 0);
     EXPECT_NE(r.out.find("--board YYYY-MM-DD"), std::string::npos);
+}
+
+TEST_F(ReportEndToEnd, HostileCommandLinesEndWithAWord)
+{
+    const std::string out = m_dir.File("o.png");
+    const std::string record = Contents(m_file);
+    // No X server answers there: nothing may wait for one, nor abort without it.
+    const std::string noDisplay = "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:7391 ";
+    struct Case
+    {
+        std::string prefix, args;
+        int nExit;
+        std::string said; // in the error stream
+    };
+    const Case cases[] = {
+        {noDisplay, "-x " + Quoted(m_file), 2, "Usage:"},
+        {noDisplay, Quoted(m_file), 1, "Norv2: 画面に接続できません DISPLAY=:7391\n"},
+        {noDisplay, "--chart " + Quoted(out) + " " + Quoted(m_file), 0, ""},
+        {"", "--chart " + Quoted(out) + " --device-pixel-ratio 4 " + Quoted(m_file), 0, ""}, // the top ratio
+        {"", "--periods --device-pixel-ratio 2 " + Quoted(m_file), 2, "Usage:"},
+        {"", "--chart " + Quoted(out) + " --device-pixel-ratio 1e-300 " + Quoted(m_file), 2, "Usage:"},
+        {"", "--chart " + Quoted(out) + " --size 80000x4096 --device-pixel-ratio 4 " + Quoted(m_file), 2,
+         "100,000,000"},
+        {"", "--chart " + Quoted(m_file) + " " + Quoted(m_file), 2, "記録ファイルそのもの"},
+        {"", "--periods " + Quoted(m_dir.File("none.ｷﾛｸ")), 1, std::string("(") + std::strerror(ENOENT) + ")"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(out);
+        const ProcessResult r = Shell(c.prefix + NORV2_BINARY + " " + c.args + " 2>" + Quoted(m_dir.File("err.txt")));
+        EXPECT_EQ(r.nExit, c.nExit) << c.args << "\n" << Stderr();
+        if (c.said.ends_with('\n')) // a line that stands alone
+            EXPECT_EQ(Stderr(), c.said);
+        else
+            EXPECT_NE(Stderr().find(c.said), std::string::npos) << c.args << "\n" << Stderr();
+        EXPECT_EQ(std::filesystem::exists(out), c.nExit == 0) << c.args;
+    }
+    EXPECT_EQ(Contents(m_file), record);
+}
+
+TEST_F(ReportEndToEnd, AWriteProtectedPictureIsLeftAlone)
+{
+    const std::optional<std::string> prefix = UnprivilegedPrefix();
+    if (!prefix)
+        GTEST_SKIP() << "no unprivileged user to run as";
+    const std::string out = m_dir.Write("o.png", "kept");
+    ASSERT_EQ(::chmod(m_dir.File("").c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(out.c_str(), 0444), 0);
+    const ProcessResult r = Shell(*prefix + NORV2_BINARY + " --chart " + Quoted(out) + " " + Quoted(m_file) + " 2>&1");
+    EXPECT_EQ(r.nExit, 1);
+    EXPECT_NE(r.out.find(std::strerror(EACCES)), std::string::npos) << r.out;
+    EXPECT_EQ(Contents(out), "kept");
 }
 
 TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -308,6 +309,13 @@ TEST_F(RenderChartTest, AnySpanHasThePixelsOfTheWholeChart)
         EXPECT_EQ(RenderChartSpan(chart.picture, chart.style, span, 1), reference.copy(span.left, 0, span.width, 240))
             << span.left << "+" << span.width;
     EXPECT_TRUE(RenderChartSpan(chart.picture, chart.style, {1000, 59}, 1).isNull());
+
+    // From the last column of a new-best bar's outline, two right of the bar.
+    const auto& bars = chart.picture.bars;
+    const auto newBest = std::find_if(bars.rbegin(), bars.rend(), [](const auto& b) { return b.bNewBest; });
+    ASSERT_NE(newBest, bars.rend());
+    const int left = newBest->rect.right + 1;
+    EXPECT_EQ(RenderChartSpan(chart.picture, chart.style, {left, 40}, 1), reference.copy(left, 0, 40, 240));
 }
 
 TEST(ChartPainter, ThinLinesStayOneDevicePixelWideAtRatioTwo)

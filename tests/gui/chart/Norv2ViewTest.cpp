@@ -3,10 +3,13 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <cstdlib>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -226,6 +229,8 @@ TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
     // Only what shows and a margin is kept; a scroll within it copies without rendering.
     EXPECT_EQ(view.GetKeptSpan().width, client.width() + 2 * (client.width() / 4));
     const qint64 kept = view.GetKeptImage().cacheKey();
+    EXPECT_TRUE(shows()); // a repaint at the newest bar, the kept span's right end
+    EXPECT_EQ(view.GetKeptImage().cacheKey(), kept);
     for (int i = 0; i < 7; ++i) // a bar and a gap each, as the user scrolls
         view.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(ScrollX(), 1058 - client.width() - 7 * 21);
@@ -236,6 +241,19 @@ TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
         EXPECT_TRUE(shows()) << sx;
     }
     EXPECT_NE(view.GetKeptImage().cacheKey(), kept);
+}
+
+TEST_F(Norv2ViewTest, MovingToAScreenOfAnotherRatioRendersAgain)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(Category::Alph);
+    Settle();
+    EXPECT_EQ(view.GetKeptImage().devicePixelRatio(), 1);
+    m_window.windowHandle()->setScreen(screens[1]);
+    Settle();
+    EXPECT_EQ(view.GetKeptImage().devicePixelRatio(), 2);
 }
 
 TEST_F(Norv2ViewTest, HoveringABarShowsItsFiguresAndAGapLeavesThem)
