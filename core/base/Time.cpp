@@ -41,45 +41,66 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
     m_nSeconds = FromParts(tm);
 }
 
+CTime CTime::SkippedDay(int nYear, int nMonth, int nDay, std::int64_t nSecondBeforeJump)
+{
+    CTime t(nSecondBeforeJump);
+    t.m_nSkippedDay = nYear * 10000 + nMonth * 100 + nDay;
+    return t;
+}
+
+std::tm CTime::Parts() const
+{
+    if (m_nSkippedDay == 0)
+        return LocalParts(m_nSeconds);
+    // The day's midnight as the calendar has it; timegm fills in the day of the week.
+    std::tm tm{};
+    tm.tm_year = m_nSkippedDay / 10000 - 1900;
+    tm.tm_mon = m_nSkippedDay / 100 % 100 - 1;
+    tm.tm_mday = m_nSkippedDay % 100;
+    ::timegm(&tm);
+    tm.tm_isdst = -1;
+    return tm;
+}
+
 int CTime::GetYear() const
 {
-    return LocalParts(m_nSeconds).tm_year + 1900;
+    return Parts().tm_year + 1900;
 }
 int CTime::GetMonth() const
 {
-    return LocalParts(m_nSeconds).tm_mon + 1;
+    return Parts().tm_mon + 1;
 }
 int CTime::GetDay() const
 {
-    return LocalParts(m_nSeconds).tm_mday;
+    return Parts().tm_mday;
 }
 int CTime::GetHour() const
 {
-    return LocalParts(m_nSeconds).tm_hour;
+    return Parts().tm_hour;
 }
 int CTime::GetMinute() const
 {
-    return LocalParts(m_nSeconds).tm_min;
+    return Parts().tm_min;
 }
 int CTime::GetSecond() const
 {
-    return LocalParts(m_nSeconds).tm_sec;
+    return Parts().tm_sec;
 }
 int CTime::GetDayOfWeek() const
 {
-    return LocalParts(m_nSeconds).tm_wday + 1;
+    return Parts().tm_wday + 1;
 }
 
 CTime CTime::AddDays(int nDays) const
 {
-    std::tm tm = LocalParts(m_nSeconds);
+    std::tm tm = Parts();
     tm.tm_mday += nDays;
     return CTime(FromParts(tm));
 }
 
 std::string CTime::Format(std::string_view fmt) const
 {
-    const std::tm tm = LocalParts(m_nSeconds);
+    const std::tm tm = Parts();
     std::string out;
     out.reserve(fmt.size() + 8);
     for (std::size_t i = 0; i < fmt.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <compare>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ public:
     // Local calendar parts; out-of-range parts are normalised (day 32 is the 1st
     // of the next month). Daylight saving is decided by the local-time rules.
     CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
+    // The midnight of a day the zone skips over whole (the clock jumps from the day before
+    // to the day after), which has no instant: the second before the jump, that reads as
+    // the skipped day's midnight. So the day keeps a value of its own, in its place in time.
+    static CTime SkippedDay(int nYear, int nMonth, int nDay, std::int64_t nSecondBeforeJump);
 
     constexpr std::int64_t GetTime() const { return m_nSeconds; }
 
@@ -34,7 +39,10 @@ public:
     constexpr auto operator<=>(const CTime&) const = default;
 
 private:
+    std::tm Parts() const; // local calendar parts
+
     std::int64_t m_nSeconds = 0;
+    int m_nSkippedDay = 0; // the skipped day this value reads as, as yyyymmdd; 0 for none
 };
 
 // True when year/month/day name a real calendar day from 1970 on.

@@ -47,5 +47,7 @@ CTime LocalMidnight(int nDays)
     // the day's first instant is then the first whole hour that is on the day.
     for (int hour = 1; DaysOfTime(t) != nDays && hour < 24; ++hour)
         t = CTime(y, m, d, hour, 0, 0);
+    if (DaysOfTime(t) != nDays) // no hour of the day is on it: the zone skips it whole
+        return CTime::SkippedDay(y, m, d, LocalMidnight(nDays + 1).GetTime() - 1);
     return t;
 }

@@ -11,5 +11,6 @@ int DayOfWeekOfDays(int nDays);
 // The local calendar day that contains t.
 int DaysOfTime(CTime t);
 // The first instant of the day in local time: midnight, or the moment the clock
-// jumps to where a zone skips midnight itself.
+// jumps to where a zone skips midnight itself; for a day the zone skips whole, a value
+// that reads as its midnight (CTime::SkippedDay).
 CTime LocalMidnight(int nDays);

@@ -102,4 +102,29 @@ TEST_F(CalendarTest, WeeksAcrossClockChanges)
         EXPECT_FALSE(IsSameWeek(LocalMidnight(nSunday + 7), key)) << c.zone;
     }
 }
+
+TEST_F(CalendarTest, ADayTheZoneSkipsKeepsAKeyOfItsOwn)
+{
+    struct Case
+    {
+        const char* zone;
+        int y, m, d; // no instant of this day exists there
+        const char* date;
+    };
+    const Case cases[] = {
+        {"Pacific/Apia", 2011, 12, 30, "2011-12-30"},
+        {"Pacific/Kiritimati", 1994, 12, 31, "1994-12-31"},
+        {"Pacific/Kwajalein", 1993, 8, 21, "1993-08-21"},
+    };
+    for (const Case& c : cases) {
+        UseZone(c.zone);
+        const int nDay = D(c.y, c.m, c.d);
+        const CTime key = LocalMidnight(nDay);
+        EXPECT_EQ(DaysOfTime(key), nDay) << c.zone;
+        EXPECT_EQ(key.Format("%Y-%m-%d"), c.date) << c.zone;
+        EXPECT_LT(LocalMidnight(nDay - 1), key) << c.zone;
+        EXPECT_LT(key, LocalMidnight(nDay + 1)) << c.zone;
+        EXPECT_EQ(DaysOfTime(key.AddDays(1)), nDay + 1) << c.zone;
+    }
+}
 } // namespace
