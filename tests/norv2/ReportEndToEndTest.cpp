@@ -4,9 +4,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <optional>
 #include <sys/stat.h>
 
@@ -35,13 +33,7 @@ protected:
         return Shell(std::string(NORV2_BINARY) + " " + args + " 2>" + Quoted(m_dir.File(stderrName)));
     }
 
-    std::string Stderr(const std::string& name = "err.txt") { return Contents(m_dir.File(name)); }
-
-    static std::string Contents(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Stderr(const std::string& name = "err.txt") { return m_dir.Read(name); }
 
     CTempDir m_dir;
     std::string m_file;
@@ -93,7 +85,7 @@ TEST_F(ReportEndToEnd, ErrorExits)
 TEST_F(ReportEndToEnd, HostileCommandLinesEndWithAWord)
 {
     const std::string out = m_dir.File("o.png");
-    const std::string record = Contents(m_file);
+    const std::string record = m_dir.Read("はなこ.ｷﾛｸ");
     // No X server answers there: nothing may wait for one, nor abort without it.
     const std::string noDisplay = "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:7391 ";
     struct Case
@@ -124,7 +116,7 @@ TEST_F(ReportEndToEnd, HostileCommandLinesEndWithAWord)
             EXPECT_NE(Stderr().find(c.said), std::string::npos) << c.args << "\n" << Stderr();
         EXPECT_EQ(std::filesystem::exists(out), c.nExit == 0) << c.args;
     }
-    EXPECT_TRUE(Contents(m_file) == record);
+    EXPECT_TRUE(m_dir.Read("はなこ.ｷﾛｸ") == record);
 }
 
 TEST_F(ReportEndToEnd, AWriteProtectedPictureIsLeftAlone)
@@ -138,7 +130,7 @@ TEST_F(ReportEndToEnd, AWriteProtectedPictureIsLeftAlone)
     const ProcessResult r = Shell(*prefix + NORV2_BINARY + " --chart " + Quoted(out) + " " + Quoted(m_file) + " 2>&1");
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.out.find(std::strerror(EACCES)), std::string::npos) << r.out;
-    EXPECT_TRUE(Contents(out) == "kept");
+    EXPECT_TRUE(m_dir.Read("o.png") == "kept");
 }
 
 TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 // A fresh directory under the system's temporary folder, removed with its contents.
@@ -25,6 +26,13 @@ public:
         std::ofstream out(File(name), std::ios::binary | (bAppend ? std::ios::app : std::ios::trunc));
         out << bytes;
         return File(name);
+    }
+
+    // The bytes of a file of this directory.
+    std::string Read(const std::string& name) const
+    {
+        std::ifstream in(File(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
 private:
