@@ -159,8 +159,10 @@ TEST(SingleInstance, AFallbackFolderThatIsNotTheUsersAloneIsNotUsed)
         EXPECT_NE(::testing::internal::GetCapturedStderr().find(fallback), std::string::npos);
     };
     ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
-    ASSERT_EQ(::chmod(fallback.c_str(), 0777), 0);
-    expectNoGuard();
+    for (const mode_t mode : {0720, 0702}) {
+        ASSERT_EQ(::chmod(fallback.c_str(), mode), 0);
+        expectNoGuard();
+    }
     ASSERT_EQ(::rmdir(fallback.c_str()), 0);
     ASSERT_EQ(::symlink(dir.File("elsewhere").c_str(), fallback.c_str()), 0);
     expectNoGuard();
