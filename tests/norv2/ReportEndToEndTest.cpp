@@ -89,9 +89,15 @@ TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)
 {
     const std::string fifo = m_dir.File("fifo.ｷﾛｸ");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
+    ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.out.find("通常のファイルではありません"), std::string::npos) << r.out;
+
+    // A FIFO as the settings file is no settings file.
+    std::filesystem::create_directories(m_dir.File("config/Norv"));
+    ASSERT_EQ(::mkfifo(m_dir.File("config/Norv/Norv2.conf").c_str(), 0600), 0);
+    r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --board 2025-02-12 " + Quoted(m_file) + " 2>&1");
+    EXPECT_EQ(r.nExit, 0) << r.out;
 }
 
 TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
