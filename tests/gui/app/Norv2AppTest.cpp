@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -136,6 +137,28 @@ TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)
     CSingleInstance second(QStringLiteral("Norv2-test"));
     EXPECT_FALSE(second.Claim());
     EXPECT_TRUE(QTest::qWaitFor([&] { return spy.count() == 1; }, 5000));
+}
+
+TEST(SingleInstance, ALockFileThatNamesNoOwnerIsTakenOverUnlessACopyHoldsIt)
+{
+    // Left empty by a copy that was killed while writing it.
+    QFile lock(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/Norv2-test.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    {
+        CSingleInstance first(QStringLiteral("Norv2-test"));
+        EXPECT_TRUE(first.Claim());
+    }
+    // Still open and locked by a copy writing it: not taken, and the reason is told.
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_EQ(::flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+    ::testing::internal::CaptureStderr();
+    CSingleInstance second(QStringLiteral("Norv2-test"));
+    EXPECT_FALSE(second.Claim());
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(QFile::encodeName(lock.fileName()).toStdString()),
+              std::string::npos);
+    lock.close();
+    lock.remove();
 }
 
 TEST(SingleInstance, AFallbackFolderThatIsNotTheUsersAloneIsNotUsed)
