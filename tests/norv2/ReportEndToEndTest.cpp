@@ -119,3 +119,31 @@ TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.out.find("メモリが足りない"), std::string::npos) << r.out;
 }
+
+TEST_F(ReportEndToEnd, SignalsAndALostDisplayEndTheViewerAsClosingItDoes)
+{
+    // The viewer in the background (where sh ignores SIGINT) until its socket is there, ended by
+    // the command given ($p is the viewer); then its exit status, the files left in its runtime
+    // folder and the user saved.
+    const auto run = [this](const std::string& display, const std::string& end) {
+        std::filesystem::remove_all(m_dir.File("config"));
+        std::filesystem::remove_all(m_dir.File("run"));
+        const std::string script = m_dir.Write(
+            "end.sh", "mkdir -m 700 run\n" + display + " XDG_RUNTIME_DIR=$PWD/run env --default-signal=INT,HUP " +
+                          NORV2_BINARY + " --no-splash " + Quoted(m_file) + " 2>/dev/null & p=$!\n" +
+                          "while [ ! -S run/Norv2.socket ]; do sleep 0.05; done\n" + end + "\nwait $p; echo $?\n" +
+                          "ls run; grep -c UserName=はなこ config/Norv/Norv2.conf\n");
+        return Shell("cd " + Quoted(m_dir.File("")) + " && timeout 60 sh " + Quoted(script)).out;
+    };
+    for (const char* signal : {"TERM", "INT", "HUP"})
+        EXPECT_EQ(run("QT_QPA_PLATFORM=offscreen", std::string("kill -") + signal + " $p"), "0\n1\n") << signal;
+
+    if (Shell("command -v Xvfb").nExit != 0)
+        GTEST_SKIP() << "no Xvfb";
+    // Xlib ends the program when the X server goes away; the settings are saved all the same.
+    const std::string out = run("Xvfb -displayfd 3 -nolisten tcp 3>display 2>/dev/null & x=$!\n"
+                                "while [ ! -s display ]; do sleep 0.05; done\n"
+                                "QT_QPA_PLATFORM=xcb DISPLAY=:$(cat display)",
+                                "kill $x");
+    EXPECT_EQ(out, "1\n1\n");
+}
