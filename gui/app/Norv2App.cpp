@@ -82,7 +82,7 @@ bool CNorv2App::InitInstance(const QStringList& args)
         }
     }
     if (strFile.isEmpty() && !Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty())
-        strFile = QString::fromStdString(RecordPathOf(Setting().m_strVeskDir, Setting().m_strUserName));
+        strFile = FileNameToQString(RecordPathOf(Setting().m_strVeskDir, Setting().m_strUserName));
     if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
         Setting().m_strVeskDir.clear();
         Setting().m_strUserName.clear();
@@ -145,7 +145,7 @@ void CNorv2App::OnFileOpen()
     // remembered one.
     QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();
     if (strDir.isEmpty())
-        strDir = Setting().m_strVeskDir.empty() ? QDir::homePath() : QString::fromStdString(Setting().m_strVeskDir);
+        strDir = Setting().m_strVeskDir.empty() ? QDir::homePath() : FileNameToQString(Setting().m_strVeskDir);
     const QString strPath = GetRecordFileName(strDir);
     if (strPath.isEmpty())
         return;

@@ -73,17 +73,23 @@ TEST(Norv2App, AForgottenFileStartsEmpty)
     app.ExitInstance();
 }
 
-TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReports)
+TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReportsAndAgainAtTheNextStart)
 {
     CTempDir dir;
     std::string file = dir.Write("\x82\xbd\x82\xeb\x82\xa4.ｷﾛｸ", Records(1, 5)); // たろう in Shift-JIS
     char program[] = "Norv2", noSplash[] = "--no-splash";
     char* argv[] = {program, noSplash, file.data()};
-    CNorv2App app;
-    ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
-    EXPECT_EQ(app.GetDocument()->CountPeriods(Category::Alph, Scale::Daily), 5);
-    EXPECT_EQ(app.GetSettings().Get().m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
-    app.ExitInstance();
+    {
+        CNorv2App app;
+        ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
+        EXPECT_EQ(app.GetDocument()->CountPeriods(Category::Alph, Scale::Daily), 5);
+        EXPECT_EQ(app.GetSettings().Get().m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
+        app.ExitInstance();
+    }
+    CNorv2App again;
+    ASSERT_TRUE(again.InitInstance(ArgumentsOf(2, argv)));
+    EXPECT_EQ(again.GetDocument()->GetPathName(), FileNameToQString(file));
+    again.ExitInstance();
 }
 
 TEST(Norv2App, OnlyRegularFilesAreOpened)
