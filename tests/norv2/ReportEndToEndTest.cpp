@@ -141,9 +141,10 @@ TEST_F(ReportEndToEnd, SignalsAndALostDisplayEndTheViewerAsClosingItDoes)
     if (Shell("command -v Xvfb").nExit != 0)
         GTEST_SKIP() << "no Xvfb";
     // Xlib ends the program when the X server goes away; the settings are saved all the same.
+    // Ended from inside Xlib, the program leaves Qt's objects behind, which is no leak.
     const std::string out = run("Xvfb -displayfd 3 -nolisten tcp 3>display 2>/dev/null & x=$!\n"
                                 "while [ ! -s display ]; do sleep 0.05; done\n"
-                                "QT_QPA_PLATFORM=xcb DISPLAY=:$(cat display)",
+                                "ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb DISPLAY=:$(cat display)",
                                 "kill $x");
     EXPECT_EQ(out, "1\n1\n");
 }
