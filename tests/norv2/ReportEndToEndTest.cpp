@@ -123,8 +123,8 @@ TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
 TEST_F(ReportEndToEnd, SignalsAndALostDisplayEndTheViewerAsClosingItDoes)
 {
     // The viewer in the background (where sh ignores SIGINT) until its socket is there, ended by
-    // the command given ($p is the viewer); then its exit status, the files left in its runtime
-    // folder and the user saved.
+    // the command given ($p is the viewer); then its exit status, its lock and socket if left
+    // behind, and the user saved.
     const auto run = [this](const std::string& display, const std::string& end) {
         std::filesystem::remove_all(m_dir.File("config"));
         std::filesystem::remove_all(m_dir.File("run"));
@@ -132,7 +132,7 @@ TEST_F(ReportEndToEnd, SignalsAndALostDisplayEndTheViewerAsClosingItDoes)
             "end.sh", "mkdir -m 700 run\n" + display + " XDG_RUNTIME_DIR=$PWD/run env --default-signal=INT,HUP " +
                           NORV2_BINARY + " --no-splash " + Quoted(m_file) + " 2>/dev/null & p=$!\n" +
                           "while [ ! -S run/Norv2.socket ]; do sleep 0.05; done\n" + end + "\nwait $p; echo $?\n" +
-                          "ls run; grep -c UserName=はなこ config/Norv/Norv2.conf\n");
+                          "ls run | grep Norv2; grep -c UserName=はなこ config/Norv/Norv2.conf\n");
         return Shell("cd " + Quoted(m_dir.File("")) + " && timeout 60 sh " + Quoted(script)).out;
     };
     for (const char* signal : {"TERM", "INT", "HUP"})
