@@ -25,6 +25,14 @@ int ReadLines(const std::string& path, Lines& lines)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int nError = S_ISREG(st.st_mode) ? errno : kNotRegularFile;
+        ::close(fd);
+        return nError;
+    }
     std::string text;
     char buffer[4096];
     int nError = 0;
@@ -113,6 +121,8 @@ int DeleteStoredSettings(const QString& configHome)
         return errno == ENOENT ? 0 : errno;
     if (!S_ISDIR(st.st_mode))
         return ENOTDIR;
+    // A Norv the user linked to a folder elsewhere stays, with that folder: the link is theirs.
+    const bool bLinked = ::lstat(norvPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     const std::string norv2Path = norvPath + "/Norv2.conf";
     if (::access(norv2Path.c_str(), R_OK | W_OK) != 0)
         return errno;
@@ -131,12 +141,14 @@ int DeleteStoredSettings(const QString& configHome)
         return ENOTEMPTY;
     if (const int nError = ErrnoUnless(::unlink(norv2Path.c_str()) == 0))
         return nError;
-    return ErrnoUnless(::rmdir(norvPath.c_str()) == 0);
+    return bLinked ? 0 : ErrnoUnless(::rmdir(norvPath.c_str()) == 0);
 }
 
 QString RemoverMessage(int nResult)
 {
     if (nResult == 0)
         return QStringLiteral("規定のレジストリキーを削除しました");
+    if (nResult == kNotRegularFile)
+        return QStringLiteral("レジストリの削除に失敗しました\nNorv2.conf が通常のファイルではありません");
     return QStringLiteral("レジストリの削除に失敗しました\nError Code : [%1]").arg(nResult);
 }

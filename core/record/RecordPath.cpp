@@ -1,5 +1,7 @@
 #include "core/record/RecordPath.h"
 
+#include <filesystem>
+
 namespace {
 constexpr std::string_view kExtension = ".ｷﾛｸ";
 
@@ -29,6 +31,19 @@ std::string RecordPathOf(std::string_view strDir, std::string_view strUser)
     path += strUser;
     path += kExtension;
     return path;
+}
+
+std::vector<std::string> UsersInDirectory(const std::string& strDir)
+{
+    std::vector<std::string> users;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(strDir, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (!name.starts_with('.') && name.ends_with(kExtension) && it->is_regular_file(typeError))
+            users.push_back(UserNameOfPath(name));
+    }
+    return users;
 }
 
 std::string UserNameForDisplay(std::string_view strUserName)

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
@@ -11,6 +13,7 @@
 #include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/QtDesktopMetrics.h"
+#include "gui/app/QuitSignals.h"
 #include "gui/app/RecordFileDialog.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/VersionDlg.h"
@@ -22,9 +25,24 @@
 #include "store/FileName.h"
 #include "store/QtProfileStore.h"
 
+namespace {
+// The viewer whose settings are not saved yet, for an end of the program by exit().
+CNorv2App* s_pUnsaved = nullptr;
+
+void SaveAtProgramEnd()
+{
+    if (s_pUnsaved)
+        s_pUnsaved->ExitWithoutDisplay();
+}
+} // namespace
+
 CNorv2App::CNorv2App() = default;
 
-CNorv2App::~CNorv2App() = default;
+CNorv2App::~CNorv2App()
+{
+    if (s_pUnsaved == this)
+        s_pUnsaved = nullptr;
+}
 
 CAppSetting& CNorv2App::Setting()
 {
@@ -43,6 +61,11 @@ bool CNorv2App::InitInstance(const QStringList& args)
     if (!m_pInstance->Claim())
         return false;
     connect(m_pInstance.get(), &CSingleInstance::activationRequested, this, &CNorv2App::Activate);
+    m_pQuitSignals = std::make_unique<CQuitSignals>();
+    connect(m_pQuitSignals.get(), &CQuitSignals::quitRequested, this, &CNorv2App::Quit);
+    static const bool bRegistered = std::atexit(SaveAtProgramEnd) == 0;
+    Q_UNUSED(bRegistered);
+    s_pUnsaved = this;
 
     m_pDoc = std::make_unique<CNorv2Doc>();
     m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get(), *m_pSetting);
@@ -59,7 +82,7 @@ bool CNorv2App::InitInstance(const QStringList& args)
         }
     }
     if (strFile.isEmpty() && !Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty())
-        strFile = QString::fromStdString(RecordPathOf(Setting().m_strVeskDir, Setting().m_strUserName));
+        strFile = FileNameToQString(RecordPathOf(Setting().m_strVeskDir, Setting().m_strUserName));
     if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
         Setting().m_strVeskDir.clear();
         Setting().m_strUserName.clear();
@@ -74,12 +97,33 @@ bool CNorv2App::InitInstance(const QStringList& args)
 int CNorv2App::ExitInstance()
 {
     m_pFrame.reset();
-    if (m_pSetting && m_pStore) {
-        const bool bWritten = Setting().Save(*m_pStore);
-        if (!m_pStore->Flush() || !bWritten)
-            AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + m_pStore->DescribeWriteFailure());
-    }
+    if (const std::string strFailure = SaveSettings(); !strFailure.empty())
+        AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + strFailure);
     return 0;
+}
+
+void CNorv2App::ExitWithoutDisplay()
+{
+    if (const std::string strFailure = SaveSettings(); !strFailure.empty())
+        std::fprintf(stderr, "Norv2: 設定を保存できませんでした: %s\n", strFailure.c_str());
+    m_pInstance.reset();
+}
+
+std::string CNorv2App::SaveSettings()
+{
+    if (s_pUnsaved == this)
+        s_pUnsaved = nullptr;
+    if (!m_pSetting || !m_pStore)
+        return {};
+    const bool bWritten = Setting().Save(*m_pStore);
+    return m_pStore->Flush() && bWritten ? std::string() : m_pStore->DescribeWriteFailure();
+}
+
+void CNorv2App::Quit()
+{
+    if (m_pFrame)
+        m_pFrame->close();
+    QCoreApplication::quit();
 }
 
 bool CNorv2App::OpenDocumentFile(const QString& strPath)
@@ -101,7 +145,7 @@ void CNorv2App::OnFileOpen()
     // remembered one.
     QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();
     if (strDir.isEmpty())
-        strDir = Setting().m_strVeskDir.empty() ? QDir::homePath() : QString::fromStdString(Setting().m_strVeskDir);
+        strDir = Setting().m_strVeskDir.empty() ? QDir::homePath() : FileNameToQString(Setting().m_strVeskDir);
     const QString strPath = GetRecordFileName(strDir);
     if (strPath.isEmpty())
         return;

@@ -2,12 +2,14 @@
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 class CAppSetting;
 class CAppSettings;
 class CMainFrame;
 class CNorv2Doc;
 class CQtProfileStore;
+class CQuitSignals;
 class CSingleInstance;
 
 // Start-up and exit of the viewer: settings, one running copy, the document and
@@ -24,6 +26,9 @@ public:
     [[nodiscard]] bool InitInstance(const QStringList& args);
     // Saves the settings; after the event loop.
     int ExitInstance();
+    // For an end of the program that passes no event loop's end (Qt ends it when the X server
+    // is lost): saves the settings, telling a failure on standard error, and releases the lock.
+    void ExitWithoutDisplay();
 
     // Opens a record file (a name as FileNameToQString gives it): a file that cannot be read,
     // or is no regular file, is refused silently (false).
@@ -39,12 +44,17 @@ public:
 
 private:
     void Activate();
+    // Ends the viewer as closing its window does, also from inside a modal dialog.
+    void Quit();
     CAppSetting& Setting();
+    // Writes the settings to disk; empty, or why they could not be written.
+    std::string SaveSettings();
 
     std::unique_ptr<CQtProfileStore> m_pStore;
     // The one set of settings, lent by reference to the windows.
     std::unique_ptr<CAppSettings> m_pSetting;
     std::unique_ptr<CSingleInstance> m_pInstance;
+    std::unique_ptr<CQuitSignals> m_pQuitSignals;
     std::unique_ptr<CNorv2Doc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     bool m_bFromDialog = false;

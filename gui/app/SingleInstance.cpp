@@ -39,7 +39,8 @@ CSingleInstance::CSingleInstance(const QString& strName)
     }
     const QString strBase = strDir + QLatin1Char('/') + strName;
     m_strSocket = strBase + QStringLiteral(".socket");
-    m_pLock = std::make_unique<QLockFile>(strBase + QStringLiteral(".lock"));
+    m_strLockFile = strBase + QStringLiteral(".lock");
+    m_pLock = std::make_unique<QLockFile>(m_strLockFile);
     connect(&m_Server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_Server.nextPendingConnection())
             socket->deleteLater();
@@ -58,14 +59,31 @@ bool CSingleInstance::Claim()
     m_pLock->setStaleLockTime(0);
     // Only a lock held by a running copy means "second copy"; a folder we cannot write
     // must not keep the viewer from starting.
-    if (!m_pLock->tryLock() && m_pLock->error() == QLockFile::LockFailedError) {
+    if (!m_pLock->tryLock() && m_pLock->error() == QLockFile::LockFailedError && !TakeOverOwnerlessLock()) {
         QLocalSocket socket;
         socket.connectToServer(m_strSocket);
-        socket.waitForConnected(kConnectMs);
+        if (!socket.waitForConnected(kConnectMs) && !NamesItsOwner())
+            std::fprintf(stderr, "Norv2: %s: ロックファイルが読めず、起動中の Norv2 も応答しないので終了します\n",
+                         QFile::encodeName(m_strLockFile).constData());
         return false;
     }
     // A socket left by a crashed copy would block listening.
     QLocalServer::removeServer(m_strSocket);
     m_Server.listen(m_strSocket);
     return true;
+}
+
+bool CSingleInstance::NamesItsOwner() const
+{
+    qint64 nPid = 0;
+    QString strHost, strApp;
+    return m_pLock->getLockInfo(&nPid, &strHost, &strApp);
+}
+
+bool CSingleInstance::TakeOverOwnerlessLock()
+{
+    // Qt takes over a lock whose process is gone, but keeps one that names no process (left
+    // empty by a copy killed while writing it). A running copy keeps its lock file locked
+    // while it runs, so removing the file as stale fails while one does.
+    return !NamesItsOwner() && m_pLock->removeStaleLockFile() && m_pLock->tryLock();
 }

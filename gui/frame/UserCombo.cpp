@@ -1,10 +1,9 @@
 #include "gui/frame/UserCombo.h"
 
-#include <QDir>
-
 #include "core/record/RecordPath.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
+#include "store/FileName.h"
 
 CUserCombo::CUserCombo(const CAppSetting& setting, QWidget* parent)
     : CToolbarCombo(IDS_USER_SELECTOR, parent), m_setting(setting)
@@ -17,21 +16,18 @@ CUserCombo::CUserCombo(const CAppSetting& setting, QWidget* parent)
 int CUserCombo::FillUserList()
 {
     clear();
-    const QDir dir(m_setting.m_strVeskDir.empty() ? QDir::currentPath()
-                                                  : QString::fromStdString(m_setting.m_strVeskDir));
-    const QString pattern = QString::fromStdString(RecordPathOf("", "*"));
-    for (const QString& name : dir.entryList({pattern}, QDir::Files, QDir::Unsorted))
-        addItem(QString::fromStdString(UserNameOfPath(name.toStdString())));
+    // Names go as bytes: Qt would leave out a file whose name is not UTF-8.
+    for (const std::string& user : UsersInDirectory(m_setting.m_strVeskDir.empty() ? "." : m_setting.m_strVeskDir))
+        addItem(FileNameToQString(user));
     // The loaded user exactly: "ab" must not pick "abc".
-    setCurrentIndex(
-        findText(QString::fromStdString(m_setting.m_strUserName), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    setCurrentIndex(findText(FileNameToQString(m_setting.m_strUserName), Qt::MatchExactly | Qt::MatchCaseSensitive));
     return count();
 }
 
 void CUserCombo::OnActivated(int nIndex)
 {
-    const std::string user = itemText(nIndex).toStdString();
+    const std::string user = FileNameFromQString(itemText(nIndex));
     if (user == m_setting.m_strUserName)
         return;
-    emit userFileChosen(QString::fromStdString(RecordPathOf(m_setting.m_strVeskDir, user)));
+    emit userFileChosen(FileNameToQString(RecordPathOf(m_setting.m_strVeskDir, user)));
 }

@@ -137,9 +137,15 @@ TEST_F(ReportEndToEnd, AFifoIsRefusedWithoutWaiting)
 {
     const std::string fifo = m_dir.File("fifo.ｷﾛｸ");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
+    ProcessResult r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --periods " + Quoted(fifo) + " 2>&1");
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.out.find("通常のファイルではありません"), std::string::npos) << r.out;
+
+    // A FIFO as the settings file is no settings file.
+    std::filesystem::create_directories(m_dir.File("config/Norv"));
+    ASSERT_EQ(::mkfifo(m_dir.File("config/Norv/Norv2.conf").c_str(), 0600), 0);
+    r = Shell("timeout 20 " + std::string(NORV2_BINARY) + " --board 2025-02-12 " + Quoted(m_file) + " 2>&1");
+    EXPECT_EQ(r.nExit, 0) << r.out;
 }
 
 TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
@@ -160,4 +166,33 @@ TEST_F(ReportEndToEnd, RunningOutOfMemoryIsReported)
         Shell("ulimit -d 40000; " + std::string(NORV2_BINARY) + " --periods --max 3 " + Quoted(big) + " 2>&1");
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(r.out.find("メモリが足りない"), std::string::npos) << r.out;
+}
+
+TEST_F(ReportEndToEnd, SignalsAndALostDisplayEndTheViewerAsClosingItDoes)
+{
+    // The viewer in the background (where sh ignores SIGINT) until its socket is there, ended by
+    // the command given ($p is the viewer); then its exit status, its lock and socket if left
+    // behind, and the user saved.
+    const auto run = [this](const std::string& display, const std::string& end) {
+        std::filesystem::remove_all(m_dir.File("config"));
+        std::filesystem::remove_all(m_dir.File("run"));
+        const std::string script = m_dir.Write(
+            "end.sh", "mkdir -m 700 run\n" + display + " XDG_RUNTIME_DIR=$PWD/run env --default-signal=INT,HUP " +
+                          NORV2_BINARY + " --no-splash " + Quoted(m_file) + " 2>/dev/null & p=$!\n" +
+                          "while [ ! -S run/Norv2.socket ]; do sleep 0.05; done\n" + end + "\nwait $p; echo $?\n" +
+                          "ls run | grep Norv2; grep -c UserName=はなこ config/Norv/Norv2.conf\n");
+        return Shell("cd " + Quoted(m_dir.File("")) + " && timeout 60 sh " + Quoted(script)).out;
+    };
+    for (const char* signal : {"TERM", "INT", "HUP"})
+        EXPECT_EQ(run("QT_QPA_PLATFORM=offscreen", std::string("kill -") + signal + " $p"), "0\n1\n") << signal;
+
+    if (Shell("command -v Xvfb").nExit != 0)
+        GTEST_SKIP() << "no Xvfb";
+    // Xlib ends the program when the X server goes away; the settings are saved all the same.
+    // Ended from inside Xlib, the program leaves Qt's objects behind, which is no leak.
+    const std::string out = run("Xvfb -displayfd 3 -nolisten tcp 3>display 2>/dev/null & x=$!\n"
+                                "while [ ! -s display ]; do sleep 0.05; done\n"
+                                "ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb DISPLAY=:$(cat display)",
+                                "kill $x");
+    EXPECT_EQ(out, "1\n1\n");
 }

@@ -1,6 +1,7 @@
 #include "settings-remover/SettingsRemover.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -125,4 +126,22 @@ TEST_F(SettingsRemoverTest, EverythingTheViewerSavedIsGone)
     ASSERT_TRUE(QFile::exists(File()));
     EXPECT_EQ(DeleteStoredSettings(Home()), 0);
     EXPECT_TRUE(QDir(Home()).isEmpty());
+}
+
+TEST_F(SettingsRemoverTest, ALinkedFolderStaysAndAFifoIsNoSettingsFile)
+{
+    // Norv a link to a folder elsewhere: the settings go, the link and its folder stay.
+    const QString elsewhere = m_home.filePath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    ASSERT_TRUE(QFile::link(elsewhere, Norv()));
+    Store({"App", "Frame", "Chart", "Board"});
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_FALSE(QFile::exists(File()));
+    EXPECT_TRUE(QFileInfo(Norv()).isSymLink() && QFileInfo(elsewhere).isDir());
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(File()).constData(), 0600), 0);
+    EXPECT_EQ(DeleteStoredSettings(Home()), kNotRegularFile);
+    EXPECT_TRUE(QFileInfo(File()).exists());
+    EXPECT_EQ(RemoverMessage(kNotRegularFile),
+              QStringLiteral("レジストリの削除に失敗しました\nNorv2.conf が通常のファイルではありません"));
 }

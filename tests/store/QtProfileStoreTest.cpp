@@ -1,11 +1,17 @@
 #include "store/QtProfileStore.h"
 
+#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QFileInfo>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/settings/AppSetting.h"
+#include "store/WriteProbe.h"
 #include "tests/support/MemoryProfileStore.h"
+#include "tests/support/Shell.h"
 
 namespace {
 QString SettingsFile()
@@ -95,16 +101,17 @@ TEST_F(QtProfileStoreTest, ValuesKeepTheirKinds)
         store.WriteProfileString("Board", "RefStr", "@> ");
         store.WriteProfileBinary("Chart", "Font", {0, 1, 2, 0xFF});
         store.WriteProfileString("Frame", "Point", "1:2");
+        store.WriteProfileString("App", "UserName", "b\xff"); // a file name that is not UTF-8
         ASSERT_TRUE(store.Flush());
     }
     CQtProfileStore store;
+    EXPECT_EQ(store.GetProfileString("App", "UserName", ""), "b\xff");
     EXPECT_EQ(store.GetProfileInt("Board", "Flag", 31), 21);
     EXPECT_EQ(store.GetProfileString("Board", "RefStr", ">"), "@> ");
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(store.GetProfileBinary("Chart", "Font", bytes));
     EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 1, 2, 0xFF}));
-    // A byte string is neither text nor number, and text is not a byte string.
-    EXPECT_EQ(store.GetProfileString("Chart", "Font", "dflt"), "dflt");
+    // A byte string is not a number, and text is not a byte string.
     EXPECT_EQ(store.GetProfileInt("Chart", "Font", 7), 7);
     EXPECT_FALSE(store.GetProfileBinary("Frame", "Point", bytes));
     EXPECT_EQ(store.GetProfileInt("Frame", "Point", 9), 9);
@@ -123,4 +130,60 @@ TEST_F(QtProfileStoreTest, EmptyStoreIsFilledOnSave)
     EXPECT_EQ(file.allKeys().size(), 19);
     EXPECT_EQ(file.value(QStringLiteral("Chart/Alph")).toString(), QStringLiteral("0:ffffff:ff0000:ff"));
     EXPECT_EQ(file.value(QStringLiteral("Board/Flag")).toInt(), 31);
+}
+
+TEST_F(QtProfileStoreTest, AFileThatIsNotRegularIsNeitherReadNorReplaced)
+{
+    // A link to a FIFO without a writer: opening it to read would wait for ever.
+    const QString fifo = SettingsFile() + QStringLiteral(".fifo");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(fifo).path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, SettingsFile()));
+    {
+        CQtProfileStore store;
+        EXPECT_FALSE(store.Flush());
+        EXPECT_EQ(store.DescribeWriteFailure(),
+                  QFile::encodeName(SettingsFile()).toStdString() + ": 通常のファイルではないので書き込みません");
+    }
+    struct stat st
+    {
+    };
+    EXPECT_TRUE(::stat(QFile::encodeName(SettingsFile()).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    QFile::remove(SettingsFile());
+    QFile::remove(fifo);
+}
+
+TEST_F(QtProfileStoreTest, WithoutHomeNoFolderIsGuessed)
+{
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"), home = qgetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    {
+        CQtProfileStore store;
+        EXPECT_FALSE(store.Flush());
+        EXPECT_EQ(store.DescribeWriteFailure(),
+                  "HOME も XDG_CONFIG_HOME も設定されていないので、設定の置き場所を決められません");
+    }
+    qputenv("XDG_CONFIG_HOME", config);
+    qputenv("HOME", home);
+}
+
+// The probe runs in a folder on a full file system of its own, mounted in a private mount
+// namespace by a second run of this program.
+TEST(WriteProbe, AFullFileSystemIsNamed)
+{
+    if (const QByteArray full = qgetenv("NORV2_FULL_FOLDER"); !full.isEmpty()) {
+        EXPECT_EQ(WhyNoFileCanBeWrittenIn(full.toStdString() + "/Norv"), std::strerror(ENOSPC));
+        return;
+    }
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/full");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::string f = Quoted(folder.toStdString());
+    const ProcessResult r =
+        Shell("unshare -m sh -c 'mount -t tmpfs -o size=64k tmpfs " + f + " || exit 77; " + "mkdir " + f +
+              "/Norv; cat /dev/zero > " + f + "/fill 2>/dev/null; " + "NORV2_FULL_FOLDER=" + f + " exec /proc/" +
+              std::to_string(::getpid()) + "/exe --gtest_filter=WriteProbe.AFullFileSystemIsNamed' 2>&1");
+    if (r.nExit == 77)
+        GTEST_SKIP() << "no private tmpfs here: " << r.out;
+    EXPECT_EQ(r.nExit, 0) << r.out;
 }

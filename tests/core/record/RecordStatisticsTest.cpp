@@ -224,6 +224,7 @@ TEST_F(StatsTest, BoardCountsUpToTheLastDayOfItsPeriodOnly)
     EXPECT_EQ(b.nTTry[3], 5);
     EXPECT_EQ(b.nTBest[3], 90);
     EXPECT_EQ(b.nTBestMiss[3], 9);
+    EXPECT_EQ(b.nTBestMiss[0], 2); // equal best-ever hits: the earlier day's misses stay
 }
 
 TEST_F(StatsTest, MonthlyBoardsReachTheLastDayOfTheMonth)

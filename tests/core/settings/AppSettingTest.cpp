@@ -159,8 +159,12 @@ TEST(AppSetting, FontOfWrongLengthOrKindIsReplacedByIconTitleFont)
 
     Loaded u;
     u.store.Put("Chart", "Font", "IPAGothic");
+    std::vector<std::uint8_t> longer(bytes.begin(), bytes.end());
+    longer.push_back(0);
+    u.store.Put("Board", "Font", longer);
     u.Load();
     EXPECT_EQ(u.setting.m_pChartFont->FaceNameBytes(), "IconTitle");
+    EXPECT_EQ(u.setting.m_pBoardFont->FaceNameBytes(), "IconTitle");
 }
 
 TEST(AppSetting, MissingPlacementIsTwoThirdsOfTheScreen)

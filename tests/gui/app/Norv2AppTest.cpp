@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,17 +73,23 @@ TEST(Norv2App, AForgottenFileStartsEmpty)
     app.ExitInstance();
 }
 
-TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReports)
+TEST(Norv2App, AFileNameThatIsNotUtf8OpensAsInTheReportsAndAgainAtTheNextStart)
 {
     CTempDir dir;
     std::string file = dir.Write("\x82\xbd\x82\xeb\x82\xa4.ｷﾛｸ", Records(1, 5)); // たろう in Shift-JIS
     char program[] = "Norv2", noSplash[] = "--no-splash";
     char* argv[] = {program, noSplash, file.data()};
-    CNorv2App app;
-    ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
-    EXPECT_EQ(app.GetDocument()->CountPeriods(Category::Alph, Scale::Daily), 5);
-    EXPECT_EQ(app.GetSettings().Get().m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
-    app.ExitInstance();
+    {
+        CNorv2App app;
+        ASSERT_TRUE(app.InitInstance(ArgumentsOf(3, argv)));
+        EXPECT_EQ(app.GetDocument()->CountPeriods(Category::Alph, Scale::Daily), 5);
+        EXPECT_EQ(app.GetSettings().Get().m_strUserName, "\x82\xbd\x82\xeb\x82\xa4");
+        app.ExitInstance();
+    }
+    CNorv2App again;
+    ASSERT_TRUE(again.InitInstance(ArgumentsOf(2, argv)));
+    EXPECT_EQ(again.GetDocument()->GetPathName(), FileNameToQString(file));
+    again.ExitInstance();
 }
 
 TEST(Norv2App, OnlyRegularFilesAreOpened)
@@ -138,6 +145,28 @@ TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)
     EXPECT_TRUE(QTest::qWaitFor([&] { return spy.count() == 1; }, 5000));
 }
 
+TEST(SingleInstance, ALockFileThatNamesNoOwnerIsTakenOverUnlessACopyHoldsIt)
+{
+    // Left empty by a copy that was killed while writing it.
+    QFile lock(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/Norv2-test.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    {
+        CSingleInstance first(QStringLiteral("Norv2-test"));
+        EXPECT_TRUE(first.Claim());
+    }
+    // Still open and locked by a copy writing it: not taken, and the reason is told.
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_EQ(::flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+    ::testing::internal::CaptureStderr();
+    CSingleInstance second(QStringLiteral("Norv2-test"));
+    EXPECT_FALSE(second.Claim());
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(QFile::encodeName(lock.fileName()).toStdString()),
+              std::string::npos);
+    lock.close();
+    lock.remove();
+}
+
 TEST(SingleInstance, AFallbackFolderThatIsNotTheUsersAloneIsNotUsed)
 {
     CTempDir dir;
@@ -159,8 +188,10 @@ TEST(SingleInstance, AFallbackFolderThatIsNotTheUsersAloneIsNotUsed)
         EXPECT_NE(::testing::internal::GetCapturedStderr().find(fallback), std::string::npos);
     };
     ASSERT_EQ(::mkdir(fallback.c_str(), 0700), 0);
-    ASSERT_EQ(::chmod(fallback.c_str(), 0777), 0);
-    expectNoGuard();
+    for (const mode_t mode : {0720, 0702}) {
+        ASSERT_EQ(::chmod(fallback.c_str(), mode), 0);
+        expectNoGuard();
+    }
     ASSERT_EQ(::rmdir(fallback.c_str()), 0);
     ASSERT_EQ(::symlink(dir.File("elsewhere").c_str(), fallback.c_str()), 0);
     expectNoGuard();

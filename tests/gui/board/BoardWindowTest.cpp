@@ -296,6 +296,7 @@ TEST_F(BoardWindowTest, AssistiveTechnologyReadsTheTableRowByRow)
     EXPECT_EQ(pText->text(0, pText->characterCount()),
               QStringLiteral("2003年 5月 6日(火)の記録 - user1\n"
                              "Alph: Try 1, Best 105(5), Worst 105(5), Ave 105(5), T_Try 6, T_Best 105(5)"));
+    EXPECT_EQ(pText->text(6, 8), QStringLiteral("5月"));
 }
 
 TEST_F(BoardWindowTest, CopyAndCtrlCPutExactlyTheCopyTextOnTheClipboard)

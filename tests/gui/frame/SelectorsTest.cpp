@@ -12,6 +12,7 @@
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"
+#include "store/FileName.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"
 
@@ -32,12 +33,14 @@ TEST(UserCombo, ListsTheUsersOfTheRecordDirectory)
     dir.Write("abc.ｷﾛｸ", "");
     dir.Write("ab.ｷﾛｸ", "");
     dir.Write("a.b.ｷﾛｸ", "");
+    dir.Write("b\xff.ｷﾛｸ", ""); // a name that is not UTF-8
     dir.Write("notes.txt", "");
     CAppSetting setting;
     setting.m_strVeskDir = dir.File("");
     setting.m_strUserName = "ab";
     CUserCombo combo(setting);
-    EXPECT_EQ(Items(combo), (QStringList{QStringLiteral("a.b"), QStringLiteral("ab"), QStringLiteral("abc")}));
+    EXPECT_EQ(Items(combo), (QStringList{QStringLiteral("a.b"), QStringLiteral("ab"), QStringLiteral("abc"),
+                                         FileNameToQString("b\xff")}));
     EXPECT_EQ(combo.currentText(), QStringLiteral("ab")); // not "abc"
     EXPECT_EQ(combo.toolTip(), QStringLiteral("ユーザ名"));
 
