@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -104,7 +105,7 @@ TEST_F(DesktopTest, TheOpenDialogListsTheRecordFilesOfTheRecordFolder)
     dir.Write("a.ｷﾛｸ.bak", Records(1, 3));
     CMainFrame& frame = Start(QString::fromStdString(dir.File("a.ｷﾛｸ")));
 
-    QStringList listed;
+    QStringList listed, figures;
     QString strFolder, strFilter;
     OnceShown<QFileDialog>([&](QFileDialog& dialog) {
         auto* pList = dialog.findChild<QListView*>(QStringLiteral("listView"));
@@ -117,6 +118,9 @@ TEST_F(DesktopTest, TheOpenDialogListsTheRecordFilesOfTheRecordFolder)
             if (index.data().toString() == QStringLiteral("c.ｷﾛｸ"))
                 c = index;
         }
+        // Size and date as the rest of the program shows them, whatever the system's locale.
+        for (const int nColumn : {1, 3})
+            figures << c.siblingAtColumn(nColumn).data().toString();
         strFolder = dialog.directory().path();
         strFilter = dialog.selectedNameFilter();
         QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, pList->visualRect(c).center());
@@ -127,6 +131,8 @@ TEST_F(DesktopTest, TheOpenDialogListsTheRecordFilesOfTheRecordFolder)
     QTest::keyClick(frame.windowHandle(), Qt::Key_O, Qt::ControlModifier);
     listed.sort();
     EXPECT_EQ(listed.join(u' '), QStringLiteral("a.ｷﾛｸ b.ｷﾛｸ c.ｷﾛｸ d.ｷﾛｸ e.ｷﾛｸ f.ｷﾛｸ g.ｷﾛｸ h.ｷﾛｸ"));
+    EXPECT_FALSE(figures.join(u' ').contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+        << figures.join(u'|').toStdString();
     EXPECT_EQ(strFolder, QString::fromStdString(dir.File("")).chopped(1));
     EXPECT_EQ(strFilter, QStringLiteral("Vesk記録ファイル(*.ｷﾛｸ)"));
     EXPECT_EQ(m_pApp->GetDocument()->GetPathName(), QString::fromStdString(dir.File("c.ｷﾛｸ")));
