@@ -40,6 +40,12 @@ bool TitleBarOnScreen(const QWidget& window)
     const QRect caption(outer.topLeft(), QSize(outer.width(), window.geometry().top() - window.frameGeometry().top()));
     return caption.height() > 0 && Screen().intersects(caption) && caption.top() >= Screen().top();
 }
+
+// The whole window with its frame lies on the screen.
+bool WholeOnScreen(const QWidget& window)
+{
+    return Screen().contains(ServerFrameGeometry(window));
+}
 } // namespace
 
 TEST_F(DesktopTest, TheFirstChartOpensWithItsFrameOnScreenAtTheNewestBar)
@@ -65,16 +71,18 @@ TEST_F(DesktopTest, PlacesStoredFarOffTheScreenComeBack)
     Store(QStringLiteral("Frame/Point"), QStringLiteral("-3000:90000"));
     Store(QStringLiteral("Board/Point"), QStringLiteral("9000:-9000:0:0:0:0:0:0:0:0:0:0"));
     CMainFrame& frame = Start(SampleFile());
-    EXPECT_TRUE(Eventually([&] { return TitleBarOnScreen(frame); }));
+    EXPECT_TRUE(Eventually([&] { return WholeOnScreen(frame); }));
 
     frame.GetAction(ID_CATEGORY_ALPH)->trigger();
-    EXPECT_TRUE(Eventually([&] { return ServerFrameGeometry(frame).width() == 1000 && TitleBarOnScreen(frame); }));
+    // The bar is aimed at once the program knows where the window manager put the window.
+    EXPECT_TRUE(Eventually(
+        [&] { return ServerFrameGeometry(frame).width() == 1000 && TitleBarOnScreen(frame) && ChartShown(frame); }));
 
     CNorv2View& view = *frame.GetView();
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, BarPoint(view, 0));
     ASSERT_EQ(frame.GetBoards().Count(), 1);
     const QWidget& board = *frame.GetBoards().At(0);
-    EXPECT_TRUE(Eventually([&] { return TitleBarOnScreen(board); }));
+    EXPECT_TRUE(Eventually([&] { return WholeOnScreen(board); }));
 }
 
 TEST_F(DesktopTest, TheStripComesBackToItsPlaceFromAMaximizedChart)
