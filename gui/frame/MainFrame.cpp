@@ -290,9 +290,11 @@ void CMainFrame::UpdateHelpCommand()
 
 void CMainFrame::StoreChartPlacement()
 {
-    // The settings keep the outer window, with the frame it was placed with: a window
-    // manager may frame a resizable window differently once it is sized, and the stored
-    // size must not grow by that at every switch.
+    // The settings keep the outer window with the chart window's own frame, which may differ
+    // from the strip's (a resizable window gets a resize handle); the next placement sizes
+    // the client by the same frame, so that the stored size does not grow at every switch.
+    if (const QMargins frame = FrameMargins(*this); !frame.isNull() && !isMaximized())
+        m_ChartFrame = frame;
     const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
     if (!m_setting.m_pWindowPos)
         m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
@@ -310,7 +312,9 @@ void CMainFrame::ApplyChartPlacement()
         // The stored rectangle is the outer window: Qt places a window by its frame and
         // sizes it by its client area.
         const QRect rc = OnScreenRect(*this, ToQRect(ChartWindowRect(*m_setting.m_pWindowPos)));
-        m_ChartFrame = FrameMargins(*this);
+        // Before the chart window was first framed, the strip's frame is the best guess.
+        if (m_ChartFrame.isNull())
+            m_ChartFrame = FrameMargins(*this);
         move(rc.topLeft());
         resize(rc.size().shrunkBy(m_ChartFrame).expandedTo(QSize(1, 1)));
     }

@@ -9,7 +9,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "core/settings/AppSetting.h"
 #include "core/settings/WindowPlacement.h"
+#include "gui/app/AppSettings.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"
@@ -57,6 +59,13 @@ TEST_F(DesktopTest, TheFirstChartOpensWithItsFrameOnScreenAtTheNewestBar)
     EXPECT_TRUE(Eventually([&] { return PlacedAt(frame, QRect(QPoint(0, 0), outer)); }));
     const QScrollBar* pBar = frame.GetView()->horizontalScrollBar();
     EXPECT_TRUE(Eventually([&] { return pBar->maximum() > 0 && pBar->value() == pBar->maximum(); }));
+
+    // What is stored is the window as it is, with the chart window's own frame.
+    ASSERT_TRUE(Eventually([&] { return KnowsItsPlace(frame); }));
+    const QRect shown = ServerFrameGeometry(frame);
+    frame.GetAction(ID_CATEGORY_ALPH)->trigger();
+    const WINDOWPLACEMENT& wp = *m_pApp->GetSettings().Get().m_pWindowPos;
+    EXPECT_EQ(QRect(wp.left, wp.top, wp.right - wp.left, wp.bottom - wp.top), shown);
 }
 
 TEST_F(DesktopTest, PlacesStoredFarOffTheScreenComeBack)
