@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -336,4 +337,21 @@ TEST_F(ChartPrpTest, TheFontChooserOffersTheKeptStylesInJapaneseWithASample)
     for (const QLineEdit* pEdit : dialog.findChildren<QLineEdit*>())
         bSample = bSample || (pEdit->isVisibleTo(&dialog) && pEdit->font() == chosen && !pEdit->text().isEmpty());
     EXPECT_TRUE(bSample);
+}
+
+TEST_F(ChartPrpTest, NeitherPageLeavesAnEmptyBandAtItsFoot)
+{
+    auto pSheet = Open(1, std::nullopt);
+    pSheet->show();
+    for (const int nPage : {1, 0}) {
+        pSheet->GetTabs()->setCurrentIndex(nPage);
+        QCoreApplication::processEvents(); // the page builds itself as it first shows
+        QWidget& page = *pSheet->GetTabs()->currentWidget();
+        page.layout()->activate();
+        int nBottom = 0;
+        for (const QWidget* pChild : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (pChild->isVisible())
+                nBottom = std::max(nBottom, pChild->geometry().bottom());
+        EXPECT_LE(page.height() - 1 - nBottom, page.layout()->contentsMargins().bottom()) << nPage;
+    }
 }
