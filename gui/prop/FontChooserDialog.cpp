@@ -1,6 +1,7 @@
 #include "gui/prop/FontChooserDialog.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -70,6 +71,13 @@ CFontChooserDialog::CFontChooserDialog(const QFont& initial) : QFontDialog(initi
         OfferKeptSizesOnly();
     }
     ReplaceStyleList(initial);
+    if (QLineEdit* pSample = SampleEdit(*this)) {
+        // Qt lets the sample shrink to nothing once the effects beside it are gone; it must
+        // show a line in the largest kept size.
+        QFont largest = pSample->font();
+        largest.setPointSize(kMaxFontPoints);
+        pSample->setMinimumHeight(QFontMetrics(largest).height());
+    }
 }
 
 void CFontChooserDialog::ReplaceStyleList(const QFont& initial)
