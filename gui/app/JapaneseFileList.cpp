@@ -19,6 +19,7 @@ QVariant CJapaneseFileList::data(const QModelIndex& index, int nRole) const
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     if (index.column() == kDateColumn)
         return japanese.toString(info.lastModified(), QLocale::ShortFormat);
-    // A folder has no size to show.
-    return info.isDir() ? QIdentityProxyModel::data(index, nRole) : japanese.formattedDataSize(info.size());
+    // A folder has no size to show; a file's is in KB and MB, as Japanese desktops write it.
+    return info.isDir() ? QIdentityProxyModel::data(index, nRole)
+                        : japanese.formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
 }
