@@ -14,16 +14,26 @@ read -r display <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$display"
 
-openbox --sm-disable >/dev/null 2>&1 &
+openbox_log=$(mktemp)
+ready=$(mktemp -u)
+# openbox runs its start-up command once it is ready to manage windows; the mark it
+# sets on the root window comes earlier, before it handles a window's first request.
+openbox --sm-disable --startup "touch $ready" >"$openbox_log" 2>&1 &
 openbox=$!
-trap 'kill "$openbox" "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
+trap 'kill "$openbox" "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; rm -f "$openbox_log" "$ready"' EXIT
 
-# A window manager announces itself on the root window.
-for _ in $(seq 200); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# On a busy machine that may take a while: wait as long as openbox runs (the caller's
+# time limit still holds).
+until [ -e "$ready" ]; do
+  if ! kill -0 "$openbox" 2>/dev/null; then
+    status=0
+    wait "$openbox" || status=$?
+    echo "openbox did not start (exit status $status):" >&2
+    cat "$openbox_log" >&2
+    exit 1
+  fi
   sleep 0.05
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "openbox did not start" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=xcb
 # No session bus: libdbus would otherwise start one of its own for this display.

@@ -32,6 +32,25 @@ std::int64_t OverlapArea(const Span& w, const CRect& s)
     return Overlap(w.left, w.left + w.cx, s.left, s.right) * Overlap(w.top, w.top + w.cy, s.top, s.bottom);
 }
 
+// The screen a window belongs on, and whether its title bar can be grabbed there as it is.
+struct Target
+{
+    const CRect* pScreen;
+    bool bReachable;
+};
+
+Target TargetScreen(const Span& w, const std::vector<CRect>& screens, std::size_t nPrimary, int nCaptionHeight)
+{
+    for (const CRect& s : screens)
+        if (CaptionReachable(w, s, nCaptionHeight))
+            return {&s, true};
+    const CRect* pBest = &screens[std::min(nPrimary, screens.size() - 1)];
+    for (const CRect& s : screens)
+        if (OverlapArea(w, s) > OverlapArea(w, *pBest))
+            pBest = &s;
+    return {pBest, false};
+}
+
 // The left or top edge moved as far into [nFrom, nTo) as an extent of n allows.
 int MovedInto(std::int64_t nEdge, std::int64_t n, int nFrom, int nTo)
 {
@@ -52,17 +71,27 @@ CRect ChartWindowRect(const WINDOWPLACEMENT& wp)
     return {left, top, left + cx, top + cy};
 }
 
-CPoint BringOnScreen(CPoint ptTopLeft, int cx, int cy, const std::vector<CRect>& screens, int nCaptionHeight)
+CPoint BringOnScreen(CPoint ptTopLeft, int cx, int cy, const std::vector<CRect>& screens, std::size_t nPrimary,
+                     int nCaptionHeight)
 {
     const Span w{ptTopLeft.x, ptTopLeft.y, std::max(cx, 0), std::max(cy, 0)};
     if (screens.empty())
         return ptTopLeft;
-    for (const CRect& s : screens)
-        if (CaptionReachable(w, s, nCaptionHeight))
-            return ptTopLeft;
-    const CRect* pBest = &screens.front();
-    for (const CRect& s : screens)
-        if (OverlapArea(w, s) > OverlapArea(w, *pBest))
-            pBest = &s;
-    return {MovedInto(w.left, w.cx, pBest->left, pBest->right), MovedInto(w.top, w.cy, pBest->top, pBest->bottom)};
+    const Target target = TargetScreen(w, screens, nPrimary, nCaptionHeight);
+    if (target.bReachable)
+        return ptTopLeft;
+    const CRect& s = *target.pScreen;
+    return {MovedInto(w.left, w.cx, s.left, s.right), MovedInto(w.top, w.cy, s.top, s.bottom)};
+}
+
+CRect FitOnScreen(const CRect& rcOuter, const std::vector<CRect>& screens, std::size_t nPrimary, int nCaptionHeight)
+{
+    if (screens.empty())
+        return rcOuter;
+    const Span w{rcOuter.left, rcOuter.top, std::max(rcOuter.Width(), 0), std::max(rcOuter.Height(), 0)};
+    const CRect& s = *TargetScreen(w, screens, nPrimary, nCaptionHeight).pScreen;
+    const int cx = static_cast<int>(std::min<std::int64_t>(w.cx, s.Width()));
+    const int cy = static_cast<int>(std::min<std::int64_t>(w.cy, s.Height()));
+    const CPoint pt = BringOnScreen({rcOuter.left, rcOuter.top}, cx, cy, screens, nPrimary, nCaptionHeight);
+    return {pt.x, pt.y, pt.x + cx, pt.y + cy};
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,7 +14,13 @@ CRect ChartWindowRect(const WINDOWPLACEMENT& wp);
 
 // Where a window with the outer size cx x cy and its top-left at ptTopLeft goes so that its
 // title bar can be grabbed: unchanged while the caption band (nCaptionHeight pixels from
-// the top) lies on one of the screens (their available areas, the primary first) over a
-// grip of pixels; otherwise moved onto the screen it overlaps most (the primary when it
-// overlaps none), as far in as the window's size allows. No screens: unchanged.
-CPoint BringOnScreen(CPoint ptTopLeft, int cx, int cy, const std::vector<CRect>& screens, int nCaptionHeight);
+// the top) lies on one of the screens (their available areas; screens[nPrimary] is the
+// primary) over a grip of pixels; otherwise moved onto the screen it overlaps most (the
+// primary when it overlaps none), as far in as the window's size allows. No screens:
+// unchanged.
+CPoint BringOnScreen(CPoint ptTopLeft, int cx, int cy, const std::vector<CRect>& screens, std::size_t nPrimary,
+                     int nCaptionHeight);
+
+// The outer rectangle rcOuter held to the size of the screen it goes to, as above, and
+// brought on screen there.
+CRect FitOnScreen(const CRect& rcOuter, const std::vector<CRect>& screens, std::size_t nPrimary, int nCaptionHeight);

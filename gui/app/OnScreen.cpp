@@ -1,25 +1,31 @@
 #include "gui/app/OnScreen.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
 #include "core/frame/ScreenFit.h"
+#include "gui/app/RectConvert.h"
 
 namespace {
-// A caption is about this high where the window manager has not said yet.
-constexpr int kUsualCaption = 24;
+// A frame as window managers usually draw one, where none has been seen yet.
+constexpr QMargins kUsualFrame(4, 24, 4, 4);
 
-std::vector<CRect> AvailableScreenRects()
+struct Screens
 {
-    std::vector<CRect> screens;
-    QList<QScreen*> all = QGuiApplication::screens();
-    // The primary screen takes a window that lies on none.
-    std::stable_partition(all.begin(), all.end(), [](QScreen* s) { return s == QGuiApplication::primaryScreen(); });
+    std::vector<CRect> rects; // available areas
+    std::size_t nPrimary = 0;
+};
+
+Screens AvailableScreens()
+{
+    Screens screens;
+    const QList<QScreen*> all = QGuiApplication::screens();
     for (const QScreen* screen : all) {
+        if (screen == QGuiApplication::primaryScreen())
+            screens.nPrimary = screens.rects.size();
         const QRect r = screen->availableGeometry();
-        screens.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+        screens.rects.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
     return screens;
 }
@@ -27,11 +33,19 @@ std::vector<CRect> AvailableScreenRects()
 
 QPoint OnScreenPosition(const QWidget& window, QPoint pt, QSize sizeOuter)
 {
-    const int nFrameTop = FrameMargins(window).top();
-    const int nCaption = nFrameTop > 0 ? nFrameTop : kUsualCaption;
-    const CPoint fitted =
-        BringOnScreen({pt.x(), pt.y()}, sizeOuter.width(), sizeOuter.height(), AvailableScreenRects(), nCaption);
+    const Screens screens = AvailableScreens();
+    const CPoint fitted = BringOnScreen({pt.x(), pt.y()}, sizeOuter.width(), sizeOuter.height(), screens.rects,
+                                        screens.nPrimary, ExpectedFrameMargins(window).top());
     return {fitted.x, fitted.y};
+}
+
+QRect OnScreenRect(const QWidget& window, const QRect& rcOuter)
+{
+    const Screens screens = AvailableScreens();
+    const CRect fitted =
+        FitOnScreen({rcOuter.left(), rcOuter.top(), rcOuter.left() + rcOuter.width(), rcOuter.top() + rcOuter.height()},
+                    screens.rects, screens.nPrimary, ExpectedFrameMargins(window).top());
+    return ToQRect(fitted);
 }
 
 QMargins FrameMargins(const QWidget& window)
@@ -39,4 +53,15 @@ QMargins FrameMargins(const QWidget& window)
     const QRect outer = window.frameGeometry(), inner = window.geometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
             outer.bottom() - inner.bottom()};
+}
+
+QMargins ExpectedFrameMargins(const QWidget& window)
+{
+    if (const QMargins own = FrameMargins(window); !own.isNull())
+        return own;
+    // A window manager frames the windows of a program alike.
+    for (const QWidget* pOther : QApplication::topLevelWidgets())
+        if (pOther != &window && pOther->isVisible() && !pOther->isMaximized() && !FrameMargins(*pOther).isNull())
+            return FrameMargins(*pOther);
+    return kUsualFrame;
 }

@@ -5,6 +5,7 @@
 
 #include "core/record/RecordPath.h"
 #include "gui/app/DialogAboveBoards.h"
+#include "gui/app/JapaneseFileList.h"
 
 namespace {
 const char* const kFilterText = "Vesk記録ファイル(*.ｷﾛｸ)";
@@ -27,6 +28,7 @@ QString GetRecordFileName(const QString& strDir)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setProxyModel(new CJapaneseFileList(&dialog));
     KeepAboveBoards(dialog);
     ListRecordFilesOnly(dialog);
     // Choosing the filter again would hand the model Qt's reading of it.

@@ -45,7 +45,9 @@ CNorv2Board* CBoardList::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     auto* pBoard = new CNorv2Board(std::move(pData), m_setting);
     connect(pBoard, &CNorv2Board::closed, this, [this](CNorv2Board* pClosed) { RemoveBoard(pClosed); });
     const CPoint pt = m_setting.m_ptBoard[static_cast<std::size_t>(nSlot)];
-    pBoard->move(OnScreenPosition(*pBoard, {pt.x, pt.y}, pBoard->GetBoardSize()));
+    // Not shown yet, the board has no frame to count; it will get one with a caption.
+    pBoard->move(
+        OnScreenPosition(*pBoard, {pt.x, pt.y}, pBoard->GetClientSize().grownBy(ExpectedFrameMargins(*pBoard))));
     m_pBoards[static_cast<std::size_t>(nSlot)] = pBoard;
     ++m_nCount;
     pBoard->show();

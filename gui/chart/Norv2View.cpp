@@ -1,11 +1,14 @@
 #include "gui/chart/Norv2View.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "core/chart/ChartGeometry.h"
@@ -47,10 +50,8 @@ CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* par
     InstallChartAccessible(*this);
     // Once the user scrolls, the chart stays where it was put until the next rebuild.
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_bShowNewest = false; });
-    if (m_pDoc) {
+    if (m_pDoc)
         connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CNorv2View::OnUpdate);
-        connect(m_pDoc, &CNorv2Doc::rejected, this, &CNorv2View::ResetChart);
-    }
 }
 
 CNorv2View::~CNorv2View() = default;
@@ -102,8 +103,10 @@ void CNorv2View::ReleaseOffscreen()
 int CNorv2View::Rebuild()
 {
     const QSize size = Render();
-    if (size.isEmpty())
+    if (size.isEmpty()) {
+        ShowHoveredBarStatus();
         return -1;
+    }
     // The frame may still lay out the gauges around the view, or the window manager size the
     // window: the newest bar is kept in view through each of those until the user scrolls.
     m_bShowNewest = true;
@@ -112,7 +115,15 @@ int CNorv2View::Rebuild()
     m_Cursor.ToNewest();
     emit barCursorChanged(m_Cursor.GetBar());
     emit titleChanged(m_nCategory, m_nScale);
+    ShowHoveredBarStatus();
     return 0;
+}
+
+void CNorv2View::ShowHoveredBarStatus()
+{
+    // The figures shown so far may be of another category, scale or period.
+    const QPoint pt = viewport()->mapFromGlobal(QCursor::pos());
+    emit barStatusChanged(isVisible() && viewport()->rect().contains(pt) ? GetBarStatusText(BarAt(pt)) : QString());
 }
 
 void CNorv2View::ResetChart()
@@ -248,6 +259,12 @@ void CNorv2View::mouseMoveEvent(QMouseEvent* event)
             emit barStatusChanged(strText);
     }
     QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CNorv2View::wheelEvent(QWheelEvent* event)
+{
+    // The chart only scrolls sideways, so the usual vertical wheel scrolls it too.
+    QCoreApplication::sendEvent(horizontalScrollBar(), event);
 }
 
 void CNorv2View::mouseDoubleClickEvent(QMouseEvent* event)

@@ -98,6 +98,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -111,6 +112,8 @@ private:
     bool FillBar(int i, BOARDDATA& data) const;
     // A board of bar i's period, as double-clicking it opens.
     void OpenBoardOf(int i);
+    // Shows the figures of the bar under the mouse, or none, for the chart just laid out.
+    void ShowHoveredBarStatus();
     // Moves the keyboard's bar, scrolls it into view and shows its figures.
     void MoveCursor(BarKey key);
 

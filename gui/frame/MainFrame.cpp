@@ -1,7 +1,6 @@
 #include "gui/frame/MainFrame.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -12,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 #include <algorithm>
 #include <ctime>
 
@@ -26,9 +24,11 @@
 #include "core/settings/AppSetting.h"
 #include "gui/app/AccessibleNames.h"
 #include "gui/app/AppSettings.h"
+#include "gui/app/HelpFile.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
+#include "gui/app/RectConvert.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/GageBar.h"
 #include "gui/frame/ScaleCombo.h"
@@ -290,9 +290,11 @@ void CMainFrame::UpdateHelpCommand()
 
 void CMainFrame::StoreChartPlacement()
 {
-    // The settings keep the outer window, with the frame it was placed with: a window
-    // manager may frame a resizable window differently once it is sized, and the stored
-    // size must not grow by that at every switch.
+    // The settings keep the outer window with the chart window's own frame, which may differ
+    // from the strip's (a resizable window gets a resize handle); the next placement sizes
+    // the client by the same frame, so that the stored size does not grow at every switch.
+    if (const QMargins frame = FrameMargins(*this); !frame.isNull() && !isMaximized())
+        m_ChartFrame = frame;
     const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
     if (!m_setting.m_pWindowPos)
         m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
@@ -309,11 +311,12 @@ void CMainFrame::ApplyChartPlacement()
     if (m_setting.m_pWindowPos) {
         // The stored rectangle is the outer window: Qt places a window by its frame and
         // sizes it by its client area.
-        const CRect rc = ChartWindowRect(*m_setting.m_pWindowPos);
-        m_ChartFrame = FrameMargins(*this);
-        move(OnScreenPosition(*this, {rc.left, rc.top}, {rc.Width(), rc.Height()}));
-        resize(std::max(1, rc.Width() - m_ChartFrame.left() - m_ChartFrame.right()),
-               std::max(1, rc.Height() - m_ChartFrame.top() - m_ChartFrame.bottom()));
+        const QRect rc = OnScreenRect(*this, ToQRect(ChartWindowRect(*m_setting.m_pWindowPos)));
+        // Before the chart window was first framed, the strip's frame is the best guess.
+        if (m_ChartFrame.isNull())
+            m_ChartFrame = FrameMargins(*this);
+        move(rc.topLeft());
+        resize(rc.size().shrunkBy(m_ChartFrame).expandedTo(QSize(1, 1)));
     }
     if (m_setting.m_bZoomed)
         showMaximized();
@@ -323,7 +326,8 @@ void CMainFrame::ApplyChartPlacement()
 
 void CMainFrame::PlaceStrip(QPoint ptFrame)
 {
-    const QPoint pt = OnScreenPosition(*this, ptFrame, size().grownBy(m_StripFrame));
+    const QPoint pt = OnScreenPosition(
+        *this, ptFrame, size().grownBy(m_StripFrame.isNull() ? ExpectedFrameMargins(*this) : m_StripFrame));
     // Qt places a window by its frame with the margins it last knew, which after maximizing
     // are those of the maximized window; the strip's own frame is known once it was shown.
     if (m_StripFrame.isNull())
@@ -427,7 +431,9 @@ void CMainFrame::OnDocumentRejected(int nMessage)
     ResetLayout();
     m_setting.m_strUserName.clear();
     m_setting.m_strVeskDir.clear();
-    // The view went back to no category and the daily scale; no display keeps the user.
+    // Only now, once the user has read why, does the chart go back to no category and the
+    // daily scale; no display keeps the user.
+    m_pView->ResetChart();
     m_pPane1->clear();
     SetFrameTitle(std::nullopt, m_pView->GetScale());
 }
@@ -522,8 +528,7 @@ void CMainFrame::OnLoadEnded()
 
 void CMainFrame::OnHelp()
 {
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)))))
-        AfxMessageBox(IDP_NO_HTML_HELP, MB_ICONEXCLAMATION);
+    OpenHelpFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)), *this);
 }
 
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)

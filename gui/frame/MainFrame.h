@@ -135,7 +135,7 @@ private:
     CNorv2Doc* m_pDoc;
     CAppSettings& m_settings;
     CAppSetting& m_setting;
-    QMargins m_ChartFrame; // the frame the chart layout was placed with
+    QMargins m_ChartFrame; // the chart window's frame, as last seen around it
     QMargins m_StripFrame; // the frame of the strip when it was last shown
     bool m_bCompact = false;
     bool m_bSelectorsEnabled = false;

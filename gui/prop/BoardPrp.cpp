@@ -70,7 +70,9 @@ void CBoardPrp::OnInitDialog()
     addLabelled(m_btnBack, IDC_BACK_COLOR, "背景(&B)", 1);
     addLabelled(m_btnLabel, IDC_LABEL_COLOR, "ラベル(&L)", 2);
     addLabelled(m_btnRule, IDC_RULE_COLOR, "区切線(&P)", 3);
-    layout->addWidget(grpColors);
+    // The sheet is as high as its higher page: the lower one spreads its colour rows
+    // rather than leaving an empty band at its foot.
+    layout->addWidget(grpColors, 1);
 
     m_chkFlag[4] = Register(new QCheckBox(QStringLiteral("日本語表記にする(&J)"), this), IDC_ROW_FIRST + 4);
     layout->addWidget(m_chkFlag[4]);
@@ -85,7 +87,6 @@ void CBoardPrp::OnInitDialog()
 
     layout->addWidget(
         CreateFontGroup(m_lfBoard, IDC_FACE_NAME, IDC_FONT_SIZE, IDC_FONT_CHANGE, QStringLiteral("変更(&C)")));
-    layout->addStretch(1);
 
     UpdateData(false);
     m_strLastRefText = m_editRefStr->text();

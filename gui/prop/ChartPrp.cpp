@@ -66,7 +66,9 @@ void CChartPrp::OnInitDialog()
     addColor(m_btnLine, IDC_LINE_COLOR, "折れ線(&P)", 1, 2);
     addColor(m_btnBack, IDC_BACK_COLOR, "背景(&G)", 2, 0);
     addColor(m_btnAxis, IDC_AXIS_COLOR, "軸・日付(&X)", 2, 2);
-    layout->addWidget(grpColors);
+    // The sheet is as high as its higher page: the lower one spreads its colour rows
+    // rather than leaving an empty band at its foot.
+    layout->addWidget(grpColors, 1);
 
     m_chkGageColor =
         Register(new QCheckBox(QStringLiteral("ゲージもグラフと同じ配色にする:(&C)"), this), IDC_GAGE_COLOR);
@@ -88,7 +90,6 @@ void CChartPrp::OnInitDialog()
 
     layout->addWidget(
         CreateFontGroup(m_lfChart, IDC_FACE_NAME, IDC_FONT_SIZE, IDC_FONT_CHANGE, QStringLiteral("変更(&F)")));
-    layout->addStretch(1);
 
     UpdateData(false);
 

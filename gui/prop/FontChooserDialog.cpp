@@ -1,8 +1,13 @@
 #include "gui/prop/FontChooserDialog.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QStringListModel>
 
 #include "core/prop/PrpRules.h"
@@ -10,6 +15,7 @@
 #include "gui/app/MessageBox.h"
 
 namespace {
+const char* const kSampleText = "AaBbYyZz あいうアイウ漢字";
 const char* const kSizeRangeText = "Norv2 からのお知らせ\n\nフォントのサイズは 6 ～ 25 ポイントの間で指定してください";
 
 bool IsKeptSize(int nPoints)
@@ -33,6 +39,22 @@ QListView* SizeList(const QFontDialog& dialog)
     }
     return nullptr;
 }
+
+// Qt's chooser creates its family, style and size lists in this order.
+QListView* QtStyleList(const QFontDialog& dialog)
+{
+    const QList<QListView*> lists = dialog.findChildren<QListView*>();
+    return lists.size() == 3 ? lists[1] : nullptr;
+}
+
+// The sample line is the one edit that sits in a group box.
+QLineEdit* SampleEdit(const QFontDialog& dialog)
+{
+    for (QLineEdit* pEdit : dialog.findChildren<QLineEdit*>())
+        if (qobject_cast<QGroupBox*>(pEdit->parentWidget()))
+            return pEdit;
+    return nullptr;
+}
 } // namespace
 
 CFontChooserDialog::CFontChooserDialog(const QFont& initial) : QFontDialog(initial)
@@ -48,6 +70,59 @@ CFontChooserDialog::CFontChooserDialog(const QFont& initial) : QFontDialog(initi
         connect(pSizes->model(), &QAbstractItemModel::modelReset, this, &CFontChooserDialog::OfferKeptSizesOnly);
         OfferKeptSizesOnly();
     }
+    ReplaceStyleList(initial);
+    if (QLineEdit* pSample = SampleEdit(*this)) {
+        // Qt lets the sample shrink to nothing once the effects beside it are gone; it must
+        // show a line in the largest kept size.
+        QFont largest = pSample->font();
+        largest.setPointSize(kMaxFontPoints);
+        pSample->setMinimumHeight(QFontMetrics(largest).height());
+    }
+}
+
+void CFontChooserDialog::ReplaceStyleList(const QFont& initial)
+{
+    // Qt's list names the faces a font brings, in their makers' words, often the same
+    // style twice; the pages keep only weight and slant, and draw what a font lacks.
+    QListView* pQtStyles = QtStyleList(*this);
+    auto* pGrid = pQtStyles ? qobject_cast<QGridLayout*>(pQtStyles->parentWidget()->layout()) : nullptr;
+    if (!pGrid || !SampleEdit(*this))
+        return;
+    int nRow = 0, nColumn = 0, nRows = 0, nColumns = 0;
+    pGrid->getItemPosition(pGrid->indexOf(pQtStyles), &nRow, &nColumn, &nRows, &nColumns);
+    m_pStyles = new QListWidget(this);
+    m_pStyles->addItems(
+        {QStringLiteral("標準"), QStringLiteral("太字"), QStringLiteral("斜体"), QStringLiteral("太字 斜体")});
+    // The row's bit 0 is bold, bit 1 italic.
+    m_pStyles->setCurrentRow((initial.bold() ? 1 : 0) + (initial.italic() ? 2 : 0));
+    // Qt's style edit above its list goes too; the new list takes both places.
+    if (QLayoutItem* pEdit = pGrid->itemAtPosition(nRow - 1, nColumn); pEdit && pEdit->widget())
+        pEdit->widget()->hide();
+    pQtStyles->hide();
+    pGrid->addWidget(m_pStyles, nRow - 1, nColumn, nRows + 1, nColumns);
+    for (QLabel* pLabel : findChildren<QLabel*>())
+        if (pLabel->buddy() == pQtStyles)
+            pLabel->setBuddy(m_pStyles);
+    setTabOrder(findChildren<QListView*>().constFirst(), m_pStyles); // after the family list
+    connect(m_pStyles, &QListWidget::currentRowChanged, this, &CFontChooserDialog::ShowKeptStyle);
+    connect(this, &QFontDialog::currentFontChanged, this, &CFontChooserDialog::ShowKeptStyle);
+    ShowKeptStyle();
+}
+
+void CFontChooserDialog::ShowKeptStyle()
+{
+    // The chooser's result is its sample's font.
+    QLineEdit* pSample = SampleEdit(*this);
+    const QFont shown = pSample->font();
+    QFont font(shown.families().value(0));
+    font.setPointSize(shown.pointSize());
+    font.setBold((m_pStyles->currentRow() & 1) != 0);
+    font.setItalic((m_pStyles->currentRow() & 2) != 0);
+    if (font != shown)
+        pSample->setFont(font);
+    // Qt's chooser empties the sample while it has no family and never fills it again.
+    if (pSample->text().isEmpty())
+        pSample->setText(QString::fromUtf8(kSampleText));
 }
 
 void CFontChooserDialog::OfferKeptSizesOnly()

@@ -26,6 +26,8 @@ have() {
 expected="bin/Norv2
 bin/settings-remover
 share/applications/$id.desktop
+share/doc/norv2/changelog.gz
+share/doc/norv2/copyright
 share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/16x16/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
@@ -84,6 +86,13 @@ man=$(gzip -dc "$prefix/share/man/man1/Norv2.1.gz" | sed 's/\\-/-/g')
 for option in $("$prefix/bin/Norv2" --help | grep -o -- '--[a-z-]*' | sort -u); do
   grep -q -- "$option" <<<"$man" || fail "the man page does not name $option"
 done
+
+# The Debian package passes Debian's own checker without an error or a warning.
+if have lintian lintian; then
+  "$(dirname "$cmake")/cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack -G DEB"; }
+  out=$(lintian --fail-on error,warning "$work"/deb/*.deb 2>&1) || fail "lintian: $out"
+fi
 
 [ "$failed" = 0 ] || exit 1
 [ "$skipped" = 0 ] || exit 77

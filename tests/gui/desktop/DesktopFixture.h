@@ -12,6 +12,7 @@
 #include "gui/app/Norv2App.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
+#include "tests/gui/desktop/ServerGeometry.h"
 #include "tests/support/ShownWindow.h"
 
 // The viewer started as a user starts it, on its own settings, with every message box
@@ -52,12 +53,24 @@ protected:
         m_pApp = std::make_unique<CNorv2App>();
         EXPECT_TRUE(m_pApp->InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), strFile}));
         CMainFrame& frame = *m_pApp->GetMainFrame();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame, kPatienceMs));
         return frame;
     }
 
-    // Waits up to 5 seconds for the window manager and the program to agree.
-    static bool Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 5000); }
+    // The program has heard from the window manager where its window is and how large.
+    static bool KnowsItsPlace(const QWidget& window);
+    // The chart layout is up, active and drawn where the window manager put it: a user can
+    // aim at its bars.
+    static bool ChartShown(const CMainFrame& frame)
+    {
+        return !frame.IsCompact() && frame.isActiveWindow() && KnowsItsPlace(frame) &&
+               frame.GetView()->GetBarCount() > 0;
+    }
+
+    // Waits for the window manager and the program to agree; on a busy machine that may take
+    // some seconds, and only a fault takes longer.
+    static bool Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, kPatienceMs); }
+    static constexpr int kPatienceMs = 20000;
 
     // Runs check on the window of type T as soon as the window manager shows it, from
     // inside whatever modal loop shows it; the window is closed afterwards (rejected, for a
@@ -69,11 +82,11 @@ protected:
         QObject::connect(pTimer, &QTimer::timeout, pTimer, [pTimer, check, nTicks = 0]() mutable {
             T* pWindow = ShownWindow<T>();
             const bool bShown = pWindow && pWindow->windowHandle() && pWindow->windowHandle()->isExposed();
-            if (!bShown && ++nTicks < 250)
+            if (!bShown && ++nTicks < kPatienceMs / 20)
                 return;
             pTimer->deleteLater();
             pTimer->stop();
-            ASSERT_TRUE(bShown) << "not shown within 5 seconds";
+            ASSERT_TRUE(bShown) << "not shown in time";
             check(*pWindow);
             if (pWindow->isVisible())
                 pWindow->close();
@@ -88,6 +101,11 @@ protected:
     std::unique_ptr<CNorv2App> m_pApp;
     std::vector<unsigned> m_messages;
 };
+
+inline bool DesktopTest::KnowsItsPlace(const QWidget& window)
+{
+    return window.frameGeometry() == ServerFrameGeometry(window);
+}
 
 inline QPoint DesktopTest::BarPoint(const CNorv2View& view, int iFromNewest)
 {

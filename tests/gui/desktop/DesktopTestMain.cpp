@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
     qputenv("TZ", "Asia/Tokyo");
+    // A desktop without a locale of its own, where Qt's dialogs would format in English.
+    qputenv("LC_ALL", "C");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {

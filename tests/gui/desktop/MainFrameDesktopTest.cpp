@@ -4,11 +4,14 @@
 #include <QFileDialog>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
+#include "core/settings/AppSetting.h"
 #include "core/settings/WindowPlacement.h"
+#include "gui/app/AppSettings.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"
@@ -39,6 +42,12 @@ bool TitleBarOnScreen(const QWidget& window)
     const QRect caption(outer.topLeft(), QSize(outer.width(), window.geometry().top() - window.frameGeometry().top()));
     return caption.height() > 0 && Screen().intersects(caption) && caption.top() >= Screen().top();
 }
+
+// The whole window with its frame lies on the screen.
+bool WholeOnScreen(const QWidget& window)
+{
+    return Screen().contains(ServerFrameGeometry(window));
+}
 } // namespace
 
 TEST_F(DesktopTest, TheFirstChartOpensWithItsFrameOnScreenAtTheNewestBar)
@@ -50,6 +59,13 @@ TEST_F(DesktopTest, TheFirstChartOpensWithItsFrameOnScreenAtTheNewestBar)
     EXPECT_TRUE(Eventually([&] { return PlacedAt(frame, QRect(QPoint(0, 0), outer)); }));
     const QScrollBar* pBar = frame.GetView()->horizontalScrollBar();
     EXPECT_TRUE(Eventually([&] { return pBar->maximum() > 0 && pBar->value() == pBar->maximum(); }));
+
+    // What is stored is the window as it is, with the chart window's own frame.
+    ASSERT_TRUE(Eventually([&] { return KnowsItsPlace(frame); }));
+    const QRect shown = ServerFrameGeometry(frame);
+    frame.GetAction(ID_CATEGORY_ALPH)->trigger();
+    const WINDOWPLACEMENT& wp = *m_pApp->GetSettings().Get().m_pWindowPos;
+    EXPECT_EQ(QRect(wp.left, wp.top, wp.right - wp.left, wp.bottom - wp.top), shown);
 }
 
 TEST_F(DesktopTest, PlacesStoredFarOffTheScreenComeBack)
@@ -64,16 +80,18 @@ TEST_F(DesktopTest, PlacesStoredFarOffTheScreenComeBack)
     Store(QStringLiteral("Frame/Point"), QStringLiteral("-3000:90000"));
     Store(QStringLiteral("Board/Point"), QStringLiteral("9000:-9000:0:0:0:0:0:0:0:0:0:0"));
     CMainFrame& frame = Start(SampleFile());
-    EXPECT_TRUE(Eventually([&] { return TitleBarOnScreen(frame); }));
+    EXPECT_TRUE(Eventually([&] { return WholeOnScreen(frame); }));
 
     frame.GetAction(ID_CATEGORY_ALPH)->trigger();
-    EXPECT_TRUE(Eventually([&] { return ServerFrameGeometry(frame).width() == 1000 && TitleBarOnScreen(frame); }));
+    // The bar is aimed at once the program knows where the window manager put the window.
+    EXPECT_TRUE(Eventually(
+        [&] { return ServerFrameGeometry(frame).width() == 1000 && TitleBarOnScreen(frame) && ChartShown(frame); }));
 
     CNorv2View& view = *frame.GetView();
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, BarPoint(view, 0));
     ASSERT_EQ(frame.GetBoards().Count(), 1);
     const QWidget& board = *frame.GetBoards().At(0);
-    EXPECT_TRUE(Eventually([&] { return TitleBarOnScreen(board); }));
+    EXPECT_TRUE(Eventually([&] { return WholeOnScreen(board); }));
 }
 
 TEST_F(DesktopTest, TheStripComesBackToItsPlaceFromAMaximizedChart)
@@ -104,7 +122,7 @@ TEST_F(DesktopTest, TheOpenDialogListsTheRecordFilesOfTheRecordFolder)
     dir.Write("a.ｷﾛｸ.bak", Records(1, 3));
     CMainFrame& frame = Start(QString::fromStdString(dir.File("a.ｷﾛｸ")));
 
-    QStringList listed;
+    QStringList listed, figures;
     QString strFolder, strFilter;
     OnceShown<QFileDialog>([&](QFileDialog& dialog) {
         auto* pList = dialog.findChild<QListView*>(QStringLiteral("listView"));
@@ -117,6 +135,9 @@ TEST_F(DesktopTest, TheOpenDialogListsTheRecordFilesOfTheRecordFolder)
             if (index.data().toString() == QStringLiteral("c.ｷﾛｸ"))
                 c = index;
         }
+        // Size and date as the rest of the program shows them, whatever the system's locale.
+        for (const int nColumn : {1, 3})
+            figures << c.siblingAtColumn(nColumn).data().toString();
         strFolder = dialog.directory().path();
         strFilter = dialog.selectedNameFilter();
         QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, pList->visualRect(c).center());
@@ -127,6 +148,8 @@ TEST_F(DesktopTest, TheOpenDialogListsTheRecordFilesOfTheRecordFolder)
     QTest::keyClick(frame.windowHandle(), Qt::Key_O, Qt::ControlModifier);
     listed.sort();
     EXPECT_EQ(listed.join(u' '), QStringLiteral("a.ｷﾛｸ b.ｷﾛｸ c.ｷﾛｸ d.ｷﾛｸ e.ｷﾛｸ f.ｷﾛｸ g.ｷﾛｸ h.ｷﾛｸ"));
+    EXPECT_FALSE(figures.join(u' ').contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+        << figures.join(u'|').toStdString();
     EXPECT_EQ(strFolder, QString::fromStdString(dir.File("")).chopped(1));
     EXPECT_EQ(strFilter, QStringLiteral("Vesk記録ファイル(*.ｷﾛｸ)"));
     EXPECT_EQ(m_pApp->GetDocument()->GetPathName(), QString::fromStdString(dir.File("c.ｷﾛｸ")));

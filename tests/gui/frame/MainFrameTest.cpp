@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QMenu>
+#include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -13,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -125,8 +128,12 @@ TEST_F(MainFrameTest, ADamagedPlacementOpensAUsableWindowOnTheScreen)
 {
     *m_setting.m_pWindowPos = {44, 0, 1, 0, 0, 0, 0, -2000000000, 5000, 2000000000, 100000};
     Trigger(ID_CATEGORY_ALPH);
-    EXPECT_EQ(m_frame->frameGeometry().size(), QSize(16384, 16384));
-    EXPECT_EQ(m_frame->frameGeometry().topLeft(), m_frame->screen()->availableGeometry().topLeft());
+    const QRect screen = m_frame->screen()->availableGeometry();
+    EXPECT_EQ(m_frame->frameGeometry(), screen);
+    // What is stored again is the window as it was shown.
+    Trigger(ID_CATEGORY_ALPH);
+    const WINDOWPLACEMENT& wp = *m_setting.m_pWindowPos;
+    EXPECT_EQ(QRect(QPoint(wp.left, wp.top), QPoint(wp.right - 1, wp.bottom - 1)), screen);
 }
 
 TEST_F(MainFrameTest, TheChartOpensAtTheNewestBarAndAWindowTooLowKeepsNoOldScale)
@@ -177,16 +184,49 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
 
     Trigger(ID_CATEGORY_ALPH);
     Trigger(ID_SCALE_WEEKLY);
-    SetMessageBoxRecorder([](const MessageBoxCall&) { return IDOK; });
+    // The user reads why before the chart goes.
+    std::vector<std::pair<std::optional<Category>, int>> shownBehind;
+    SetMessageBoxRecorder([&](const MessageBoxCall&) {
+        shownBehind.emplace_back(m_frame->GetView()->GetCategory(), m_frame->GetScaleCombo()->currentIndex());
+        return IDOK;
+    });
     m_dir.Write("user1.ｷﾛｸ", std::string(44, '?') + "\r\n", true);
     m_doc.Refresh();
     SetMessageBoxRecorder({});
+    const std::pair<std::optional<Category>, int> chart{Category::Alph, 1};
+    EXPECT_EQ(shownBehind, (std::vector{chart, chart}));
     EXPECT_TRUE(m_frame->IsCompact());
     EXPECT_FALSE(m_frame->IsScaleSelectorEnabled());
     EXPECT_EQ(m_frame->GetView()->GetCategory(), std::nullopt);
     // Everything that shows the state follows it: no user, the daily scale.
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Norv"));
     EXPECT_EQ(m_frame->GetScaleCombo()->currentIndex(), 0);
+}
+
+TEST_F(MainFrameTest, AHelpFileThatNoProgramOpensIsReported)
+{
+    m_dir.Write("Norv2.chm", "");
+    const std::string strOpener = m_dir.Write("xdg-open", "#!/bin/sh\nexit \"$NORV2_TEST_OPENER_EXIT\"\n");
+    std::filesystem::permissions(strOpener, std::filesystem::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(m_dir.File("")) + ':' + path);
+    const QString strWorkDir = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(m_dir.File("")));
+    std::vector<unsigned> messages;
+    SetMessageBoxRecorder([&](const MessageBoxCall& call) {
+        messages.push_back(call.nID);
+        return IDOK;
+    });
+    CMainFrame frame(&m_doc, m_settings); // sees the help file in its folder
+    for (const char* exitCode : {"3", "0"}) {
+        qputenv("NORV2_TEST_OPENER_EXIT", exitCode);
+        frame.GetAction(ID_HELP_FINDER)->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frame.findChildren<QProcess*>().isEmpty(); }));
+    }
+    SetMessageBoxRecorder({});
+    QDir::setCurrent(strWorkDir);
+    qputenv("PATH", path);
+    EXPECT_EQ(messages, std::vector<unsigned>{10011});
 }
 
 TEST_F(MainFrameTest, CommandsAndSelectorsFollowTheDocumentAtOnce)

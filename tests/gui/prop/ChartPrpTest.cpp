@@ -4,7 +4,10 @@
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -305,4 +308,51 @@ TEST_F(ChartPrpTest, TheFontChooserOffersOnlyWhatThePagesKeep)
     dialog.setCurrentFont(typed);
     dialog.done(QDialog::Accepted);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ChartPrpTest, TheFontChooserOffersTheKeptStylesInJapaneseWithASample)
+{
+    QFont initial(QStringLiteral("IPAGothic"));
+    initial.setPointSize(12);
+    initial.setItalic(true);
+    CFontChooserDialog dialog(initial);
+    QStringList offered;
+    QListWidget* pStyles = nullptr;
+    for (QListWidget* pList : dialog.findChildren<QListWidget*>())
+        if (pList->isVisibleTo(&dialog))
+            pStyles = pList;
+    ASSERT_NE(pStyles, nullptr);
+    for (int row = 0; row < pStyles->count(); ++row)
+        offered << pStyles->item(row)->text();
+    EXPECT_EQ(offered.join(u'|'), QStringLiteral("標準|太字|斜体|太字 斜体"));
+    EXPECT_EQ(pStyles->currentItem()->text(), QStringLiteral("斜体"));
+
+    // IPAGothic has one face only: the bold is drawn, and the sample shows it.
+    pStyles->setCurrentRow(1);
+    const QFont chosen = dialog.currentFont();
+    EXPECT_TRUE(chosen.bold() && !chosen.italic());
+    EXPECT_EQ(chosen.family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(chosen.pointSize(), 12);
+    bool bSample = false;
+    for (const QLineEdit* pEdit : dialog.findChildren<QLineEdit*>())
+        bSample = bSample || (pEdit->isVisibleTo(&dialog) && pEdit->font() == chosen && !pEdit->text().isEmpty() &&
+                              pEdit->minimumHeight() >= QFontMetrics(chosen).height());
+    EXPECT_TRUE(bSample);
+}
+
+TEST_F(ChartPrpTest, NeitherPageLeavesAnEmptyBandAtItsFoot)
+{
+    auto pSheet = Open(1, std::nullopt);
+    pSheet->show();
+    for (const int nPage : {1, 0}) {
+        pSheet->GetTabs()->setCurrentIndex(nPage);
+        QCoreApplication::processEvents(); // the page builds itself as it first shows
+        QWidget& page = *pSheet->GetTabs()->currentWidget();
+        page.layout()->activate();
+        int nBottom = 0;
+        for (const QWidget* pChild : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (pChild->isVisible())
+                nBottom = std::max(nBottom, pChild->geometry().bottom());
+        EXPECT_LE(page.height() - 1 - nBottom, page.layout()->contentsMargins().bottom()) << nPage;
+    }
 }
