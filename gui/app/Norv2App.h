@@ -38,6 +38,8 @@ public:
     CAppSettings& GetSettings() const { return *m_pSetting; }
 
 private:
+    // Asks for a record file and opens it, saying so when it cannot be opened.
+    void OpenFromDialog();
     void Activate();
     CAppSetting& Setting();
 
