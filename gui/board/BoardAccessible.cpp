@@ -56,6 +56,17 @@ QAccessibleInterface* BoardAccessibleFactory(const QString& /*strClass*/, QObjec
 }
 } // namespace
 
+void AnnounceBoardText(CNorv2Board& board, const QString& strOld)
+{
+    const QString strNew = board.GetTableText();
+    if (strNew == strOld)
+        return;
+    QAccessibleTextUpdateEvent text(&board, 0, strOld, strNew);
+    QAccessible::updateAccessibility(&text);
+    QAccessibleEvent description(&board, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+}
+
 void InstallBoardAccessible()
 {
     static const bool bInstalled = (QAccessible::installFactory(&BoardAccessibleFactory), true);

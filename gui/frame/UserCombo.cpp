@@ -1,6 +1,8 @@
 #include "gui/frame/UserCombo.h"
 
+#include <QAbstractItemView>
 #include <QDir>
+#include <QSignalBlocker>
 
 #include "core/record/RecordPath.h"
 #include "core/res/StringIds.h"
@@ -16,15 +18,21 @@ CUserCombo::CUserCombo(const CAppSetting& setting, QWidget* parent)
 
 int CUserCombo::FillUserList()
 {
+    // Emptied and filled behind the list's back: each step would move the selection and tell
+    // assistive technology of another user, where only the last one counts.
+    QSignalBlocker quiet(model());
     clear();
     const QDir dir(m_setting.m_strVeskDir.empty() ? QDir::currentPath()
                                                   : QString::fromStdString(m_setting.m_strVeskDir));
     const QString pattern = QString::fromStdString(RecordPathOf("", "*"));
     for (const QString& name : dir.entryList({pattern}, QDir::Files, QDir::Unsorted))
         addItem(QString::fromStdString(UserNameOfPath(name.toStdString())));
+    quiet.unblock();
+    view()->reset();
     // The loaded user exactly: "ab" must not pick "abc".
     setCurrentIndex(
         findText(QString::fromStdString(m_setting.m_strUserName), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    update();
     return count();
 }
 
