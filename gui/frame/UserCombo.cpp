@@ -21,7 +21,7 @@ int CUserCombo::FillUserList()
     // Emptied and filled behind the list's back: each step would move the selection and tell
     // assistive technology of another user, where only the last one counts.
     QSignalBlocker quiet(model());
-    clear();
+    model()->removeRows(0, count());
     const QDir dir(m_setting.m_strVeskDir.empty() ? QDir::currentPath()
                                                   : QString::fromStdString(m_setting.m_strVeskDir));
     const QString pattern = QString::fromStdString(RecordPathOf("", "*"));

@@ -141,11 +141,24 @@ void CPrpPage::Create()
 void CPrpPage::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    // The page is no control of its own (Ctrl+Tab in the sheet focuses it): its first one takes the keys.
+    // The page is no control of its own (the sheet focuses it on Ctrl+Tab, before the page is
+    // created): its first control takes the keys once the page has its controls and shows them.
+    QMetaObject::invokeMethod(
+        this,
+        [this, reason = event->reason()] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // the layouts' pending shows
+            if (hasFocus())
+                FocusFirstControl(reason);
+        },
+        Qt::QueuedConnection);
+}
+
+void CPrpPage::FocusFirstControl(Qt::FocusReason reason)
+{
     for (QWidget* pNext = nextInFocusChain(); pNext != this; pNext = pNext->nextInFocusChain()) {
         if (isAncestorOf(pNext) && (pNext->focusPolicy() & Qt::TabFocus) && pNext->isEnabled() &&
             pNext->isVisibleTo(this)) {
-            pNext->setFocus(event->reason());
+            pNext->setFocus(reason);
             return;
         }
     }

@@ -145,6 +145,7 @@ protected:
     QGroupBox* CreateFontGroup(LOGFONT& lf, int nFaceID, int nSizeID, int nButtonID, const QString& strButton);
 
 private:
+    void FocusFirstControl(Qt::FocusReason reason);
     void ShowFontInfo();
     // Opens the chooser on the font; true when a different font was taken.
     bool ChooseFont();

@@ -4,7 +4,8 @@
 #include <vector>
 
 // Records the accessibility events the program sends while it lives, in their order, as
-// assistive technology would receive them.
+// assistive technology would receive them. Qt sends them only while assistive technology
+// listens (scripts/with-accessibility-bus.sh).
 class CAccessibleEventLog
 {
 public:
@@ -15,16 +16,14 @@ public:
         int nChild;
     };
 
-    CAccessibleEventLog() : m_bWasActive(QAccessible::isActive())
+    CAccessibleEventLog()
     {
         Instance() = this;
-        QAccessible::setActive(true);
         m_prevHandler = QAccessible::installUpdateHandler(&Record);
     }
     ~CAccessibleEventLog()
     {
         QAccessible::installUpdateHandler(m_prevHandler);
-        QAccessible::setActive(m_bWasActive);
         Instance() = nullptr;
     }
     CAccessibleEventLog(const CAccessibleEventLog&) = delete;
@@ -49,7 +48,6 @@ private:
         Instance()->m_events.push_back({pEvent->object(), pEvent->type(), pEvent->child()});
     }
 
-    bool m_bWasActive;
     QAccessible::UpdateHandler m_prevHandler = nullptr;
     std::vector<Event> m_events;
 };
