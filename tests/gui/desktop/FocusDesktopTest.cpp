@@ -164,6 +164,9 @@ TEST_F(ReaderDesktopTest, EnteringTheChartFocusesTheCursorsBar)
     CMainFrame& frame = Start(SampleFile());
     CNorv2View& view = *frame.GetView();
     frame.GetAction(ID_CATEGORY_ALPH)->trigger();
+    frame.GetUserCombo()->setFocus();
+    ASSERT_TRUE(Eventually([&] { return HasKeys(*frame.GetUserCombo()); }));
+    QTest::keyClick(frame.windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
     // The last focus a reader hears of is the cursor's bar, not the bare list.
     const auto lastFocus = [&] {
         const auto& events = m_log.Events();
