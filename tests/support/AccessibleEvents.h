@@ -1,6 +1,7 @@
 #pragma once
 #include <QAccessible>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 // Records the accessibility events the program sends while it lives, in their order, as
@@ -11,7 +12,8 @@ class CAccessibleEventLog
 public:
     struct Event
     {
-        QObject* pObject;
+        QObject* pObject; // compared only: it may be gone
+        const char* pszClass;
         QAccessible::Event type;
         int nChild;
     };
@@ -34,6 +36,12 @@ public:
         return std::count_if(m_events.begin(), m_events.end(),
                              [&](const Event& e) { return e.pObject == pObject && e.type == type; });
     }
+    long CountOfClass(const char* pszClass, QAccessible::Event type) const
+    {
+        return std::count_if(m_events.begin(), m_events.end(), [&](const Event& e) {
+            return std::strcmp(e.pszClass, pszClass) == 0 && e.type == type;
+        });
+    }
     const std::vector<Event>& Events() const { return m_events; }
     void Clear() { m_events.clear(); }
 
@@ -45,7 +53,9 @@ private:
     }
     static void Record(QAccessibleEvent* pEvent)
     {
-        Instance()->m_events.push_back({pEvent->object(), pEvent->type(), pEvent->child()});
+        QObject* pObject = pEvent->object();
+        Instance()->m_events.push_back(
+            {pObject, pObject ? pObject->metaObject()->className() : "", pEvent->type(), pEvent->child()});
     }
 
     QAccessible::UpdateHandler m_prevHandler = nullptr;

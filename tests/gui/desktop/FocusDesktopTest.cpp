@@ -13,6 +13,8 @@
 #include "gui/app/ColorConvert.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
+#include "core/record/PeriodData.h"
+#include "gui/board/Norv2Board.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/ChartPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
@@ -172,9 +174,54 @@ TEST_F(ReaderDesktopTest, EnteringTheChartFocusesTheCursorsBar)
         const auto& events = m_log.Events();
         const auto it = std::find_if(events.rbegin(), events.rend(),
                                      [](const CAccessibleEventLog::Event& e) { return e.type == QAccessible::Focus; });
-        return it == events.rend() ? CAccessibleEventLog::Event{nullptr, QAccessible::Focus, -1} : *it;
+        return it == events.rend() ? CAccessibleEventLog::Event{nullptr, "", QAccessible::Focus, -1} : *it;
     };
     EXPECT_TRUE(Eventually(
         [&] { return HasKeys(view) && lastFocus().pObject == &view && lastFocus().nChild == view.GetCursorBar(); }));
     EXPECT_GE(view.GetCursorBar(), 0);
+}
+
+TEST_F(ReaderDesktopTest, TheSheetsColourButtonsAndNumberFieldsSayWhatTheyAreAndHold)
+{
+    CMainFrame& frame = Start(SampleFile());
+    OnceShown<CNorvPrpSheet>([&](CNorvPrpSheet& sheet) {
+        auto* pAlph = sheet.GetBoardPage().findChild<CColorBtn*>(CPrpPage::CtrlName(1088));
+        QAccessibleInterface* pButton = QAccessible::queryAccessibleInterface(pAlph);
+        EXPECT_EQ(pButton->text(QAccessible::Name), QStringLiteral("英字"));
+        pAlph->SetColor(RGB(255, 0, 0));
+        m_log.Clear();
+        pAlph->SetColor(RGB(255, 255, 255));
+        EXPECT_EQ(pButton->text(QAccessible::Description), QStringLiteral("white"));
+        EXPECT_EQ(m_log.Count(pAlph, QAccessible::DescriptionChanged), 1);
+
+        sheet.GetTabs()->setCurrentIndex(0);
+        auto* pWidth = sheet.GetChartPage().findChild<CDigitSpin*>(CPrpPage::CtrlName(7002));
+        QAccessibleValueInterface* pValue = QAccessible::queryAccessibleInterface(pWidth)->valueInterface();
+        ASSERT_NE(pValue, nullptr);
+        pWidth->Edit()->setText(QStringLiteral("12"));
+        m_log.Clear();
+        pWidth->stepBy(1);
+        EXPECT_EQ(pValue->currentValue().toInt(), 13);
+        EXPECT_EQ(pValue->minimumValue().toInt(), 3);
+        EXPECT_EQ(pValue->maximumValue().toInt(), 30);
+        EXPECT_EQ(m_log.Count(pWidth, QAccessible::ValueChanged), 1);
+    });
+    frame.GetAction(ID_BOARD_PROPERTY)->trigger();
+}
+
+TEST_F(ReaderDesktopTest, LoadingSaysNothingAndARecomputedBoardIsReadAgain)
+{
+    CMainFrame& frame = Start(SampleFile());
+    EXPECT_EQ(m_log.CountOfClass("QProgressBar", QAccessible::ValueChanged), 0);
+
+    frame.GetAction(ID_CATEGORY_ALPH)->trigger();
+    CNorv2View& view = *frame.GetView();
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, BarPoint(view, 0));
+    ASSERT_EQ(frame.GetBoards().Count(), 1);
+    CNorv2Board& board = *frame.GetBoards().At(0);
+    auto pData = std::make_unique<BOARDDATA>(board.GetData());
+    ++pData->nTry[0];
+    m_log.Clear();
+    board.ReplaceData(std::move(pData));
+    EXPECT_EQ(m_log.Count(&board, QAccessible::TextUpdated), 1);
 }
