@@ -212,6 +212,8 @@ TEST_F(ReaderDesktopTest, TheSheetsColourButtonsAndNumberFieldsSayWhatTheyAreAnd
 TEST_F(ReaderDesktopTest, LoadingSaysNothingAndARecomputedBoardIsReadAgain)
 {
     CMainFrame& frame = Start(SampleFile());
+    // Loaded again with the window on screen.
+    ASSERT_TRUE(m_pApp->OpenDocumentFile(SampleFile()));
     EXPECT_EQ(m_log.CountOfClass("QProgressBar", QAccessible::ValueChanged), 0);
 
     frame.GetAction(ID_CATEGORY_ALPH)->trigger();
