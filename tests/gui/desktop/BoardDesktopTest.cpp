@@ -97,7 +97,8 @@ TEST_F(BoardDesktopTest, ApplyKeepsTheSheetAboveTheBoardsItRePlaces)
         sheet.GetApplyButton()->click();
         // Moved over the board's new place: once the window manager did that, it has done
         // whatever Apply asked of it before.
-        ASSERT_TRUE(Eventually([&] { return ServerFrameGeometry(board).topLeft() == board.frameGeometry().topLeft(); }));
+        ASSERT_TRUE(
+            Eventually([&] { return ServerFrameGeometry(board).topLeft() == board.frameGeometry().topLeft(); }));
         const QPoint target = board.frameGeometry().topLeft();
         sheet.move(target);
         ASSERT_TRUE(Eventually([&] { return ServerFrameGeometry(sheet).topLeft() == target; }));

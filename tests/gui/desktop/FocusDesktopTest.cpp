@@ -8,13 +8,13 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AppSettings.h"
 #include "gui/app/ColorConvert.h"
+#include "gui/board/Norv2Board.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
-#include "core/record/PeriodData.h"
-#include "gui/board/Norv2Board.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/ChartPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
