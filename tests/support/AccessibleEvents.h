@@ -38,9 +38,8 @@ public:
     }
     long CountOfClass(const char* pszClass, QAccessible::Event type) const
     {
-        return std::count_if(m_events.begin(), m_events.end(), [&](const Event& e) {
-            return std::strcmp(e.pszClass, pszClass) == 0 && e.type == type;
-        });
+        return std::count_if(m_events.begin(), m_events.end(),
+                             [&](const Event& e) { return std::strcmp(e.pszClass, pszClass) == 0 && e.type == type; });
     }
     const std::vector<Event>& Events() const { return m_events; }
     void Clear() { m_events.clear(); }

@@ -176,8 +176,10 @@ TEST_F(ReaderDesktopTest, EnteringTheChartFocusesTheCursorsBar)
                                      [](const CAccessibleEventLog::Event& e) { return e.type == QAccessible::Focus; });
         return it == events.rend() ? CAccessibleEventLog::Event{nullptr, "", QAccessible::Focus, -1} : *it;
     };
-    EXPECT_TRUE(Eventually(
-        [&] { return HasKeys(view) && lastFocus().pObject == &view && lastFocus().nChild == view.GetCursorBar(); }));
+    EXPECT_TRUE(Eventually([&] {
+        return HasKeys(view) && lastFocus().pObject == &view && lastFocus().nChild == view.GetCursorBar();
+    })) << "last focus: "
+        << lastFocus().pszClass << " " << lastFocus().nChild;
     EXPECT_GE(view.GetCursorBar(), 0);
 }
 
