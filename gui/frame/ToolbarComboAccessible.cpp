@@ -3,18 +3,28 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 
+#include "gui/app/ReadOnlyAccessibleText.h"
 #include "gui/frame/ToolbarCombo.h"
 
 namespace {
-class CToolbarComboAccessible : public QAccessibleWidget
+// The chosen item is also its text, where a screen reader looks for a combo box's value.
+class CToolbarComboAccessible : public QAccessibleWidget, public CReadOnlyAccessibleText
 {
 public:
     explicit CToolbarComboAccessible(CToolbarCombo* pCombo) : QAccessibleWidget(pCombo, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? Combo()->currentText() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? Text() : QAccessibleWidget::text(t);
     }
+    using CReadOnlyAccessibleText::text;
     // The drop-down list, as Qt's combo box shows it.
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int i) const override
@@ -38,6 +48,7 @@ public:
     }
 
 private:
+    QString Text() const override { return Combo()->currentText(); }
     CToolbarCombo* Combo() const { return static_cast<CToolbarCombo*>(widget()); }
 };
 

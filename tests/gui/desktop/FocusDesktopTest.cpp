@@ -151,6 +151,10 @@ TEST_F(ReaderDesktopTest, TheSelectorsAreReadByTheirPurposeAndARefillIsOneChange
     EXPECT_EQ(pUsers->text(QAccessible::Name), QStringLiteral("ユーザ名"));
     EXPECT_EQ(pUsers->text(QAccessible::Value), QStringLiteral("たろう"));
     EXPECT_EQ(pUsers->role(), QAccessible::ComboBox);
+    // Where a screen reader looks for the value of a combo box with a list.
+    QAccessibleTextInterface* pUserText = pUsers->textInterface();
+    ASSERT_NE(pUserText, nullptr);
+    EXPECT_EQ(pUserText->text(0, pUserText->characterCount()), QStringLiteral("たろう"));
     QAccessibleInterface* pScales = QAccessible::queryAccessibleInterface(frame.GetScaleCombo());
     EXPECT_EQ(pScales->text(QAccessible::Name), QStringLiteral("表示スケール"));
     EXPECT_EQ(pScales->text(QAccessible::Value), QStringLiteral("Daily"));
