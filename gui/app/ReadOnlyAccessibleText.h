@@ -1,11 +1,20 @@
 #pragma once
-#include <QAccessibleInterface>
+#include <QAccessibleWidget>
 
-// The text interface of a control that shows a text without caret or selection: assistive
-// technology reads Text(), nobody edits it.
-class CReadOnlyAccessibleText : public QAccessibleTextInterface
+// A control that shows a text without caret or selection: assistive technology reads
+// Text() through the text interface, nobody edits it.
+class CReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
+    CReadOnlyTextAccessible(QWidget* pWidget, QAccessible::Role role) : QAccessibleWidget(pWidget, role) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    using QAccessibleWidget::text;
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}

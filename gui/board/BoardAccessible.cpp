@@ -1,29 +1,22 @@
 #include "gui/board/BoardAccessible.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 
 #include "gui/app/ReadOnlyAccessibleText.h"
 #include "gui/board/Norv2Board.h"
 
 namespace {
 // A read-only text without caret or selection: the board shows figures, it is not edited.
-class CBoardAccessible : public QAccessibleWidget, public CReadOnlyAccessibleText
+class CBoardAccessible : public CReadOnlyTextAccessible
 {
 public:
-    explicit CBoardAccessible(CNorv2Board* pBoard) : QAccessibleWidget(pBoard, QAccessible::Window) {}
+    explicit CBoardAccessible(CNorv2Board* pBoard) : CReadOnlyTextAccessible(pBoard, QAccessible::Window) {}
 
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Description ? Text() : QAccessibleWidget::text(t);
     }
-    using CReadOnlyAccessibleText::text;
+    using QAccessibleTextInterface::text;
 
 private:
     QString Text() const override { return static_cast<CNorv2Board*>(widget())->GetTableText(); }

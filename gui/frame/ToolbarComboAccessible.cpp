@@ -1,30 +1,22 @@
 #include "gui/frame/ToolbarComboAccessible.h"
 
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 
 #include "gui/app/ReadOnlyAccessibleText.h"
 #include "gui/frame/ToolbarCombo.h"
 
 namespace {
 // The chosen item is also its text, where a screen reader looks for a combo box's value.
-class CToolbarComboAccessible : public QAccessibleWidget, public CReadOnlyAccessibleText
+class CToolbarComboAccessible : public CReadOnlyTextAccessible
 {
 public:
-    explicit CToolbarComboAccessible(CToolbarCombo* pCombo) : QAccessibleWidget(pCombo, QAccessible::ComboBox) {}
-
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit CToolbarComboAccessible(CToolbarCombo* pCombo) : CReadOnlyTextAccessible(pCombo, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Value ? Text() : QAccessibleWidget::text(t);
     }
-    using CReadOnlyAccessibleText::text;
+    using QAccessibleTextInterface::text;
     // The drop-down list, as Qt's combo box shows it.
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int i) const override
