@@ -99,11 +99,15 @@ TEST_F(BoardDesktopTest, ApplyKeepsTheSheetAboveTheBoardsItRePlaces)
         // whatever Apply asked of it before.
         ASSERT_TRUE(
             Eventually([&] { return ServerFrameGeometry(board).topLeft() == board.frameGeometry().topLeft(); }));
-        const QPoint target = board.frameGeometry().topLeft();
-        sheet.move(target);
-        ASSERT_TRUE(Eventually([&] { return ServerFrameGeometry(sheet).topLeft() == target; }));
+        const QPoint from = ServerFrameGeometry(sheet).topLeft();
+        sheet.move(board.frameGeometry().topLeft());
+        const auto overlap = [&] { return ServerFrameGeometry(sheet).intersected(ServerFrameGeometry(board)); };
+        ASSERT_TRUE(Eventually([&] { return ServerFrameGeometry(sheet).topLeft() != from && !overlap().isEmpty(); }))
+            << from.x() << "," << from.y() << " -> " << ServerFrameGeometry(sheet).x() << ","
+            << ServerFrameGeometry(sheet).y() << " board " << ServerFrameGeometry(board).x() << ","
+            << ServerFrameGeometry(board).y();
         // The sheet may still have to paint what the move uncovered.
-        bAbove = Eventually([&] { return !ShowsBoard(sheet.frameGeometry().intersected(board.frameGeometry())); });
+        bAbove = Eventually([&] { return !ShowsBoard(overlap()); });
     });
     frame.GetAction(ID_BOARD_PROPERTY)->trigger();
     EXPECT_TRUE(bAbove);
