@@ -141,6 +141,14 @@ bool CNorv2App::OpenDocumentFile(const QString& strPath)
 
 void CNorv2App::OnFileOpen()
 {
+    OpenFromDialog();
+    // The dialog has no owner: once it is gone the window manager may activate no window
+    // at all, and the keys would reach no visible control.
+    Activate();
+}
+
+void CNorv2App::OpenFromDialog()
+{
     // The dialog starts where the user's record files are: the open file's folder, else the
     // remembered one.
     QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();

@@ -43,6 +43,8 @@ public:
     CAppSettings& GetSettings() const { return *m_pSetting; }
 
 private:
+    // Asks for a record file and opens it, saying so when it cannot be opened.
+    void OpenFromDialog();
     void Activate();
     // Ends the viewer as closing its window does, also from inside a modal dialog.
     void Quit();

@@ -12,6 +12,8 @@ CVersionDlg::CVersionDlg() : m_imgTitle(TitlePicture())
     KeepAboveBoards(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(m_imgTitle.size());
+    // The picture holds the only text of the box.
+    setAccessibleDescription(TitlePictureText());
 }
 
 void CVersionDlg::paintEvent(QPaintEvent* /*event*/)

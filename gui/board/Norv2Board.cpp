@@ -104,8 +104,10 @@ void CNorv2Board::ReplaceData(std::unique_ptr<BOARDDATA> pData)
     if (!pData)
         return;
     pData->nSlot = m_pData->nSlot;
+    const QString strOld = GetTableText();
     m_pData = std::move(pData);
     update();
+    AnnounceBoardText(*this, strOld);
 }
 
 QSize CNorv2Board::GetClientSize() const

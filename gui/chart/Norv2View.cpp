@@ -317,6 +317,19 @@ void CNorv2View::keyPressEvent(QKeyEvent* event)
     }
 }
 
+void CNorv2View::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    // The bar cursor's frame shows where the keys go, so it comes and goes with the focus.
+    viewport()->update();
+}
+
+void CNorv2View::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
 void CNorv2View::contextMenuEvent(QContextMenuEvent* event)
 {
     emit contextMenuRequested(event->globalPos());

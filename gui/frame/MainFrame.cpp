@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
@@ -31,6 +30,7 @@
 #include "gui/app/RectConvert.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/GageBar.h"
+#include "gui/frame/LoadProgress.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/prop/NorvPrpSheet.h"
@@ -338,8 +338,10 @@ void CMainFrame::PlaceStrip(QPoint ptFrame)
 
 int CMainFrame::SetCompactLayout()
 {
-    if (m_bCompact)
+    if (m_bCompact) {
+        GiveStripTheKeys();
         return -1;
+    }
     m_pView->SetCategory(std::nullopt);
     if (isVisible() && !isMinimized())
         StoreChartPlacement();
@@ -356,6 +358,7 @@ int CMainFrame::SetCompactLayout()
     PlaceStrip({m_setting.m_ptFrame.x, m_setting.m_ptFrame.y});
     show();
     raise();
+    GiveStripTheKeys();
     UpdateCategoryCommands();
     UpdateBoardCommands();
     return 0;
@@ -363,8 +366,10 @@ int CMainFrame::SetCompactLayout()
 
 int CMainFrame::SetChartLayout()
 {
-    if (!m_bCompact)
+    if (!m_bCompact) {
+        GiveChartTheKeys();
         return -1;
+    }
     m_setting.m_ptFrame = {pos().x(), pos().y()};
     m_StripFrame = FrameMargins(*this);
     m_bCompact = false;
@@ -375,8 +380,22 @@ int CMainFrame::SetChartLayout()
     RefreshGages();
     m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
     m_pPane1->show();
+    GiveChartTheKeys();
     UpdateBoardCommands();
     return 0;
+}
+
+void CMainFrame::GiveStripTheKeys()
+{
+    // The strip's keys belong to the window and its shortcuts: in the user selector, a Home
+    // or End meant for the chart would open another user's file.
+    setFocus();
+}
+
+void CMainFrame::GiveChartTheKeys()
+{
+    // Each chosen category puts the keys on the bars, wherever the user had left them.
+    m_pView->setFocus();
 }
 
 void CMainFrame::changeEvent(QEvent* event)
@@ -505,10 +524,7 @@ void CMainFrame::OpenPropertySheet(int nPage)
 void CMainFrame::OnLoadBegun()
 {
     delete m_pProgress;
-    m_pProgress = new QProgressBar(statusBar());
-    m_pProgress->setRange(0, 100);
-    m_pProgress->setValue(0);
-    m_pProgress->setTextVisible(false);
+    m_pProgress = new CLoadProgress(statusBar());
     m_pProgress->setGeometry(m_pPane0->geometry());
     m_pProgress->show();
     m_pProgress->repaint();
@@ -517,7 +533,7 @@ void CMainFrame::OnLoadBegun()
 void CMainFrame::OnLoadStepped()
 {
     if (m_pProgress)
-        m_pProgress->setValue(std::min(100, m_pProgress->value() + 4));
+        m_pProgress->Step();
 }
 
 void CMainFrame::OnLoadEnded()

@@ -12,10 +12,10 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QProgressBar;
 class CAppSetting;
 class CAppSettings;
 class CGageBar;
+class CLoadProgress;
 class CScaleCombo;
 class CUserCombo;
 class CNorv2Doc;
@@ -129,6 +129,8 @@ private:
     QRect BoardGridOrigin() const;
     void RelayoutBoards();
     void ApplyChartPlacement();
+    void GiveStripTheKeys();
+    void GiveChartTheKeys();
     // Puts the strip's frame at ptFrame, or where its title bar can be reached.
     void PlaceStrip(QPoint ptFrame);
 
@@ -140,7 +142,7 @@ private:
     bool m_bCompact = false;
     bool m_bSelectorsEnabled = false;
     GAGEINFO m_GageInfo;
-    QProgressBar* m_pProgress = nullptr;
+    CLoadProgress* m_pProgress = nullptr;
     QTimer m_RefreshTimer;
     QFileSystemWatcher m_HelpWatcher; // the current folder, where the help file would be
     QLabel* m_pPane0 = nullptr;

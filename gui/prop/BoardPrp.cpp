@@ -56,13 +56,13 @@ void CBoardPrp::OnInitDialog()
     for (int i = 0; i < 4; ++i) {
         m_chkFlag[static_cast<std::size_t>(i)] =
             Register(new QCheckBox(QString::fromUtf8(kRows[i]), grpColors), IDC_ROW_FIRST + i);
-        *rowButtons[i] = CreateColorButton(IDC_ROW_COLOR_FIRST + i, grpColors);
+        *rowButtons[i] = CreateColorButton(IDC_ROW_COLOR_FIRST + i, QString::fromUtf8(kRows[i]), grpColors);
         colorLayout->addWidget(m_chkFlag[static_cast<std::size_t>(i)], 1 + i, 0);
         colorLayout->addWidget(*rowButtons[i], 1 + i, 1);
     }
     auto addLabelled = [&](CColorBtn*& pButton, int nID, const char* pszLabel, int nRow) {
         auto* label = Register(new QLabel(QString::fromUtf8(pszLabel), grpColors), 0);
-        pButton = CreateColorButton(nID, grpColors);
+        pButton = CreateColorButton(nID, QString::fromUtf8(pszLabel), grpColors);
         label->setBuddy(pButton);
         colorLayout->addWidget(label, nRow, 3);
         colorLayout->addWidget(pButton, nRow, 4);

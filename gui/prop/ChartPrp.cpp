@@ -57,7 +57,7 @@ void CChartPrp::OnInitDialog()
     }
     auto addColor = [&](CColorBtn*& pButton, int nID, const char* pszLabel, int nRow, int nColumn) {
         auto* label = Register(new QLabel(QString::fromUtf8(pszLabel), grpColors), 0);
-        pButton = CreateColorButton(nID, grpColors);
+        pButton = CreateColorButton(nID, QString::fromUtf8(pszLabel), grpColors);
         label->setBuddy(pButton);
         colorLayout->addWidget(label, nRow, nColumn);
         colorLayout->addWidget(pButton, nRow, nColumn + 1);

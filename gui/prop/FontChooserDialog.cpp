@@ -130,8 +130,15 @@ void CFontChooserDialog::OfferKeptSizesOnly()
     QListView* pSizes = SizeList(*this);
     if (!pSizes)
         return;
-    for (int row = 0; row < pSizes->model()->rowCount(); ++row)
-        pSizes->setRowHidden(row, !IsKeptSize(pSizes->model()->index(row, 0).data().toInt()));
+    QAbstractItemModel* pModel = pSizes->model();
+    // The sizes come in ascending order. Those above the range are dropped, so that no reader
+    // lists them; those below only hidden, as the chooser finds the current size by its row.
+    int nKept = pModel->rowCount();
+    while (nKept > 0 && pModel->index(nKept - 1, 0).data().toInt() > kMaxFontPoints)
+        --nKept;
+    pModel->removeRows(nKept, pModel->rowCount() - nKept);
+    for (int row = 0; row < pModel->rowCount(); ++row)
+        pSizes->setRowHidden(row, !IsKeptSize(pModel->index(row, 0).data().toInt()));
 }
 
 void CFontChooserDialog::done(int nResult)

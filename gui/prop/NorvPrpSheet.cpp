@@ -96,6 +96,8 @@ bool CNorvPrpSheet::Apply()
         pPage->StoreSettings();
         pPage->SetModified(false);
     }
+    // Re-placing the boards raised them: the sheet the user is still working in goes back on top.
+    raise();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/prop/PrpPage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -40,11 +41,13 @@ std::optional<QFont> ChooseWithDialog(QWidget* /*pOwner*/, const QFont& initial)
     return dialog.selectedFont();
 }
 
+// The colour is what the button holds, not what it is: a reader hears it as the description.
 void NameColor(CColorBtn* pButton, COLORREF crColor)
 {
     std::string strName;
     GetColorName(crColor, strName);
     pButton->setToolTip(QString::fromStdString(strName));
+    pButton->setAccessibleDescription(QString::fromStdString(strName));
 }
 
 // The width a line edit needs to show strText whole.
@@ -60,6 +63,18 @@ int LineEditWidthFor(const QLineEdit& edit, const QString& strText)
     return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, &edit).width();
 }
 
+// Tab enters a group of radio buttons at its checked button, as the arrows move within
+// it: only that button is a tab stop.
+void TabToCheckedButton(QButtonGroup& group)
+{
+    const auto follow = [&group] {
+        for (QAbstractButton* pButton : group.buttons())
+            pButton->setFocusPolicy(pButton->isChecked() || !group.checkedButton() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(&group, &QButtonGroup::idToggled, &group, follow);
+    follow();
+}
+
 QString DecodeFace(const LOGFONT& lf)
 {
     const std::string bytes = lf.FaceNameBytes();
@@ -72,6 +87,10 @@ CDigitSpin::CDigitSpin(int nMin, int nMax, QWidget* pParent)
     : QAbstractSpinBox(pParent), m_nMin(nMin), m_nMax(nMax), m_nPos(nMin)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 void CDigitSpin::SetPos(int nPos)
@@ -79,11 +98,16 @@ void CDigitSpin::SetPos(int nPos)
     m_nPos = std::clamp(nPos, m_nMin, m_nMax);
 }
 
-void CDigitSpin::stepBy(int steps)
+int CDigitSpin::Value() const
 {
     // The arrows start from what the edit shows when that is a number, as the buddy's text is the position.
     const std::optional<int> shown = ParseDigits(lineEdit()->text().toStdString());
-    const long long from = shown ? *shown : m_nPos;
+    return shown ? *shown : m_nPos;
+}
+
+void CDigitSpin::stepBy(int steps)
+{
+    const long long from = Value();
     m_nPos = static_cast<int>(std::clamp<long long>(from + steps, m_nMin, m_nMax));
     lineEdit()->setText(QString::number(m_nPos));
 }
@@ -110,6 +134,34 @@ void CPrpPage::Create()
     m_bCreated = true;
     OnInitDialog();
     NameControls(*this);
+    for (QButtonGroup* pGroup : findChildren<QButtonGroup*>())
+        TabToCheckedButton(*pGroup);
+}
+
+void CPrpPage::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // The page is no control of its own (the sheet focuses it on Ctrl+Tab, before the page is
+    // created): its first control takes the keys once the page has its controls and shows them.
+    QMetaObject::invokeMethod(
+        this,
+        [this, reason = event->reason()] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // the layouts' pending shows
+            if (hasFocus())
+                FocusFirstControl(reason);
+        },
+        Qt::QueuedConnection);
+}
+
+void CPrpPage::FocusFirstControl(Qt::FocusReason reason)
+{
+    for (QWidget* pNext = nextInFocusChain(); pNext != this; pNext = pNext->nextInFocusChain()) {
+        if (isAncestorOf(pNext) && (pNext->focusPolicy() & Qt::TabFocus) && pNext->isEnabled() &&
+            pNext->isVisibleTo(this)) {
+            pNext->setFocus(reason);
+            return;
+        }
+    }
 }
 
 void CPrpPage::SetModified(bool bModified)
@@ -149,9 +201,10 @@ void CPrpPage::RegisterWidget(QWidget* pCtrl, int nID)
         pCtrl->setToolTip(QString::fromStdString(strTip));
 }
 
-CColorBtn* CPrpPage::CreateColorButton(int nID, QWidget* pParent)
+CColorBtn* CPrpPage::CreateColorButton(int nID, const QString& strLabel, QWidget* pParent)
 {
     auto* pButton = Register(new CColorBtn(kPlaceholderColor, pParent), nID);
+    pButton->setAccessibleName(LabelName(strLabel));
     pButton->setMinimumSize(48, 24);
     // The string table's tooltip is a bare "%s"; a stored colour equal to the placeholder
     // sends no change, so the button is named from the start rather than showing that.

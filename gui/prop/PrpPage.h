@@ -17,12 +17,21 @@ class QLineEdit;
 
 // An edit that takes digits only, with arrows that step the number inside nMin..nMax.
 // Typing may still leave any number there; the page's data exchange checks the range.
+// Assistive technology reads the number and the range through the properties Qt's own
+// spin boxes have.
 class CDigitSpin : public QAbstractSpinBox
 {
+    Q_OBJECT
+    Q_PROPERTY(int value READ Value)
+    Q_PROPERTY(int minimum MEMBER m_nMin CONSTANT)
+    Q_PROPERTY(int maximum MEMBER m_nMax CONSTANT)
+
 public:
     CDigitSpin(int nMin, int nMax, QWidget* pParent = nullptr);
 
     void SetPos(int nPos);
+    // The number the edit shows, or the arrows' position while it shows none.
+    int Value() const;
     QLineEdit* Edit() const { return lineEdit(); }
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
@@ -83,6 +92,7 @@ signals:
 
 protected:
     virtual void OnInitDialog() = 0;
+    void focusInEvent(QFocusEvent* event) override;
 
     CAppSetting& m_setting;
 
@@ -94,8 +104,9 @@ protected:
     }
     void RegisterWidget(QWidget* pCtrl, int nID);
 
-    // A colour button whose changes mark the page modified and rename its tooltip.
-    CColorBtn* CreateColorButton(int nID, QWidget* pParent);
+    // A colour button named after its label, whose changes mark the page modified and
+    // rename its tooltip and description.
+    CColorBtn* CreateColorButton(int nID, const QString& strLabel, QWidget* pParent);
 
     // One colour button and the colour of a set it edits.
     template <typename COLORS> struct ColorRole
@@ -134,6 +145,7 @@ protected:
     QGroupBox* CreateFontGroup(LOGFONT& lf, int nFaceID, int nSizeID, int nButtonID, const QString& strButton);
 
 private:
+    void FocusFirstControl(Qt::FocusReason reason);
     void ShowFontInfo();
     // Opens the chooser on the font; true when a different font was taken.
     bool ChooseFont();

@@ -93,7 +93,14 @@ void DrawKeys(QPainter& p, int nTop)
         DrawRaisedEdge(p, cap, kWhite, kGrey);
     }
 }
+const char* const kSubtitle = "タイピング記録ビューア";
+const char* const kVersion = "Version " NORV2_VERSION;
 } // namespace
+
+QString TitlePictureText()
+{
+    return QStringLiteral("Norv2\n%1\n%2").arg(QString::fromUtf8(kSubtitle), QString::fromUtf8(kVersion));
+}
 
 QImage TitlePicture()
 {
@@ -116,9 +123,9 @@ QImage TitlePicture()
 
     p.setFont(PictureFont("IPAGothic", 10, false));
     p.setPen(kAqua);
-    p.drawText(QPoint(14, 61), QStringLiteral("タイピング記録ビューア"));
+    p.drawText(QPoint(14, 61), QString::fromUtf8(kSubtitle));
     p.setFont(PictureFont("IPAPGothic", 11, false));
     p.setPen(kSilver);
-    p.drawText(QPoint(14, 75), QStringLiteral("Version " NORV2_VERSION));
+    p.drawText(QPoint(14, 75), QString::fromUtf8(kVersion));
     return image;
 }

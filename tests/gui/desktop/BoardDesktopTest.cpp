@@ -1,12 +1,16 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "gui/board/Norv2Board.h"
+#include "gui/prop/BoardPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "tests/gui/desktop/DesktopFixture.h"
+#include "tests/gui/desktop/ServerGeometry.h"
 
 namespace {
 constexpr QRgb kBoardBack = qRgb(255, 0, 255);
@@ -93,4 +97,32 @@ TEST_F(BoardDesktopTest, ANewBoardTakesTheKeyboardStaysOpenAndAnswersBesideTheSh
         EXPECT_EQ(m_messages.size(), 2u);
     });
     frame.GetAction(ID_CHART_PROPERTY)->trigger();
+}
+
+TEST_F(BoardDesktopTest, ApplyKeepsTheSheetAboveTheBoardsItRePlaces)
+{
+    CMainFrame& frame = StartWithBoards(1);
+    const QWidget& board = *frame.GetBoards().At(0);
+    bool bAbove = false;
+    OnceShown<CNorvPrpSheet>([&](CNorvPrpSheet& sheet) {
+        sheet.GetBoardPage().findChild<QAbstractButton*>(CPrpPage::CtrlName(1031))->click();
+        // On the chart page, whose swatches show none of the boards' colour.
+        sheet.GetTabs()->setCurrentIndex(0);
+        sheet.GetApplyButton()->click();
+        // Moved over the board's new place: once the window manager did that, it has done
+        // whatever Apply asked of it before.
+        ASSERT_TRUE(
+            Eventually([&] { return ServerFrameGeometry(board).topLeft() == board.frameGeometry().topLeft(); }));
+        const QPoint from = ServerFrameGeometry(sheet).topLeft();
+        sheet.move(board.frameGeometry().topLeft());
+        const auto overlap = [&] { return ServerFrameGeometry(sheet).intersected(ServerFrameGeometry(board)); };
+        ASSERT_TRUE(Eventually([&] { return ServerFrameGeometry(sheet).topLeft() != from && !overlap().isEmpty(); }))
+            << from.x() << "," << from.y() << " -> " << ServerFrameGeometry(sheet).x() << ","
+            << ServerFrameGeometry(sheet).y() << " board " << ServerFrameGeometry(board).x() << ","
+            << ServerFrameGeometry(board).y();
+        // The sheet may still have to paint what the move uncovered.
+        bAbove = Eventually([&] { return !ShowsBoard(overlap()); });
+    });
+    frame.GetAction(ID_BOARD_PROPERTY)->trigger();
+    EXPECT_TRUE(bAbove);
 }

@@ -1,5 +1,6 @@
 #include "gui/res/TitlePicture.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QSet>
 #include <QTest>
@@ -32,6 +33,10 @@ TEST(VersionDlg, ShowsThePictureAtItsSizeAndClosesWithEsc)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("バージョン情報 Norv2"));
     EXPECT_TRUE(dialog.isModal());
     EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty()); // no controls
+    // Its text lines, for a reader: the picture holds them only as pixels.
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&dialog)
+                    ->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("Norv2\nタイピング記録ビューア\nVersion ")));
     dialog.show();
     EXPECT_EQ(dialog.size(), QSize(214, 102));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
