@@ -26,7 +26,8 @@ CPracticeDays::CPracticeDays(const CRecordBook& book)
             }
         }
     }
-    std::sort(m_days.begin(), m_days.end(), [](const PracticeDay& a, const PracticeDay& b) { return a.nDays < b.nDays; });
+    std::sort(m_days.begin(), m_days.end(),
+              [](const PracticeDay& a, const PracticeDay& b) { return a.nDays < b.nDays; });
     // Days of several categories become one.
     auto out = m_days.begin();
     for (auto it = m_days.begin(); it != m_days.end(); ++it) {

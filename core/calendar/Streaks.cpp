@@ -29,8 +29,11 @@ StreakFigures ComputeStreaks(const CPracticeDays& days, CalendarCategory categor
         }
     }
     f.bPractisedToday = nPrevious == nToday;
-    if (nPrevious == nToday || nPrevious == nToday - 1)
+    if (nPrevious == nToday || nPrevious == nToday - 1) {
         f.nCurrent = nLength;
+        f.nCurrentFirst = nRunFirst;
+        f.nCurrentLast = nPrevious;
+    }
     return f;
 }
 

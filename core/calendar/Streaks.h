@@ -16,6 +16,8 @@ struct StreakFigures
 {
     // Days in a row with a run, up to today, or up to yesterday while today has none.
     int nCurrent = 0;
+    int nCurrentFirst = 0;
+    int nCurrentLast = 0;
     bool bPractisedToday = false;
     // The longest run of days in a row; of equally long ones, the first.
     int nLongest = 0;

@@ -135,8 +135,12 @@ TEST_F(StreaksTest, StreaksAndTotalsOverTheWholeFile)
          3},
         {"OfEquallyLongStreaksTheFirst",
          "Asia/Tokyo",
-         {{'R', 2024, 2, 28, 12}, {'R', 2024, 2, 29, 12}, {'R', 2024, 3, 1, 12}, {'!', 2024, 3, 10, 12},
-          {'!', 2024, 3, 11, 12}, {'!', 2024, 3, 12, 12}},
+         {{'R', 2024, 2, 28, 12},
+          {'R', 2024, 2, 29, 12},
+          {'R', 2024, 3, 1, 12},
+          {'!', 2024, 3, 10, 12},
+          {'!', 2024, 3, 11, 12},
+          {'!', 2024, 3, 12, 12}},
          std::nullopt,
          D(2024, 3, 20),
          0,
@@ -170,6 +174,10 @@ TEST_F(StreaksTest, StreaksAndTotalsOverTheWholeFile)
         const StreakFigures f = ComputeStreaks(days, c.category, c.today);
         EXPECT_EQ(f.nCurrent, c.current);
         EXPECT_EQ(f.bPractisedToday, c.today_practised);
+        if (c.current > 0) {
+            EXPECT_EQ(f.nCurrentLast, c.today_practised ? c.today : c.today - 1);
+            EXPECT_EQ(f.nCurrentLast - f.nCurrentFirst + 1, c.current);
+        }
         EXPECT_EQ(f.nLongest, c.longest);
         EXPECT_EQ(f.nLongestFirst, c.first);
         EXPECT_EQ(f.nLongestLast, c.last);
