@@ -13,6 +13,7 @@
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/settings/AppSetting.h"
+#include "norv2/CalendarReport.h"
 #include "norv2/ReportOptions.h"
 
 namespace {
@@ -32,10 +33,19 @@ constexpr std::string_view kUsage =
     "      Write the whole chart a window of W x H (default 800x400) would hold, as PNG,\n"
     "      for a screen of R (default 1, from 1 up to 4) device pixels to a pixel; at most\n"
     "      100,000,000 device pixels in all.\n"
+    "  Norv2 --calendar [--year YYYY] [--category all|alph|kana|roma|sybl] FILE\n"
+    "      Print the practice calendar as CSV, a line per day of the year, or without\n"
+    "      --year of the last 53 weeks up to today: date,runs,alph,kana,roma,sybl\n"
+    "      (runs: those of --category, default all; then the runs of each category).\n"
+    "  Norv2 --streaks [--category all|alph|kana|roma|sybl] FILE\n"
+    "      Print the current and the longest streak of days practised in a row with\n"
+    "      their first and last days, whether today has a run, the days practised and\n"
+    "      the runs, as CSV lines.\n"
     "  Norv2 --help\n"
     "      Print this text.\n"
-    "Defaults: --scale daily, --category alph. Exit status: 0 done, 1 the file could\n"
-    "not be read or is not a record file, 2 bad arguments.\n";
+    "Defaults: --scale daily, --category alph (all for --calendar and --streaks).\n"
+    "Exit status: 0 done, 1 the file could not be read or is not a record file,\n"
+    "2 bad arguments.\n";
 
 void PrintBoard(const ReportOptions& r, const CRecordBook& book, const CAppSetting& setting, std::ostream& out)
 {
@@ -66,7 +76,8 @@ void PrintPeriods(const ReportOptions& r, const CRecordBook& book, std::ostream&
 bool IsReportCommand(const std::vector<std::string>& args)
 {
     for (const std::string& arg : args)
-        if (arg == "--board" || arg == "--periods" || arg == "--help" || arg == "-h")
+        if (arg == "--board" || arg == "--periods" || arg == "--calendar" || arg == "--streaks" || arg == "--help" ||
+            arg == "-h")
             return true;
     return false;
 }
@@ -109,7 +120,8 @@ void PrintUsage(std::ostream& out)
     out << kUsage;
 }
 
-int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& out, std::ostream& err)
+int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& out, std::ostream& err,
+              int nToday)
 {
     const std::optional<ReportOptions> r = ParseReportOptions(args);
     if (!r || r->eReport == EReport::Chart) {
@@ -131,10 +143,15 @@ int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, 
             err << file.LoadErrorText(nCode) << '\n';
             return 1;
         }
-        if (r->eReport == EReport::Board)
-            PrintBoard(*r, book, setting, out);
-        else
-            PrintPeriods(*r, book, out);
+        switch (r->eReport) {
+        case EReport::Board: PrintBoard(*r, book, setting, out); break;
+        case EReport::Calendar:
+            PrintCalendar(CPracticeDays(book), r->nYear ? YearRange(*r->nYear) : LastWeeksRange(nToday),
+                          r->calendarCategory, nToday, out);
+            break;
+        case EReport::Streaks: PrintStreaks(CPracticeDays(book), r->calendarCategory, nToday, out); break;
+        default: PrintPeriods(*r, book, out);
+        }
         return 0;
     } catch (const std::bad_alloc&) {
         err << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/Today.h"
+
 class CAppSetting;
 
-// True when the command line asks for a report (--board, --periods or --help), which
-// runs without a window.
+// True when the command line asks for a report (--board, --periods, --calendar, --streaks
+// or --help), which runs without a window.
 bool IsReportCommand(const std::vector<std::string>& args);
 
 // Whether args (the program's name left out) suit the viewer itself: "--no-splash" is its
@@ -17,7 +19,8 @@ bool AreViewerArguments(const std::vector<std::string>& args, bool bQtHasTakenIt
 void PrintUsage(std::ostream& out);
 
 // Runs the report the arguments ask for (args without the program name) with the
-// stored settings. Returns the exit code: 0 done, 1 the file could not be used,
-// 2 bad arguments (the usage is printed).
+// stored settings, on the day nToday (a day number) where a report looks at today.
+// Returns the exit code: 0 done, 1 the file could not be used, 2 bad arguments (the
+// usage is printed).
 [[nodiscard]] int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, std::ostream& out,
-                            std::ostream& err);
+                            std::ostream& err, int nToday = TodayOnTheClock());

@@ -74,8 +74,10 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     ReportOptions r;
     std::optional<EReport> eReport;
     bool bCategory = false;
+    bool bScale = false;
     bool bSize = false;
     bool bRatio = false;
+    bool bAllCategories = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool bHasValue = i + 1 < args.size();
@@ -94,9 +96,19 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
             r.strOut = args[++i];
             if (r.strOut.empty())
                 return std::nullopt;
+        } else if ((arg == "--calendar" || arg == "--streaks") && !eReport) {
+            eReport = arg == "--calendar" ? EReport::Calendar : EReport::Streaks;
+        } else if (arg == "--year" && bHasValue) {
+            r.nYear = ParseNumber(args[++i]);
+            if (!r.nYear || *r.nYear < 1970 || *r.nYear > 9999)
+                return std::nullopt;
+        } else if (arg == "--category" && bHasValue && args[i + 1] == "all") {
+            ++i;
+            bAllCategories = bCategory = true;
         } else if (arg == "--scale" && bHasValue) {
             if (!ReadKind(args[++i], kScales, {"daily", "weekly", "monthly"}, r.nScale))
                 return std::nullopt;
+            bScale = true;
         } else if (arg == "--category" && bHasValue) {
             if (!ReadKind(args[++i], kCategories, {"alph", "kana", "roma", "sybl"}, r.nCategory))
                 return std::nullopt;
@@ -124,9 +136,14 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     if (!eReport || r.strFile.empty())
         return std::nullopt;
     // Each report takes only the options that mean something to it.
+    const bool bCalendar = *eReport == EReport::Calendar || *eReport == EReport::Streaks;
     if ((*eReport == EReport::Board && (bCategory || r.nMax || bSize || bRatio)) ||
-        (*eReport == EReport::Periods && (bSize || bRatio)) || (*eReport == EReport::Chart && r.nMax))
+        (*eReport == EReport::Periods && (bSize || bRatio)) || (*eReport == EReport::Chart && r.nMax) ||
+        (bCalendar && (bScale || r.nMax || bSize || bRatio)) || (bAllCategories && !bCalendar) ||
+        (r.nYear && *eReport != EReport::Calendar))
         return std::nullopt;
+    if (bCalendar && bCategory && !bAllCategories)
+        r.calendarCategory = r.nCategory;
     r.eReport = *eReport;
     return r;
 }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "core/calendar/Today.h"
 #include "core/frame/ScreenFit.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
@@ -28,6 +29,7 @@
 #include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
 #include "gui/app/RectConvert.h"
+#include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/GageBar.h"
 #include "gui/frame/LoadProgress.h"
@@ -96,6 +98,8 @@ CMainFrame::~CMainFrame()
     // Each board stores its position in the settings, which outlive the frame.
     const QSignalBlocker blocker(m_Boards);
     m_Boards.CloseAllBoards();
+    // It shows the document, which goes with the frame.
+    delete m_pCalendar;
 }
 
 void CMainFrame::ConnectDocument()
@@ -191,6 +195,9 @@ void CMainFrame::CreateActions()
     }
     connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
             [this] { OpenPropertySheet(0); });
+    QAction* calendar = AddAction(ID_CHART_CALENDAR, QStringLiteral("練習カレンダー(&L)..."));
+    calendar->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    connect(calendar, &QAction::triggered, this, &CMainFrame::ShowCalendar);
     connect(AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)")), &QAction::triggered, this,
             &CMainFrame::TileBoards);
     connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
@@ -215,8 +222,8 @@ void CMainFrame::CreateMenus()
         }
     };
     addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
-    addMenu(QStringLiteral("グラフ(&C)"),
-            {5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY});
+    addMenu(QStringLiteral("グラフ(&C)"), {5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY,
+                                           0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
     addMenu(QStringLiteral("ボード(&B)"), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
     addMenu(QStringLiteral("ヘルプ(&H)"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
 }
@@ -423,6 +430,7 @@ void CMainFrame::EnableSelectors(bool bEnable)
     m_bSelectorsEnabled = bEnable;
     m_pUserCombo->setEnabled(bEnable);
     m_pScaleCombo->setEnabled(bEnable);
+    GetAction(ID_CHART_CALENDAR)->setEnabled(bEnable);
     UpdateScaleCommands();
 }
 
@@ -487,6 +495,23 @@ void CMainFrame::RefreshGages()
         gage->updateGeometry();
         gage->update();
     }
+}
+
+void CMainFrame::ShowCalendar()
+{
+    if (!m_pCalendar) {
+        m_pCalendar = new CPracticeCalendarWnd(*m_pDoc, m_settings, TodayOnTheClock);
+        m_pCalendar->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_pCalendar, &CPracticeCalendarWnd::boardRequested, this, &CMainFrame::OpenBoard);
+    }
+    m_pCalendar->show();
+    m_pCalendar->raise();
+    m_pCalendar->activateWindow();
+}
+
+CPracticeCalendarWnd* CMainFrame::GetCalendar() const
+{
+    return m_pCalendar;
 }
 
 void CMainFrame::OpenBoard(const BOARDDATA& data)

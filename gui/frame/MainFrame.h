@@ -1,12 +1,14 @@
 #pragma once
 #include <QFileSystemWatcher>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 #include <optional>
 
 #include "core/frame/GageInfo.h"
 #include "core/record/Kinds.h"
+#include "core/res/StringIds.h"
 #include "gui/board/BoardList.h"
 
 class QAction;
@@ -20,6 +22,7 @@ class CScaleCombo;
 class CUserCombo;
 class CNorv2Doc;
 class CNorv2View;
+class CPracticeCalendarWnd;
 struct BOARDDATA;
 
 // Command IDs of the menus, the toolbar and the context menu.
@@ -42,6 +45,7 @@ constexpr int ScaleCommand(Scale s)
 }
 constexpr int ID_FILE_OPEN_DIALOG = 5004;
 constexpr int ID_CHART_PROPERTY = 5010;
+constexpr int ID_CHART_CALENDAR = IDS_CALENDAR_COMMAND;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_HELP_FINDER = 57667;
@@ -88,6 +92,9 @@ public:
     // The property sheet, on its chart (0) or board (1) page; it blocks this window only.
     void OpenPropertySheet(int nPage);
     const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
+    // The practice calendar of the open file, opened or raised; null while none is open.
+    void ShowCalendar();
+    CPracticeCalendarWnd* GetCalendar() const;
 
 signals:
     // Commands the application object handles.
@@ -155,4 +162,5 @@ private:
     CNorv2View* m_pView = nullptr;
     std::map<int, QAction*> m_Actions;
     CBoardList m_Boards;
+    QPointer<CPracticeCalendarWnd> m_pCalendar;
 };

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sstream>
 #include <sys/stat.h>
 
 #include "tests/support/RecordLines.h"
@@ -58,6 +59,24 @@ TEST_F(ReportEndToEnd, BothReportsRunWithoutADisplay)
     EXPECT_TRUE(r.out.starts_with(">2025年 2月の月間記録 - はなこ\r\n>   回数")) << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 8);
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("config/Norv/Norv2.conf")));
+
+    // The calendar of the file's year holds every run the streaks count.
+    r = Norv2("--calendar --year 2025 " + Quoted(m_file));
+    EXPECT_EQ(r.nExit, 0) << Stderr();
+    EXPECT_TRUE(r.out.starts_with("date,runs,alph,kana,roma,sybl\n2025-01-01,0,0,0,0,0\n")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 366);
+    long nRuns = 0, nDays = 0;
+    std::istringstream days(r.out.substr(r.out.find('\n') + 1));
+    for (std::string line; std::getline(days, line);) {
+        const long n = std::stol(line.substr(11));
+        nRuns += n;
+        nDays += n > 0;
+    }
+    r = Norv2("--streaks " + Quoted(m_file));
+    EXPECT_EQ(r.nExit, 0) << Stderr();
+    EXPECT_NE(r.out.find("\ndays_practised," + std::to_string(nDays) + "\nruns," + std::to_string(nRuns) + "\n"),
+              std::string::npos)
+        << r.out;
 }
 
 TEST_F(ReportEndToEnd, ErrorExits)
@@ -72,7 +91,8 @@ TEST_F(ReportEndToEnd, ErrorExits)
     r = Norv2("--periods " + Quoted(m_dir.File("none.ｷﾛｸ")));
     EXPECT_EQ(r.nExit, 1);
     EXPECT_NE(Stderr().find("none.ｷﾛｸ"), std::string::npos);
-    for (const char* args : {"--board 2003-02-30", "--periods --scale hourly", "--periods --bogus", "--frobnicate"}) {
+    for (const char* args : {"--board 2003-02-30", "--periods --scale hourly", "--periods --bogus", "--frobnicate",
+                             "--periods --category all", "--streaks --year 2025", "--calendar --scale weekly"}) {
         r = Norv2(std::string(args) + " " + Quoted(m_file));
         EXPECT_EQ(r.nExit, 2) << args;
         EXPECT_TRUE(Stderr().starts_with("Usage:")) << args;

@@ -1,5 +1,6 @@
 #include "gui/frame/MainFrame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -23,6 +24,8 @@
 #include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/board/Norv2Board.h"
+#include "gui/calendar/CalendarGrid.h"
+#include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
@@ -297,6 +300,38 @@ TEST_F(MainFrameTest, TabGoesRoundTheSelectorsAndTheChartWhoseEnterOpensABoard)
     QTest::keyClick(m_frame->GetView(), Qt::Key_Enter);
     ASSERT_EQ(m_frame->GetBoards().Count(), 1);
     EXPECT_EQ(m_frame->GetBoards().At(0)->GetData().Date, CTime(2003, 6, 8, 0, 0, 0));
+}
+
+TEST_F(MainFrameTest, TheCalendarWalksToADayWhoseEnterOpensItsBoard)
+{
+    ASSERT_TRUE(m_frame->GetAction(ID_CHART_CALENDAR)->isEnabled());
+    Trigger(ID_CHART_CALENDAR);
+    CPracticeCalendarWnd* pCalendar = m_frame->GetCalendar();
+    ASSERT_NE(pCalendar, nullptr);
+    EXPECT_EQ(pCalendar->windowTitle(), QStringLiteral("user1の練習カレンダー"));
+    CCalendarGrid* pGrid = pCalendar->Grid();
+    pCalendar->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pCalendar));
+    QTRY_VERIFY(pGrid->hasFocus());
+    // Back year by year to the first record's, whatever year it is now.
+    for (int i = 0; i < 200 && pCalendar->ShownYear() != 2003; ++i)
+        QTest::keyClick(pGrid, Qt::Key_PageUp);
+    ASSERT_EQ(pCalendar->ShownYear(), 2003);
+    QTest::keyClick(pGrid, Qt::Key_PageUp);
+    EXPECT_EQ(pCalendar->ShownYear(), 2003);
+    // 1 January, then 17 weeks and 6 days on: Tuesday 6 May.
+    QTest::keyClick(pGrid, Qt::Key_Home);
+    for (int i = 0; i < 17; ++i)
+        QTest::keyClick(pGrid, Qt::Key_Right);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(pGrid, Qt::Key_Down);
+    QAccessibleInterface* pCell = QAccessible::queryAccessibleInterface(pGrid)->focusChild();
+    ASSERT_NE(pCell, nullptr);
+    EXPECT_EQ(pCell->text(QAccessible::Name), QStringLiteral("2003年5月6日(火) 英字 1回 最高 105(5) 最低 105(5)"));
+    QTest::keyClick(pGrid, Qt::Key_Enter);
+    ASSERT_EQ(m_frame->GetBoards().Count(), 1);
+    EXPECT_EQ(m_frame->GetBoards().At(0)->GetData().Date, CTime(2003, 5, 6, 0, 0, 0));
+    EXPECT_EQ(m_frame->GetBoards().At(0)->GetData().nScale, Scale::Daily);
 }
 
 TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)

@@ -1,0 +1,38 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/record/Kinds.h"
+
+class CRecordBook;
+
+// The runs a practice calendar counts: those of one category, or of all four (no category).
+using CalendarCategory = std::optional<Category>;
+
+// The runs of each category on one calendar day.
+struct PracticeDay
+{
+    int nDays = 0;              // the day (CivilDay.h)
+    std::array<int, 4> nRuns{}; // per category, in the categories' order
+
+    int RunsOf(CalendarCategory category) const;
+};
+
+// Every day of a book that holds a run, oldest first, taken from its day records.
+class CPracticeDays
+{
+public:
+    CPracticeDays() = default;
+    explicit CPracticeDays(const CRecordBook& book);
+
+    const std::vector<PracticeDay>& Days() const { return m_days; }
+    // The runs of one day; none for a day without runs.
+    PracticeDay At(int nDays) const;
+    // The days of nFirst..nLast that hold runs, oldest first.
+    std::span<const PracticeDay> Range(int nFirst, int nLast) const;
+
+private:
+    std::vector<PracticeDay> m_days;
+};

@@ -1,0 +1,218 @@
+#include "gui/calendar/PracticeCalendarWnd.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/calendar/CalendarText.h"
+#include "core/calendar/Streaks.h"
+#include "core/record/CivilDay.h"
+#include "core/record/PeriodData.h"
+#include "core/record/RecordPath.h"
+#include "core/res/LoadSubString.h"
+#include "core/res/StringIds.h"
+#include "gui/app/AppSettings.h"
+#include "gui/app/ColorConvert.h"
+#include "gui/calendar/CalendarGrid.h"
+#include "gui/record/Norv2Doc.h"
+#include "store/FileName.h"
+
+namespace {
+QString Piece(unsigned nID, int n)
+{
+    return QString::fromStdString(LoadSubString(nID, n));
+}
+
+int YearOf(int nDays)
+{
+    int y = 0, m = 0, d = 0;
+    CivilFromDays(nDays, y, m, d);
+    return y;
+}
+
+// The five shades of a category's chart colours: no runs a trace of the axis colour on
+// the background, then four steps towards the bar colour.
+std::array<QColor, 5> Shades(const CHARTCOLOR& colors)
+{
+    const QColor back = ToQColor(colors.crBack), axis = ToQColor(colors.crAxis), bar = ToQColor(colors.crBar);
+    const auto mix = [&back](const QColor& c, double t) {
+        return QColor::fromRgbF(float(back.redF() + (c.redF() - back.redF()) * t),
+                                float(back.greenF() + (c.greenF() - back.greenF()) * t),
+                                float(back.blueF() + (c.blueF() - back.blueF()) * t));
+    };
+    return {mix(axis, 0.12), mix(bar, 0.3), mix(bar, 0.53), mix(bar, 0.77), bar};
+}
+} // namespace
+
+CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& settings, std::function<int()> today,
+                                           QWidget* parent)
+    : QWidget(parent, Qt::Window), m_Doc(doc), m_settings(settings), m_Today(std::move(today))
+{
+    m_pCategory = new QComboBox(this);
+    for (int i = 0; i < 5; ++i)
+        m_pCategory->addItem(Piece(IDS_CALENDAR_CATEGORIES, i));
+    m_pPrevious = new QToolButton(this);
+    m_pPrevious->setArrowType(Qt::LeftArrow);
+    m_pNext = new QToolButton(this);
+    m_pNext->setArrowType(Qt::RightArrow);
+    m_pShown = new QLabel(this);
+    m_pGrid = new CCalendarGrid(this);
+    m_pGrid->setAccessibleName(Piece(IDS_CALENDAR_COMMAND, 1));
+    m_pGrid->SetDayText([this](int nDays) { return DayText(nDays); });
+    m_pFigures = new QLabel(this);
+    m_pFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pStatus = new QLabel(this);
+    m_pStatus->setFrameShape(QFrame::Panel);
+    m_pStatus->setFrameShadow(QFrame::Sunken);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_pCategory);
+    top->addStretch(1);
+    top->addWidget(m_pPrevious);
+    top->addWidget(m_pShown);
+    top->addWidget(m_pNext);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(m_pGrid);
+    middle->addSpacing(fontMetrics().averageCharWidth() * 2);
+    middle->addWidget(m_pFigures, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addWidget(m_pStatus);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(m_pCategory, m_pPrevious);
+    setTabOrder(m_pPrevious, m_pNext);
+    setTabOrder(m_pNext, m_pGrid);
+
+    connect(m_pCategory, &QComboBox::currentIndexChanged, this, [this](int i) {
+        m_Category = i == 0 ? CalendarCategory{} : CategoryAt(i - 1);
+        ShowDays();
+    });
+    connect(m_pPrevious, &QToolButton::clicked, this, [this] { StepYear(-1); });
+    connect(m_pNext, &QToolButton::clicked, this, [this] { StepYear(1); });
+    connect(m_pGrid, &CCalendarGrid::yearStepRequested, this, &CPracticeCalendarWnd::StepYear);
+    connect(m_pGrid, &CCalendarGrid::dayActivated, this, &CPracticeCalendarWnd::OpenBoard);
+    connect(m_pGrid, &CCalendarGrid::cursorMoved, this, [this](int nDays) { ShowStatus(nDays); });
+    connect(m_pGrid, &CCalendarGrid::dayPointed, this,
+            [this](std::optional<int> nDays) { ShowStatus(nDays ? nDays : std::optional<int>(m_pGrid->Cursor())); });
+    connect(&m_Doc, &CNorv2Doc::opened, this, &CPracticeCalendarWnd::Rebuild);
+    connect(&m_Doc, &CNorv2Doc::reloaded, this, &CPracticeCalendarWnd::Rebuild);
+    connect(&m_Doc, &CNorv2Doc::recordsAppended, this, &CPracticeCalendarWnd::Update);
+    // A broken file is no longer open.
+    connect(&m_Doc, &CNorv2Doc::rejected, this, &QWidget::close);
+    connect(&m_settings, &CAppSettings::chartSettingsStored, this, &CPracticeCalendarWnd::ShowDays);
+    Rebuild();
+    // The keys walk the days from the start.
+    m_pGrid->setFocus();
+}
+
+QString CPracticeCalendarWnd::DayText(int nDays) const
+{
+    BOARDDATA day;
+    day.nScale = Scale::Daily;
+    day.Date = LocalMidnight(nDays);
+    if (nDays > m_Today() || !m_Doc.FillBoard(&day))
+        day = BOARDDATA{};
+    return QString::fromStdString(CalendarDayText(day, nDays));
+}
+
+void CPracticeCalendarWnd::Rebuild()
+{
+    setWindowTitle(QString::fromStdString(
+        CalendarTitle(UserNameForDisplay(UserNameOfPath(FileNameFromQString(m_Doc.GetPathName()))))));
+    m_Days = CPracticeDays(m_Doc.GetBook());
+    m_nYear.reset();
+    ShowDays();
+    m_pGrid->SetCursor(m_Today());
+    ShowStatus(m_pGrid->Cursor());
+}
+
+void CPracticeCalendarWnd::Update()
+{
+    m_Days = CPracticeDays(m_Doc.GetBook());
+    ShowDays();
+    ShowStatus(m_pGrid->Cursor());
+}
+
+int CPracticeCalendarWnd::ThisYear() const
+{
+    return YearOf(m_Today());
+}
+
+int CPracticeCalendarWnd::FirstYear() const
+{
+    const std::vector<PracticeDay>& days = m_Days.Days();
+    return days.empty() ? ThisYear() : std::min(ThisYear(), YearOf(days.front().nDays));
+}
+
+void CPracticeCalendarWnd::StepYear(int nStep)
+{
+    // The years run from the first record's to this one, and the last 53 weeks after them.
+    const int nAfterLast = ThisYear() + 1;
+    const int nNow = m_nYear.value_or(nAfterLast);
+    const int nNext = std::clamp(nNow + nStep, FirstYear(), nAfterLast);
+    if (nNext == nNow)
+        return;
+    ShowYear(nNext == nAfterLast ? std::nullopt : std::optional<int>(nNext));
+}
+
+void CPracticeCalendarWnd::ShowYear(std::optional<int> nYear)
+{
+    const int nCursor = m_pGrid->Cursor();
+    m_nYear = nYear;
+    ShowDays();
+    // The cursor keeps its place in the year: the same day of another year, or today.
+    int y = 0, m = 0, d = 0;
+    CivilFromDays(nCursor, y, m, d);
+    m_pGrid->SetCursor(nYear ? DaysFromCivil(*nYear, m, std::min(d, m == 2 ? 28 : d)) : m_Today());
+    ShowStatus(m_pGrid->Cursor());
+}
+
+void CPracticeCalendarWnd::ShowDays()
+{
+    const int nToday = m_Today();
+    const CalendarRange range = m_nYear ? YearRange(*m_nYear) : LastWeeksRange(nToday);
+    CalendarGridContent content;
+    content.range = range;
+    content.nToday = nToday;
+    content.nRuns.assign(static_cast<std::size_t>(range.nLast - range.nFirst + 1), 0);
+    for (const PracticeDay& day : m_Days.Range(range.nFirst, std::min(range.nLast, nToday))) {
+        const int nRuns = day.RunsOf(m_Category);
+        content.nRuns[static_cast<std::size_t>(day.nDays - range.nFirst)] = nRuns;
+        content.nMostRuns = std::max(content.nMostRuns, nRuns);
+    }
+    const CHARTCOLOR& colors = m_settings.Get().m_ChartColor[Index(m_Category.value_or(Category::Alph))];
+    content.shades = Shades(colors);
+    content.back = ToQColor(colors.crBack);
+    content.text = ToQColor(colors.crAxis);
+    m_pGrid->SetContent(std::move(content));
+
+    const StreakFigures figures = ComputeStreaks(m_Days, m_Category, nToday);
+    const PracticeTotals shown = CountPractice(m_Days, m_Category, range.nFirst, range.nLast, nToday);
+    QStringList lines;
+    for (const std::string& line : CalendarFigureLines(figures, shown, m_nYear))
+        lines << QString::fromStdString(line);
+    m_pFigures->setText(lines.join(QLatin1Char('\n')));
+    m_pShown->setText(m_nYear ? Piece(IDS_CALENDAR_SHOWN, 0).replace(QLatin1String("%d"), QString::number(*m_nYear))
+                              : Piece(IDS_CALENDAR_SHOWN, 1));
+    m_pPrevious->setEnabled(m_nYear.value_or(ThisYear() + 1) > FirstYear());
+    m_pNext->setEnabled(m_nYear.has_value());
+}
+
+void CPracticeCalendarWnd::ShowStatus(std::optional<int> nDays)
+{
+    m_pStatus->setText(nDays ? DayText(*nDays) : QString());
+}
+
+void CPracticeCalendarWnd::OpenBoard(int nDays)
+{
+    BOARDDATA data;
+    data.nScale = Scale::Daily;
+    data.Date = LocalMidnight(nDays);
+    if (m_Doc.FillBoard(&data))
+        emit boardRequested(data);
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "core/calendar/PracticeDays.h"
+
+class QComboBox;
+class QLabel;
+class QToolButton;
+class CAppSettings;
+class CCalendarGrid;
+class CNorv2Doc;
+struct BOARDDATA;
+
+// The practice calendar of the open record file: a year of days shaded by runs, the
+// streaks and totals beside it, and what the day under the pointer or the cursor holds.
+// It follows the document: appended runs show at once, a new or re-read file rebuilds it.
+class CPracticeCalendarWnd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // today gives the local day number of today; tests pass their own.
+    CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& settings, std::function<int()> today,
+                         QWidget* parent = nullptr);
+
+    // The year shown, or none for the last 53 weeks.
+    std::optional<int> ShownYear() const { return m_nYear; }
+    CalendarCategory ShownCategory() const { return m_Category; }
+    CCalendarGrid* Grid() const { return m_pGrid; }
+    // What a day holds, as the status line and assistive technology give it.
+    QString DayText(int nDays) const;
+
+signals:
+    // The daily board of a day, for the main window to open.
+    void boardRequested(const BOARDDATA& data);
+
+private:
+    // The file changed as a whole: the days again, the cursor on today.
+    void Rebuild();
+    // Runs were appended: the days again, the shown year and the cursor kept.
+    void Update();
+    void ShowYear(std::optional<int> nYear);
+    void StepYear(int nStep);
+    void ShowDays();
+    void ShowStatus(std::optional<int> nDays);
+    void OpenBoard(int nDays);
+    int FirstYear() const;
+    int ThisYear() const;
+
+    const CNorv2Doc& m_Doc;
+    CAppSettings& m_settings;
+    std::function<int()> m_Today;
+    CPracticeDays m_Days;
+    std::optional<int> m_nYear;
+    CalendarCategory m_Category;
+    QComboBox* m_pCategory = nullptr;
+    QToolButton* m_pPrevious = nullptr;
+    QToolButton* m_pNext = nullptr;
+    QLabel* m_pShown = nullptr;
+    CCalendarGrid* m_pGrid = nullptr;
+    QLabel* m_pFigures = nullptr;
+    QLabel* m_pStatus = nullptr;
+};
