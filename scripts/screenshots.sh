@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of both layouts under a virtual X server:
+# Takes the README's screenshots of both layouts and of the practice calendar under a virtual X server:
 #   xvfb-run -a -s "-screen 0 1280x800x24" scripts/screenshots.sh BUILD_DIR
 # Needs xdotool and imagemagick (apt-get install xdotool imagemagick).
 set -euo pipefail
@@ -34,3 +34,10 @@ sleep 1
 xdotool mousemove --window "$window" 500 250
 sleep 1
 shot docs/chart-layout.png
+# The practice calendar, a year back from the one of today.
+xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+l
+sleep 1
+window=$(xdotool search --onlyvisible --name 'の練習カレンダー$' | head -n 1)
+xdotool windowfocus --sync "$window" key --clearmodifiers Prior Prior
+sleep 1
+shot docs/calendar.png

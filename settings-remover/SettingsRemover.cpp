@@ -14,6 +14,8 @@
 
 namespace {
 const char* const kSections[] = {"App", "Frame", "Chart", "Board"};
+// Written only once the practice calendar was opened.
+const char* const kOptionalSections[] = {"Calendar"};
 
 // The settings file is edited as text rather than through QSettings: QSettings does not see
 // a section that holds no keys, and it reports a failed write without the system's code.
@@ -133,6 +135,12 @@ int DeleteStoredSettings(const QString& configHome)
     for (const char* section : kSections) {
         if (!RemoveSection(lines, section))
             return ENOENT;
+        if (const int nError = WriteLines(norv2Path, lines))
+            return nError;
+    }
+    for (const char* section : kOptionalSections) {
+        if (!RemoveSection(lines, section))
+            continue;
         if (const int nError = WriteLines(norv2Path, lines))
             return nError;
     }

@@ -120,6 +120,11 @@ void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
         ParseDecimalList(store.GetProfileString("Frame", "Point", "0:0"), 2).value_or(std::vector<std::int32_t>{0, 0});
     m_ptFrame = WindowPoint(frame[0], frame[1]);
     m_bZoomed = store.GetProfileInt("Frame", "Zoomed", 0) != 0;
+
+    if (const auto calendar = ParseDecimalList(store.GetProfileString("Calendar", "Point", ""), 2))
+        m_ptCalendar = WindowPoint((*calendar)[0], (*calendar)[1]);
+    const int nCategory = store.GetProfileInt("Calendar", "Category", 0);
+    m_nCalendarCategory = nCategory >= 0 && nCategory <= 4 ? nCategory : 0;
 }
 
 bool CAppSetting::Save(CProfileStore& store) const
@@ -148,6 +153,11 @@ bool CAppSetting::Save(CProfileStore& store) const
     write(WriteStructure(store, "Frame", "WindowPos", m_pWindowPos.get()));
     write(store.WriteProfileString("Frame", "Point", FormatDecimalList({m_ptFrame.x, m_ptFrame.y})));
     write(store.WriteProfileInt("Frame", "Zoomed", m_bZoomed ? 1 : 0));
+    // A file of someone who never opened the calendar stays as it was.
+    if (m_ptCalendar) {
+        write(store.WriteProfileString("Calendar", "Point", FormatDecimalList({m_ptCalendar->x, m_ptCalendar->y})));
+        write(store.WriteProfileInt("Calendar", "Category", m_nCalendarCategory));
+    }
     return bAllWritten;
 }
 

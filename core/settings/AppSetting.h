@@ -93,4 +93,8 @@ public:
     std::array<CHARTCOLOR, 4> m_ChartColor{};
     std::array<BOARDCOLOR, 3> m_BoardColor{};
     std::string m_strRefStr = ">";
+    // The practice calendar: where its window's frame was, none until it was first shown
+    // (and then nothing of it is stored), and what it counts: 0 all, 1..4 a category.
+    std::optional<CPoint> m_ptCalendar;
+    int m_nCalendarCategory = 0;
 };

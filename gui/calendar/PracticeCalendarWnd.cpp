@@ -17,6 +17,7 @@
 #include "core/res/StringIds.h"
 #include "gui/app/AppSettings.h"
 #include "gui/app/ColorConvert.h"
+#include "gui/app/OnScreen.h"
 #include "gui/calendar/CalendarGrid.h"
 #include "gui/record/Norv2Doc.h"
 #include "store/FileName.h"
@@ -68,6 +69,8 @@ CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& s
     m_pStatus = new QLabel(this);
     m_pStatus->setFrameShape(QFrame::Panel);
     m_pStatus->setFrameShadow(QFrame::Sunken);
+    // A long day must not widen the window as the cursor walks.
+    m_pStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_pCategory);
@@ -90,6 +93,7 @@ CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& s
 
     connect(m_pCategory, &QComboBox::currentIndexChanged, this, [this](int i) {
         m_Category = i == 0 ? CalendarCategory{} : CategoryAt(i - 1);
+        m_settings.Get().m_nCalendarCategory = i;
         ShowDays();
     });
     connect(m_pPrevious, &QToolButton::clicked, this, [this] { StepYear(-1); });
@@ -105,9 +109,39 @@ CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& s
     // A broken file is no longer open.
     connect(&m_Doc, &CNorv2Doc::rejected, this, &QWidget::close);
     connect(&m_settings, &CAppSettings::chartSettingsStored, this, &CPracticeCalendarWnd::ShowDays);
+    m_pCategory->setCurrentIndex(m_settings.Get().m_nCalendarCategory);
+    m_Category = CategoryAt(m_pCategory->currentIndex() - 1);
     Rebuild();
     // The keys walk the days from the start.
     m_pGrid->setFocus();
+}
+
+CPracticeCalendarWnd::~CPracticeCalendarWnd()
+{
+    StorePlacement();
+}
+
+void CPracticeCalendarWnd::showEvent(QShowEvent* event)
+{
+    if (!m_bPlaced) {
+        m_bPlaced = true;
+        if (const std::optional<CPoint> pt = m_settings.Get().m_ptCalendar)
+            move(OnScreenPosition(*this, {pt->x, pt->y}, sizeHint().grownBy(ExpectedFrameMargins(*this))));
+    }
+    QWidget::showEvent(event);
+}
+
+void CPracticeCalendarWnd::closeEvent(QCloseEvent* event)
+{
+    StorePlacement();
+    QWidget::closeEvent(event);
+}
+
+void CPracticeCalendarWnd::StorePlacement()
+{
+    // pos() is where the frame's top-left is.
+    if (m_bPlaced)
+        m_settings.Get().m_ptCalendar = CPoint{pos().x(), pos().y()};
 }
 
 QString CPracticeCalendarWnd::DayText(int nDays) const

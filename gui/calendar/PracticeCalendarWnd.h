@@ -24,6 +24,8 @@ public:
     // today gives the local day number of today; tests pass their own.
     CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& settings, std::function<int()> today,
                          QWidget* parent = nullptr);
+    // Remembers where the window was.
+    ~CPracticeCalendarWnd() override;
 
     // The year shown, or none for the last 53 weeks.
     std::optional<int> ShownYear() const { return m_nYear; }
@@ -36,7 +38,12 @@ signals:
     // The daily board of a day, for the main window to open.
     void boardRequested(const BOARDDATA& data);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void StorePlacement();
     // The file changed as a whole: the days again, the cursor on today.
     void Rebuild();
     // Runs were appended: the days again, the shown year and the cursor kept.
@@ -62,4 +69,5 @@ private:
     CCalendarGrid* m_pGrid = nullptr;
     QLabel* m_pFigures = nullptr;
     QLabel* m_pStatus = nullptr;
+    bool m_bPlaced = false; // shown where it was last, or where the window manager chose
 };

@@ -48,6 +48,9 @@ TEST_F(SettingsRemoverTest, NothingStoredIsASuccessEveryTime)
     EXPECT_EQ(DeleteStoredSettings(Home()), 0);
     EXPECT_FALSE(QDir(Norv()).exists());
     EXPECT_EQ(DeleteStoredSettings(Home()), 0); // a second run
+    Store({"App", "Frame", "Chart", "Board", "Calendar"});
+    EXPECT_EQ(DeleteStoredSettings(Home()), 0);
+    EXPECT_FALSE(QDir(Norv()).exists());
     EXPECT_EQ(RemoverMessage(0), QStringLiteral("規定のレジストリキーを削除しました"));
 }
 

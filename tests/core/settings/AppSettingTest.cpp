@@ -244,3 +244,19 @@ TEST(AppSetting, BoardFlagBits)
     EXPECT_TRUE(s.IsBoardRowShown(31));
     EXPECT_TRUE(s.IsBoardRowShown(-1));
 }
+
+TEST(AppSetting, TheCalendarIsStoredOnlyOnceItWasShown)
+{
+    Loaded t;
+    t.store.m_values[{"Calendar", "Point"}] = std::string("-5:40");
+    t.store.m_values[{"Calendar", "Category"}] = 9;
+    t.Load();
+    ASSERT_TRUE(t.setting.m_ptCalendar);
+    EXPECT_EQ(*t.setting.m_ptCalendar, (CPoint{-5, 40}));
+    EXPECT_EQ(t.setting.m_nCalendarCategory, 0); // no category of the five
+    t.setting.m_nCalendarCategory = 3;
+    CMemoryProfileStore out;
+    EXPECT_TRUE(t.setting.Save(out));
+    EXPECT_EQ(Text(out, "Calendar", "Point"), "-5:40");
+    EXPECT_EQ(std::get<int>(out.m_values.at({"Calendar", "Category"})), 3);
+}
