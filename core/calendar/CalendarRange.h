@@ -15,6 +15,7 @@ struct CalendarRange
     // The day at a column and row of the grid (it may lie outside the range).
     int DayAt(int nColumn, int nRow) const;
     bool Contains(int nDays) const { return nDays >= nFirst && nDays <= nLast; }
+    bool operator==(const CalendarRange&) const = default;
 };
 
 // 1 January to 31 December.

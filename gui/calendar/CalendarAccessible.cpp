@@ -55,8 +55,8 @@ public:
     bool isSelected() const override { return state().selected; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_pGrid ? m_pGrid->Content().range.ColumnOf(Day()) : 0; }
-    int rowIndex() const override { return CalendarRange::RowOf(Day()); }
+    int columnIndex() const override { return CalendarRange::RowOf(Day()); }
+    int rowIndex() const override { return m_pGrid ? m_pGrid->Content().range.ColumnOf(Day()) : 0; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
@@ -112,16 +112,18 @@ public:
         return nDays ? child(*nDays - Range().nFirst) : nullptr;
     }
 
-    // The table: seven rows, a column per week; days outside the range have no cell.
+    // The table reads as calendars do, a row per week and a column per weekday from Sunday,
+    // so that a screen reader that speaks the whole row on entering it speaks a week; days
+    // outside the range have no cell.
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int nRow, int nColumn) const override
     {
-        const int nDays = Range().DayAt(nColumn, nRow);
+        const int nDays = Range().DayAt(nRow, nColumn);
         return Range().Contains(nDays) ? child(nDays - Range().nFirst) : nullptr;
     }
-    int columnCount() const override { return Range().ColumnCount(); }
-    int rowCount() const override { return 7; }
+    int columnCount() const override { return 7; }
+    int rowCount() const override { return Range().ColumnCount(); }
     int selectedCellCount() const override { return 1; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }

@@ -25,12 +25,16 @@ CCalendarGrid::CCalendarGrid(QWidget* parent) : QWidget(parent)
     InstallCalendarAccessible(*this);
 }
 
-void CCalendarGrid::SetContent(CalendarGridContent content)
+void CCalendarGrid::SetContent(CalendarGridContent content, std::optional<int> nCursor)
 {
+    const bool bOtherRange = content.range != m_Content.range;
     m_Content = std::move(content);
-    m_nCursor = std::clamp(m_nCursor, m_Content.range.nFirst, m_Content.range.nLast);
+    const int nOld = m_nCursor;
+    m_nCursor = std::clamp(nCursor.value_or(m_nCursor), m_Content.range.nFirst, m_Content.range.nLast);
     UpdateGeometry();
     update();
+    if (bOtherRange || m_nCursor != nOld)
+        emit cursorMoved(m_nCursor);
 }
 
 void CCalendarGrid::SetCursor(int nDays)

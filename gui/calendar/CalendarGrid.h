@@ -34,7 +34,9 @@ class CCalendarGrid : public QWidget
 public:
     explicit CCalendarGrid(QWidget* parent = nullptr);
 
-    void SetContent(CalendarGridContent content);
+    // Shows new content with the cursor on nCursor, or where it was, held to the range; a
+    // cursor on another day or in another range is said to have moved.
+    void SetContent(CalendarGridContent content, std::optional<int> nCursor = std::nullopt);
     const CalendarGridContent& Content() const { return m_Content; }
     // Puts the cursor on a day of the range (the nearest one for a day outside it).
     void SetCursor(int nDays);

@@ -108,7 +108,7 @@ CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& s
     connect(&m_Doc, &CNorv2Doc::recordsAppended, this, &CPracticeCalendarWnd::Update);
     // A broken file is no longer open.
     connect(&m_Doc, &CNorv2Doc::rejected, this, &QWidget::close);
-    connect(&m_settings, &CAppSettings::chartSettingsStored, this, &CPracticeCalendarWnd::ShowDays);
+    connect(&m_settings, &CAppSettings::chartSettingsStored, this, [this] { ShowDays(); });
     m_pCategory->setCurrentIndex(m_settings.Get().m_nCalendarCategory);
     m_Category = CategoryAt(m_pCategory->currentIndex() - 1);
     Rebuild();
@@ -160,8 +160,7 @@ void CPracticeCalendarWnd::Rebuild()
         CalendarTitle(UserNameForDisplay(UserNameOfPath(FileNameFromQString(m_Doc.GetPathName()))))));
     m_Days = CPracticeDays(m_Doc.GetBook());
     m_nYear.reset();
-    ShowDays();
-    m_pGrid->SetCursor(m_Today());
+    ShowDays(m_Today());
     ShowStatus(m_pGrid->Cursor());
 }
 
@@ -196,17 +195,14 @@ void CPracticeCalendarWnd::StepYear(int nStep)
 
 void CPracticeCalendarWnd::ShowYear(std::optional<int> nYear)
 {
-    const int nCursor = m_pGrid->Cursor();
-    m_nYear = nYear;
-    ShowDays();
     // The cursor keeps its place in the year: the same day of another year, or today.
     int y = 0, m = 0, d = 0;
-    CivilFromDays(nCursor, y, m, d);
-    m_pGrid->SetCursor(nYear ? DaysFromCivil(*nYear, m, std::min(d, m == 2 ? 28 : d)) : m_Today());
-    ShowStatus(m_pGrid->Cursor());
+    CivilFromDays(m_pGrid->Cursor(), y, m, d);
+    m_nYear = nYear;
+    ShowDays(nYear ? DaysFromCivil(*nYear, m, std::min(d, m == 2 ? 28 : d)) : m_Today());
 }
 
-void CPracticeCalendarWnd::ShowDays()
+void CPracticeCalendarWnd::ShowDays(std::optional<int> nCursor)
 {
     const int nToday = m_Today();
     const CalendarRange range = m_nYear ? YearRange(*m_nYear) : LastWeeksRange(nToday);
@@ -223,7 +219,7 @@ void CPracticeCalendarWnd::ShowDays()
     content.shades = Shades(colors);
     content.back = ToQColor(colors.crBack);
     content.text = ToQColor(colors.crAxis);
-    m_pGrid->SetContent(std::move(content));
+    m_pGrid->SetContent(std::move(content), nCursor);
 
     const StreakFigures figures = ComputeStreaks(m_Days, m_Category, nToday);
     const PracticeTotals shown = CountPractice(m_Days, m_Category, range.nFirst, range.nLast, nToday);

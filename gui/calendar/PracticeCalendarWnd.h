@@ -50,7 +50,8 @@ private:
     void Update();
     void ShowYear(std::optional<int> nYear);
     void StepYear(int nStep);
-    void ShowDays();
+    // The shown range's days, streaks and totals, with the cursor on nCursor or kept.
+    void ShowDays(std::optional<int> nCursor = std::nullopt);
     void ShowStatus(std::optional<int> nDays);
     void OpenBoard(int nDays);
     int FirstYear() const;
