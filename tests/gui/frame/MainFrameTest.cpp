@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -332,6 +333,14 @@ TEST_F(MainFrameTest, TheCalendarWalksToADayWhoseEnterOpensItsBoard)
     ASSERT_EQ(m_frame->GetBoards().Count(), 1);
     EXPECT_EQ(m_frame->GetBoards().At(0)->GetData().Date, CTime(2003, 5, 6, 0, 0, 0));
     EXPECT_EQ(m_frame->GetBoards().At(0)->GetData().nScale, Scale::Daily);
+
+    // A run appended for the 7th counts at the next refresh; the year and the cursor stay.
+    std::ofstream(m_doc.GetPathName().toStdString(), std::ios::app) << RecordLine('A', 2003, 5, 7, 250, 3) << "\r\n";
+    m_doc.Refresh();
+    EXPECT_EQ(pCalendar->ShownYear(), 2003);
+    EXPECT_EQ(pGrid->Cursor(), DaysFromCivil(2003, 5, 6));
+    const CalendarGridContent& content = pGrid->Content();
+    EXPECT_EQ(content.nRuns[std::size_t(DaysFromCivil(2003, 5, 7) - content.range.nFirst)], 2);
 }
 
 TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
