@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ChildRun.h"
 #include "MedianTime.h"
@@ -51,50 +53,70 @@ bool UntilPainted(const std::function<void()>& change)
     return painted.bSeen;
 }
 
-struct Figures
+// One record file under measurement, a copy this run appends to, loaded once; and the
+// calendar over it.
+class CSubject
 {
-    double buildMs = 0;   // construct, show, first paint of the days
-    double refreshMs = 0; // read one appended record, repaint the days
-    double daysMs = 0;    // of both: the days taken from the book
-    double streaksMs = 0; // of both: the streaks over all days
+public:
+    CSubject(std::string strPath, std::string strRecord)
+        : m_strPath(std::move(strPath)), m_strRecord(std::move(strRecord))
+    {
+    }
+
+    // False when the file did not load, which it has reported.
+    bool Load()
+    {
+        if (!m_Doc.OnOpenDocument(FileNameToQString(m_strPath)) || m_Doc.GetLineCount() == 0) {
+            std::fprintf(stderr, "%s: not loaded\n", m_strPath.c_str());
+            return false;
+        }
+        m_nLines = m_Doc.GetLineCount();
+        return true;
+    }
+    const CRecordBook& Book() const { return m_Doc.GetBook(); }
+
+    // The time from building the calendar to its first painted days; the window stays.
+    double Open(int nToday)
+    {
+        return ElapsedMs([&] {
+            m_bPainted = UntilPainted([&] {
+                             m_pWnd =
+                                 std::make_unique<CPracticeCalendarWnd>(m_Doc, m_Settings, [nToday] { return nToday; });
+                             m_pWnd->show();
+                         }) &&
+                         m_bPainted;
+        });
+    }
+    void Close() { m_pWnd.reset(); }
+
+    // Appends the record, then times reading it and repainting the open calendar.
+    double Refresh()
+    {
+        std::ofstream(m_strPath, std::ios::binary | std::ios::app) << m_strRecord;
+        ++m_nLines;
+        return ElapsedMs([&] { m_bPainted = UntilPainted([&] { m_Doc.Refresh(); }) && m_bPainted; });
+    }
+
+    // Whether every calendar painted and every refresh read its record; reports when not.
+    bool Sound() const
+    {
+        if (m_bPainted && m_Doc.GetLineCount() == m_nLines)
+            return true;
+        std::fprintf(stderr, "%s: the calendar did not paint, or a refresh read no record\n", m_strPath.c_str());
+        return false;
+    }
+
+    std::vector<double> build, refresh; // the times measured, in milliseconds
+
+private:
+    std::string m_strPath;
+    std::string m_strRecord;
+    CNorv2Doc m_Doc;
+    CAppSettings m_Settings;
+    std::unique_ptr<CPracticeCalendarWnd> m_pWnd;
+    bool m_bPainted = true;
+    int m_nLines = 0;
 };
-
-// The calendar over the record file at path (a copy this run may append to); false after
-// a failure, which it has reported.
-bool Measure(const std::string& path, const std::string& record, int nToday, int nRuns, Figures& f)
-{
-    CNorv2Doc doc;
-    if (!doc.OnOpenDocument(FileNameToQString(path)) || doc.GetLineCount() == 0) {
-        std::fprintf(stderr, "%s: not loaded\n", path.c_str());
-        return false;
-    }
-    CAppSettings settings;
-    const auto today = [nToday] { return nToday; };
-    std::unique_ptr<CPracticeCalendarWnd> pWnd;
-    bool bPainted = true;
-    const auto open = [&] {
-        pWnd = std::make_unique<CPracticeCalendarWnd>(doc, settings, today);
-        pWnd->show();
-    };
-    f.buildMs = MedianMs(
-        nRuns, [&] { bPainted = UntilPainted(open) && bPainted; }, [&] { pWnd.reset(); });
-
-    const auto append = [&] { std::ofstream(path, std::ios::binary | std::ios::app) << record; };
-    const int nLines = doc.GetLineCount();
-    bPainted = UntilPainted(open) && bPainted;
-    append();
-    f.refreshMs = MedianMs(
-        nRuns, [&] { bPainted = UntilPainted([&] { doc.Refresh(); }) && bPainted; }, append);
-    if (!bPainted || doc.GetLineCount() != nLines + nRuns) {
-        std::fprintf(stderr, "%s: the calendar did not paint, or a refresh read no record\n", path.c_str());
-        return false;
-    }
-
-    f.daysMs = MedianMs(nRuns, [&] { CPracticeDays days(doc.GetBook()); });
-    const CPracticeDays days(doc.GetBook());
-    f.streaksMs = MedianMs(nRuns, [&] { (void)ComputeStreaks(days, std::nullopt, nToday); });
-    return true;
-}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -114,9 +136,9 @@ int main(int argc, char* argv[])
     }
     // The newest record is the one-record file, and each refresh reads it once more, so
     // that both calendars show the same days with the same today.
-    const std::string one = session.WriteFile("one.ｷﾛｸ", last);
-    const std::string large = session.WriteFile("large.ｷﾛｸ", "");
-    std::filesystem::copy_file(argv[1], large, std::filesystem::copy_options::overwrite_existing);
+    const std::string onePath = session.WriteFile("one.ｷﾛｸ", last);
+    const std::string largePath = session.WriteFile("large.ｷﾛｸ", "");
+    std::filesystem::copy_file(argv[1], largePath, std::filesystem::copy_options::overwrite_existing);
 
     QApplication app(argc, argv);
     // The offscreen platform says so at every show of the fixed-size window.
@@ -125,34 +147,50 @@ int main(int argc, char* argv[])
         if (message != QLatin1String("This plugin does not support propagateSizeHints()"))
             previous(type, context, message);
     });
-    int nToday = 0;
-    {
-        CNorv2Doc doc;
-        const CPracticeDays days =
-            doc.OnOpenDocument(FileNameToQString(one)) ? CPracticeDays(doc.GetBook()) : CPracticeDays();
-        if (days.Days().empty()) {
-            std::fprintf(stderr, "%s: its last line is no record\n", argv[1]);
-            return 1;
-        }
-        nToday = days.Days().front().nDays;
-    }
-
-    const int nRuns = 15;
-    Figures big, small;
-    if (!Measure(large, last, nToday, nRuns, big) || !Measure(one, last, nToday, nRuns, small))
+    CSubject large(largePath, last), one(onePath, last);
+    if (!large.Load() || !one.Load())
         return 1;
+    const int nToday = CPracticeDays(one.Book()).Days().front().nDays;
+
+    // The two take turns, so that both see the machine alike; the first round is not
+    // counted, as the first window of the process sets up fonts and styles.
+    const int nRuns = 21;
+    for (int i = 0; i <= nRuns; ++i) {
+        for (CSubject* s : {&large, &one}) {
+            const double ms = s->Open(nToday);
+            s->Close();
+            if (i > 0)
+                s->build.push_back(ms);
+        }
+    }
+    for (CSubject* s : {&large, &one})
+        s->Open(nToday);
+    for (int i = 0; i <= nRuns; ++i) {
+        for (CSubject* s : {&large, &one}) {
+            const double ms = s->Refresh();
+            if (i > 0)
+                s->refresh.push_back(ms);
+        }
+    }
+    if (!large.Sound() || !one.Sound())
+        return 1;
+
     const auto row = [](const char* what, double ms, double baseMs) {
         std::printf("  %-40s %9.2f ms %9.2f ms %7.2fx\n", what, ms, baseMs, ms / baseMs);
     };
     std::printf("practice calendar, today the newest record's day, median of %d runs (goal: at most 1.20x)\n", nRuns);
     std::printf("  %-40s %12s %12s %8s\n", "", "large file", "one record", "ratio");
-    row("build and first paint", big.buildMs, small.buildMs);
-    row("refresh with one appended record", big.refreshMs, small.refreshMs);
-    std::printf("parts of both, alone:\n");
+    row("build and first paint", Median(large.build), Median(one.build));
+    row("refresh with one appended record", Median(large.refresh), Median(one.refresh));
     const auto part = [](const char* what, double ms, double baseMs) {
         std::printf("  %-40s %9.2f ms %9.2f ms\n", what, ms, baseMs);
     };
-    part("the days taken from the book", big.daysMs, small.daysMs);
-    part("the streaks over all days", big.streaksMs, small.streaksMs);
+    const auto takeDays = [&](const CRecordBook& book) { return MedianMs(nRuns, [&] { CPracticeDays days(book); }); };
+    const auto streaks = [&](const CPracticeDays& days) {
+        return MedianMs(nRuns, [&] { (void)ComputeStreaks(days, std::nullopt, nToday); });
+    };
+    std::printf("parts of both, alone:\n");
+    part("the days taken from the book", takeDays(large.Book()), takeDays(one.Book()));
+    part("the streaks over all days", streaks(CPracticeDays(large.Book())), streaks(CPracticeDays(one.Book())));
     return 0;
 }
