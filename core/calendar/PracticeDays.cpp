@@ -14,20 +14,29 @@ int PracticeDay::RunsOf(CalendarCategory category) const
 
 CPracticeDays::CPracticeDays(const CRecordBook& book)
 {
-    // A list is newest first only while its days came in order, so the four are merged
-    // by sorting rather than by walking them side by side.
+    const auto byDay = [](const PracticeDay& a, const PracticeDay& b) { return a.nDays < b.nDays; };
+    std::size_t nDays = 0;
+    for (const Category category : kCategories)
+        nDays += book.GetList(category) ? book.GetList(category)->size() : 0;
+    m_days.reserve(nDays);
+    // A list read backwards is oldest first while its days came in order, as they nearly
+    // always do; so each is sorted only when it is not, and merged with those before it.
     for (const Category category : kCategories) {
-        if (const CDayList* pList = book.GetList(category)) {
-            for (const CDayRecord& day : *pList) {
-                PracticeDay entry;
-                entry.nDays = day.m_nDays;
-                entry.nRuns[Index(category)] = day.m_nTry;
-                m_days.push_back(entry);
-            }
+        const CDayList* pList = book.GetList(category);
+        if (!pList)
+            continue;
+        const std::ptrdiff_t nStart = std::ssize(m_days);
+        for (auto it = pList->rbegin(); it != pList->rend(); ++it) {
+            PracticeDay entry;
+            entry.nDays = it->m_nDays;
+            entry.nRuns[Index(category)] = it->m_nTry;
+            m_days.push_back(entry);
         }
+        const auto start = m_days.begin() + nStart;
+        if (!std::is_sorted(start, m_days.end(), byDay))
+            std::sort(start, m_days.end(), byDay);
+        std::inplace_merge(m_days.begin(), start, m_days.end(), byDay);
     }
-    std::sort(m_days.begin(), m_days.end(),
-              [](const PracticeDay& a, const PracticeDay& b) { return a.nDays < b.nDays; });
     // Days of several categories become one.
     auto out = m_days.begin();
     for (auto it = m_days.begin(); it != m_days.end(); ++it) {
