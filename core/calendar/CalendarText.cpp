@@ -3,7 +3,7 @@
 #include "core/base/Printf.h"
 #include "core/calendar/CalendarRange.h"
 #include "core/record/CivilDay.h"
-#include "core/record/PeriodData.h"
+#include "core/record/DayRecord.h"
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 
@@ -20,17 +20,18 @@ std::string CalendarDateText(int nDays)
     return Printf(LoadSubString(IDS_CALENDAR_DATE, 0), y, m, d, weekday.c_str());
 }
 
-std::string CalendarDayText(const BOARDDATA& day, int nDays)
+std::string CalendarDayText(const std::array<const CDayRecord*, 4>& days, int nDays)
 {
     std::string text = CalendarDateText(nDays);
     bool bAny = false;
     for (const Category k : kCategories) {
         const std::size_t i = Index(k);
-        if (day.nTry[i] == 0)
+        const CDayRecord* pDay = days[i];
+        if (!pDay)
             continue;
         const std::string label = LoadSubString(IDS_CALENDAR_CATEGORIES, static_cast<int>(i) + 1);
-        text += (bAny ? "、" : " ") + Printf(LoadSubString(IDS_CALENDAR_RUNS, 0), label.c_str(), day.nTry[i],
-                                             day.nBest[i], day.nBestMiss[i], day.nWorst[i], day.nWorstMiss[i]);
+        text += (bAny ? "、" : " ") + Printf(LoadSubString(IDS_CALENDAR_RUNS, 0), label.c_str(), pDay->m_nTry,
+                                             pDay->m_nBest, pDay->m_nBestMiss, pDay->m_nWorst, pDay->m_nWorstMiss);
         bAny = true;
     }
     return bAny ? text : text + ' ' + LoadSubString(IDS_CALENDAR_NO_RUNS, 0);

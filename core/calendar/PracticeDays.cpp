@@ -14,6 +14,13 @@ int PracticeDay::RunsOf(CalendarCategory category) const
 
 CPracticeDays::CPracticeDays(const CRecordBook& book)
 {
+    Rebuild(book);
+}
+
+void CPracticeDays::Rebuild(const CRecordBook& book)
+{
+    // The memory of the days before is kept: a refresh rebuilds them at every new run.
+    m_days.clear();
     const auto byDay = [](const PracticeDay& a, const PracticeDay& b) { return a.nDays < b.nDays; };
     std::size_t nDays = 0;
     for (const Category category : kCategories)

@@ -26,6 +26,8 @@ class CPracticeDays
 public:
     CPracticeDays() = default;
     explicit CPracticeDays(const CRecordBook& book);
+    // The days of the book again.
+    void Rebuild(const CRecordBook& book);
 
     const std::vector<PracticeDay>& Days() const { return m_days; }
     // The runs of one day; none for a day without runs.

@@ -277,11 +277,17 @@ CDayRecord* CRecordBook::AddToDay(int k, int nYear, int nMonth, int nDay, int nH
 
 CDayRecord* CRecordBook::FindDay(int k, int nDays)
 {
+    return const_cast<CDayRecord*>(GetDay(kCategories[static_cast<std::size_t>(k)], nDays));
+}
+
+const CDayRecord* CRecordBook::GetDay(Category nCategory, int nDays) const
+{
+    const int k = static_cast<int>(Index(nCategory));
     if (!m_bInOrder[k]) {
         const auto it = m_DayIndex[k].find(nDays);
         return it == m_DayIndex[k].end() ? nullptr : it->second;
     }
-    CDayList& list = ListOf(k);
+    const CDayList& list = ListOf(k);
     if (list.empty() || nDays > list.front().m_nDays)
         return nullptr;
     const auto it =

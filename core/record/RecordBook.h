@@ -124,6 +124,8 @@ public:
     // The list of a category, or null when it is empty.
     const CDayList* GetList(Category nCategory) const;
     bool IsCategoryEmpty(Category nCategory) const;
+    // The record of a category's day (a day number), or null.
+    const CDayRecord* GetDay(Category nCategory, int nDays) const;
     void Clear();
 
     // Statistics.

@@ -146,19 +146,18 @@ void CPracticeCalendarWnd::StorePlacement()
 
 QString CPracticeCalendarWnd::DayText(int nDays) const
 {
-    BOARDDATA day;
-    day.nScale = Scale::Daily;
-    day.Date = LocalMidnight(nDays);
-    if (nDays > m_Today() || !m_Doc.FillBoard(&day))
-        day = BOARDDATA{};
-    return QString::fromStdString(CalendarDayText(day, nDays));
+    std::array<const CDayRecord*, 4> days{};
+    if (nDays <= m_Today())
+        for (const Category k : kCategories)
+            days[Index(k)] = m_Doc.GetBook().GetDay(k, nDays);
+    return QString::fromStdString(CalendarDayText(days, nDays));
 }
 
 void CPracticeCalendarWnd::Rebuild()
 {
     setWindowTitle(QString::fromStdString(
         CalendarTitle(UserNameForDisplay(UserNameOfPath(FileNameFromQString(m_Doc.GetPathName()))))));
-    m_Days = CPracticeDays(m_Doc.GetBook());
+    m_Days.Rebuild(m_Doc.GetBook());
     m_nYear.reset();
     ShowDays(m_Today());
     ShowStatus(m_pGrid->Cursor());
@@ -166,7 +165,7 @@ void CPracticeCalendarWnd::Rebuild()
 
 void CPracticeCalendarWnd::Update()
 {
-    m_Days = CPracticeDays(m_Doc.GetBook());
+    m_Days.Rebuild(m_Doc.GetBook());
     ShowDays();
     ShowStatus(m_pGrid->Cursor());
 }
