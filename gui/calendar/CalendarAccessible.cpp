@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <map>
 
+#include "gui/app/FocusedItemAnnouncer.h"
 #include "gui/calendar/CalendarGrid.h"
 
 namespace {
@@ -159,11 +160,8 @@ void InstallCalendarAccessible(CCalendarGrid& grid)
 {
     static const bool bInstalled = (QAccessible::installFactory(&CalendarAccessibleFactory), true);
     Q_UNUSED(bInstalled);
-    QObject::connect(&grid, &CCalendarGrid::cursorMoved, &grid, [pGrid = &grid](int nDays) {
-        if (!pGrid->hasFocus())
-            return;
-        QAccessibleEvent focus(pGrid, QAccessible::Focus);
-        focus.setChild(nDays - pGrid->Content().range.nFirst);
-        QAccessible::updateAccessibility(&focus);
-    });
+    const auto cursorCell = [pGrid = &grid] { return pGrid->Cursor() - pGrid->Content().range.nFirst; };
+    CFocusedItemAnnouncer::Install(grid, cursorCell);
+    QObject::connect(&grid, &CCalendarGrid::cursorMoved, &grid,
+                     [pGrid = &grid, cursorCell] { CFocusedItemAnnouncer::Announce(*pGrid, cursorCell()); });
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <map>
 
+#include "gui/app/FocusedItemAnnouncer.h"
 #include "gui/chart/Norv2View.h"
 
 namespace {
@@ -97,36 +98,6 @@ private:
     mutable std::map<int, QAccessible::Id> m_Bars;
 };
 
-// Tells assistive technology that the keyboard's bar is the focused item of the list.
-void AnnounceCursorBar(CNorv2View* pView)
-{
-    const int nBar = pView->GetCursorBar();
-    if (nBar < 0 || !pView->hasFocus())
-        return;
-    QAccessibleEvent focus(pView, QAccessible::Focus);
-    focus.setChild(nBar);
-    QAccessible::updateAccessibility(&focus);
-}
-
-// On entering the chart the bar is read, not only the list: its focus is told after the
-// one Qt tells for the view itself once the focus has moved.
-class CFocusEntryAnnouncer : public QObject
-{
-public:
-    explicit CFocusEntryAnnouncer(CNorv2View& view) : QObject(&view), m_view(view) { view.installEventFilter(this); }
-
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        if (pWatched == &m_view && pEvent->type() == QEvent::FocusIn)
-            QMetaObject::invokeMethod(
-                this, [this] { AnnounceCursorBar(&m_view); }, Qt::QueuedConnection);
-        return false;
-    }
-
-private:
-    CNorv2View& m_view;
-};
-
 QAccessibleInterface* ChartAccessibleFactory(const QString& /*strClass*/, QObject* pObject)
 {
     auto* pView = qobject_cast<CNorv2View*>(pObject);
@@ -139,6 +110,7 @@ void InstallChartAccessible(CNorv2View& view)
     static const bool bInstalled = (QAccessible::installFactory(&ChartAccessibleFactory), true);
     Q_UNUSED(bInstalled);
     view.setAccessibleName(QStringLiteral("グラフ"));
-    QObject::connect(&view, &CNorv2View::barCursorChanged, &view, [pView = &view] { AnnounceCursorBar(pView); });
-    new CFocusEntryAnnouncer(view);
+    CFocusedItemAnnouncer::Install(view, [pView = &view] { return pView->GetCursorBar(); });
+    QObject::connect(&view, &CNorv2View::barCursorChanged, &view,
+                     [pView = &view] { CFocusedItemAnnouncer::Announce(*pView, pView->GetCursorBar()); });
 }

@@ -73,6 +73,7 @@ QSize CNorv2View::Render()
 {
     if (!m_pDoc || ChartBarCount(m_pDoc->GetBook(), m_setting, m_nCategory, m_nScale) == 0)
         return {};
+    const int nCursorBefore = m_Cursor.GetBar();
     // From here on the old chart is void, even if no new one comes of it. Its memory is
     // drawn over by the new chart where that is as large.
     QImage kept = std::move(m_Kept);
@@ -84,6 +85,10 @@ QSize CNorv2View::Render()
     m_Kept = std::move(kept);
     m_Cursor.SetChart(m_Chart.picture.geometry, m_Chart.nBars);
     emit gageInfoChanged(m_Chart.gageInfo);
+    // A chart dropped while the window was too low comes back with its cursor, which
+    // assistive technology may have been told of as none meanwhile.
+    if (m_Cursor.GetBar() != nCursorBefore)
+        emit barCursorChanged(m_Cursor.GetBar());
     return m_Chart.Size();
 }
 
