@@ -47,3 +47,27 @@ QRect ServerFrameGeometry(const QWidget& window)
     return QRect(origin->dst_x - static_cast<int>(left), origin->dst_y - static_cast<int>(top),
                  geometry->width + static_cast<int>(left + right), geometry->height + static_cast<int>(top + bottom));
 }
+
+void ActivateAsTheUser(const QWidget& window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t* c = x11->connection();
+    const char* const kName = "_NET_ACTIVE_WINDOW";
+    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(kName)), kName), nullptr));
+    if (!atom)
+        return;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window.winId());
+    event.type = atom->atom;
+    event.data.data32[0] = 2; // from a pager, that is from the user
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}
