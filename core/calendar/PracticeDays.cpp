@@ -1,7 +1,10 @@
 #include "core/calendar/PracticeDays.h"
 
 #include <algorithm>
+#include <climits>
 #include <numeric>
+#include <utility>
+#include <vector>
 
 #include "core/record/RecordBook.h"
 
@@ -17,44 +20,74 @@ CPracticeDays::CPracticeDays(const CRecordBook& book)
     Rebuild(book);
 }
 
+namespace {
+// One category's days, oldest first: its list read backwards while its days came in order,
+// as they nearly always do, or else a sorted copy.
+class CDaySource
+{
+public:
+    explicit CDaySource(const CDayList* pList)
+    {
+        if (!pList)
+            return;
+        m_it = pList->rbegin();
+        m_end = pList->rend();
+        m_bList = true;
+        const auto older = [](const CDayRecord& a, const CDayRecord& b) { return a.m_nDays < b.m_nDays; };
+        if (std::is_sorted(m_it, m_end, older))
+            return;
+        m_bList = false;
+        for (auto it = m_it; it != m_end; ++it)
+            m_sorted.emplace_back(it->m_nDays, it->m_nTry);
+        std::sort(m_sorted.begin(), m_sorted.end());
+    }
+
+    bool Done() const { return m_bList ? m_it == m_end : m_i == m_sorted.size(); }
+    int Day() const { return m_bList ? m_it->m_nDays : m_sorted[m_i].first; }
+    int Runs() const { return m_bList ? m_it->m_nTry : m_sorted[m_i].second; }
+    void Next()
+    {
+        if (m_bList)
+            ++m_it;
+        else
+            ++m_i;
+    }
+
+private:
+    bool m_bList = false;
+    CDayList::const_reverse_iterator m_it, m_end;
+    std::vector<std::pair<int, int>> m_sorted; // day, runs
+    std::size_t m_i = 0;
+};
+} // namespace
+
 void CPracticeDays::Rebuild(const CRecordBook& book)
 {
     // The memory of the days before is kept: a refresh rebuilds them at every new run.
     m_days.clear();
-    const auto byDay = [](const PracticeDay& a, const PracticeDay& b) { return a.nDays < b.nDays; };
-    std::size_t nDays = 0;
+    std::array<CDaySource, 4> sources{
+        CDaySource(book.GetList(Category::Alph)), CDaySource(book.GetList(Category::Kana)),
+        CDaySource(book.GetList(Category::Roma)), CDaySource(book.GetList(Category::Sybl))};
+    std::size_t nMost = 0;
     for (const Category category : kCategories)
-        nDays += book.GetList(category) ? book.GetList(category)->size() : 0;
-    m_days.reserve(nDays);
-    // A list read backwards is oldest first while its days came in order, as they nearly
-    // always do; so each is sorted only when it is not, and merged with those before it.
-    for (const Category category : kCategories) {
-        const CDayList* pList = book.GetList(category);
-        if (!pList)
-            continue;
-        const std::ptrdiff_t nStart = std::ssize(m_days);
-        for (auto it = pList->rbegin(); it != pList->rend(); ++it) {
-            PracticeDay entry;
-            entry.nDays = it->m_nDays;
-            entry.nRuns[Index(category)] = it->m_nTry;
-            m_days.push_back(entry);
+        nMost += book.GetList(category) ? book.GetList(category)->size() : 0;
+    m_days.reserve(nMost);
+    // The four merged as they are read, the categories of one day into one entry.
+    for (;;) {
+        int nDay = INT_MAX;
+        for (const CDaySource& source : sources)
+            if (!source.Done())
+                nDay = std::min(nDay, source.Day());
+        if (nDay == INT_MAX)
+            break;
+        PracticeDay entry;
+        entry.nDays = nDay;
+        for (std::size_t k = 0; k < sources.size(); ++k) {
+            for (CDaySource& source = sources[k]; !source.Done() && source.Day() == nDay; source.Next())
+                entry.nRuns[k] += source.Runs();
         }
-        const auto start = m_days.begin() + nStart;
-        if (!std::is_sorted(start, m_days.end(), byDay))
-            std::sort(start, m_days.end(), byDay);
-        std::inplace_merge(m_days.begin(), start, m_days.end(), byDay);
+        m_days.push_back(entry);
     }
-    // Days of several categories become one.
-    auto out = m_days.begin();
-    for (auto it = m_days.begin(); it != m_days.end(); ++it) {
-        if (out != m_days.begin() && std::prev(out)->nDays == it->nDays) {
-            for (std::size_t k = 0; k < it->nRuns.size(); ++k)
-                std::prev(out)->nRuns[k] += it->nRuns[k];
-        } else {
-            *out++ = *it;
-        }
-    }
-    m_days.erase(out, m_days.end());
 }
 
 PracticeDay CPracticeDays::At(int nDays) const
