@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     CNorv2App norv2;
     if (!norv2.InitInstance(ArgumentsOf(argc, argv)))
         return 0;
-    const int nResult = app.exec();
+    const int nResult = norv2.Run();
     norv2.ExitInstance();
     return nResult;
 }

@@ -57,12 +57,13 @@ bool CNorv2App::InitInstance(const QStringList& args)
     m_pSetting = std::make_unique<CAppSettings>();
     Setting().Load(*m_pStore, CQtDesktopMetrics());
 
+    // Before the lock and socket exist, so a signal cannot end the program without removing them.
+    m_pQuitSignals = std::make_unique<CQuitSignals>();
+    connect(m_pQuitSignals.get(), &CQuitSignals::quitRequested, this, &CNorv2App::Quit);
     m_pInstance = std::make_unique<CSingleInstance>(QStringLiteral("Norv2"));
     if (!m_pInstance->Claim())
         return false;
     connect(m_pInstance.get(), &CSingleInstance::activationRequested, this, &CNorv2App::Activate);
-    m_pQuitSignals = std::make_unique<CQuitSignals>();
-    connect(m_pQuitSignals.get(), &CQuitSignals::quitRequested, this, &CNorv2App::Quit);
     static const bool bRegistered = std::atexit(SaveAtProgramEnd) == 0;
     Q_UNUSED(bRegistered);
     s_pUnsaved = this;
@@ -94,6 +95,11 @@ bool CNorv2App::InitInstance(const QStringList& args)
     return true;
 }
 
+int CNorv2App::Run()
+{
+    return m_bQuitRequested ? 0 : QCoreApplication::exec();
+}
+
 int CNorv2App::ExitInstance()
 {
     m_pFrame.reset();
@@ -121,6 +127,7 @@ std::string CNorv2App::SaveSettings()
 
 void CNorv2App::Quit()
 {
+    m_bQuitRequested = true;
     if (m_pFrame)
         m_pFrame->close();
     QCoreApplication::quit();

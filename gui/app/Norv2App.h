@@ -24,6 +24,8 @@ public:
 
     // Everything before the event loop; false ends the program (a second copy, or no window).
     [[nodiscard]] bool InitInstance(const QStringList& args);
+    // The event loop, unless a signal already asked the viewer to end while it was starting.
+    int Run();
     // Saves the settings; after the event loop.
     int ExitInstance();
     // For an end of the program that passes no event loop's end (Qt ends it when the X server
@@ -60,4 +62,6 @@ private:
     std::unique_ptr<CNorv2Doc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     bool m_bFromDialog = false;
+    // QCoreApplication::quit() before the event loop runs (while the file loads) is lost.
+    bool m_bQuitRequested = false;
 };

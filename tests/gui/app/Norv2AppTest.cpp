@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -133,6 +135,27 @@ TEST(Norv2App, ASaveThatFailsIsReportedWithTheFileAndTheReason)
     EXPECT_TRUE(messages[0].starts_with("Norv2 からのお知らせ\n\n設定を保存できませんでした\n")) << messages[0];
     EXPECT_NE(messages[0].find("/Norv/Norv2.conf: "), std::string::npos) << messages[0];
     EXPECT_EQ(messages[0].find("原因は不明です"), std::string::npos) << messages[0];
+}
+
+TEST(Norv2App, ASignalTakenBeforeTheEventLoopRunsStillEndsTheViewer)
+{
+    CTempDir dir;
+    const std::string file = dir.Write("たろう.ｷﾛｸ", Records(1, 5));
+    CNorv2App app;
+    ASSERT_TRUE(
+        app.InitInstance({QStringLiteral("Norv2"), QStringLiteral("--no-splash"), QString::fromStdString(file)}));
+    // As if it came while the file was loading, whose progress lets events through.
+    ASSERT_TRUE(app.GetMainFrame()->isVisible());
+    ::raise(SIGTERM);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.GetMainFrame()->isVisible(); }));
+    bool bLoopRan = false;
+    QTimer::singleShot(0, [&] {
+        bLoopRan = true;
+        QCoreApplication::quit();
+    });
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_FALSE(bLoopRan);
+    app.ExitInstance();
 }
 
 TEST(SingleInstance, ASecondCopyAsksTheFirstToComeForward)
