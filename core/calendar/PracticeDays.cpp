@@ -21,22 +21,26 @@ CPracticeDays::CPracticeDays(const CRecordBook& book)
 }
 
 namespace {
+bool IsBefore(const PracticeDay& day, int nDays)
+{
+    return day.nDays < nDays;
+}
+
 // One category's days, oldest first: its list read backwards while its days came in order,
 // as they nearly always do, or else a sorted copy.
 class CDaySource
 {
 public:
-    explicit CDaySource(const CDayList* pList)
+    CDaySource(const CRecordBook& book, Category category)
     {
+        const CDayList* pList = book.GetList(category);
         if (!pList)
             return;
         m_it = pList->rbegin();
         m_end = pList->rend();
-        m_bList = true;
-        const auto older = [](const CDayRecord& a, const CDayRecord& b) { return a.m_nDays < b.m_nDays; };
-        if (std::is_sorted(m_it, m_end, older))
+        m_bList = book.IsInOrder(category);
+        if (m_bList)
             return;
-        m_bList = false;
         for (auto it = m_it; it != m_end; ++it)
             m_sorted.emplace_back(it->m_nDays, it->m_nTry);
         std::sort(m_sorted.begin(), m_sorted.end());
@@ -63,15 +67,16 @@ private:
 
 void CPracticeDays::Rebuild(const CRecordBook& book)
 {
+    m_nSeen = book.GetChangedDays().Count();
     // The memory of the days before is kept: a refresh rebuilds them at every new run.
     m_days.clear();
-    std::array<CDaySource, 4> sources{
-        CDaySource(book.GetList(Category::Alph)), CDaySource(book.GetList(Category::Kana)),
-        CDaySource(book.GetList(Category::Roma)), CDaySource(book.GetList(Category::Sybl))};
-    std::size_t nMost = 0;
+    std::array<CDaySource, 4> sources{CDaySource(book, Category::Alph), CDaySource(book, Category::Kana),
+                                      CDaySource(book, Category::Roma), CDaySource(book, Category::Sybl)};
+    // The days of the longest list, most often all of them: the others share their days.
+    std::size_t nLongest = 0;
     for (const Category category : kCategories)
-        nMost += book.GetList(category) ? book.GetList(category)->size() : 0;
-    m_days.reserve(nMost);
+        nLongest = std::max(nLongest, book.GetList(category) ? book.GetList(category)->size() : 0);
+    m_days.reserve(nLongest);
     // The four merged as they are read, the categories of one day into one entry.
     for (;;) {
         int nDay = INT_MAX;
@@ -90,6 +95,29 @@ void CPracticeDays::Rebuild(const CRecordBook& book)
     }
 }
 
+void CPracticeDays::Update(const CRecordBook& book)
+{
+    std::optional<std::vector<int>> changed = book.GetChangedDays().Since(m_nSeen);
+    if (!changed) {
+        Rebuild(book);
+        return;
+    }
+    m_nSeen = book.GetChangedDays().Count();
+    std::sort(changed->begin(), changed->end());
+    changed->erase(std::unique(changed->begin(), changed->end()), changed->end());
+    for (const int nDays : *changed) {
+        PracticeDay entry{nDays, {}};
+        for (const Category category : kCategories)
+            if (const CDayRecord* pDay = book.GetDay(category, nDays))
+                entry.nRuns[Index(category)] = pDay->m_nTry;
+        const auto it = std::lower_bound(m_days.begin(), m_days.end(), nDays, IsBefore);
+        if (it != m_days.end() && it->nDays == nDays)
+            *it = entry;
+        else
+            m_days.insert(it, entry);
+    }
+}
+
 PracticeDay CPracticeDays::At(int nDays) const
 {
     const std::span<const PracticeDay> day = Range(nDays, nDays);
@@ -98,8 +126,7 @@ PracticeDay CPracticeDays::At(int nDays) const
 
 std::span<const PracticeDay> CPracticeDays::Range(int nFirst, int nLast) const
 {
-    const auto byDay = [](const PracticeDay& d, int n) { return d.nDays < n; };
-    const auto first = std::lower_bound(m_days.begin(), m_days.end(), nFirst, byDay);
-    const auto last = std::lower_bound(first, m_days.end(), nLast + 1, byDay);
+    const auto first = std::lower_bound(m_days.begin(), m_days.end(), nFirst, IsBefore);
+    const auto last = std::lower_bound(first, m_days.end(), nLast + 1, IsBefore);
     return {first, last};
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     explicit CPracticeDays(const CRecordBook& book);
     // The days of the book again.
     void Rebuild(const CRecordBook& book);
+    // The days of the book after runs were added to it: only those changed since the last
+    // look are taken again, unless too many or the book was emptied.
+    void Update(const CRecordBook& book);
 
     const std::vector<PracticeDay>& Days() const { return m_days; }
     // The runs of one day; none for a day without runs.
@@ -37,4 +41,5 @@ public:
 
 private:
     std::vector<PracticeDay> m_days;
+    std::uint64_t m_nSeen = 0; // the book's changes taken so far
 };

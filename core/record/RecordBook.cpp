@@ -246,6 +246,7 @@ CDayRecord* CRecordBook::AddToDay(int k, int nYear, int nMonth, int nDay, int nH
     const std::array<int, 3> date = {nYear, nMonth, nDay};
     if (last.pDay && date == last.date) {
         last.pDay->Add(nHits, nMisses);
+        m_ChangedDays.Note(last.pDay->m_nDays);
         return last.pDay;
     }
     if (!IsValidDate(nYear, nMonth, nDay))
@@ -272,6 +273,7 @@ CDayRecord* CRecordBook::AddToDay(int k, int nYear, int nMonth, int nDay, int nH
     }
     last = {pDay, date};
     m_nOpenMask &= ~(1u << k);
+    m_ChangedDays.Note(nDays);
     return pDay;
 }
 
@@ -320,7 +322,14 @@ struct CRecordBook::BulkDays
     void Settle()
     {
         for (int k = 0; k < 4; ++k)
-            days[k].Settle(tops[k]);
+            Settle(k);
+    }
+    void Settle(int k)
+    {
+        // Runs of a day the category was on before this read are noted nowhere else.
+        if (days[k].nTry != 0)
+            book.m_ChangedDays.Note(days[k].pDay->m_nDays);
+        days[k].Settle(tops[k]);
     }
 };
 
@@ -374,7 +383,7 @@ std::size_t CRecordBook::StoreRecords(const char* p, std::size_t nRecords)
 // on the record itself. False when the date is not on the calendar.
 bool CRecordBook::StoreOtherDay(BulkDays& bulk, int k, const char* p)
 {
-    bulk.days[k].Settle(bulk.tops[k]);
+    bulk.Settle(k);
     int nYear, nMonth, nDay;
     CRecordLayout::ReadDate(p, nYear, nMonth, nDay);
     const std::uint64_t nScore = CRecordLayout::RankedScore(p);
@@ -422,4 +431,5 @@ void CRecordBook::Clear()
     }
     m_OpenDate = {};
     m_nOpenMask = 0;
+    m_ChangedDays.Forget();
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/record/DayChangeLog.h"
 #include "core/record/DayRecord.h"
 #include "core/record/LineScanner.h"
 #include "core/record/PeriodData.h"
@@ -126,7 +127,11 @@ public:
     bool IsCategoryEmpty(Category nCategory) const;
     // The record of a category's day (a day number), or null.
     const CDayRecord* GetDay(Category nCategory, int nDays) const;
+    // Whether the days of a category came in order, so that its list is sorted newest first.
+    bool IsInOrder(Category nCategory) const { return m_bInOrder[Index(nCategory)]; }
     void Clear();
+    // Which days changed as runs were stored.
+    const CDayChangeLog& GetChangedDays() const { return m_ChangedDays; }
 
     // Statistics.
     // Number of periods holding runs of the category; 0 when it is empty.
@@ -179,4 +184,5 @@ private:
     // run is of that date: their next runs of it need neither the date read nor a search.
     CRecordLayout::DateBytes m_OpenDate;
     unsigned m_nOpenMask = 0;
+    CDayChangeLog m_ChangedDays;
 };

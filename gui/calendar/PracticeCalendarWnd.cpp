@@ -165,7 +165,7 @@ void CPracticeCalendarWnd::Rebuild()
 
 void CPracticeCalendarWnd::Update()
 {
-    m_Days.Rebuild(m_Doc.GetBook());
+    m_Days.Update(m_Doc.GetBook());
     ShowDays();
     ShowStatus(m_pGrid->Cursor());
 }

@@ -235,3 +235,44 @@ TEST_F(StreaksTest, TheGridOfAYearAndOfTheLast53Weeks)
     EXPECT_EQ(ShadeStep(2'000'000'000, 2'000'000'000), 4);
 }
 } // namespace
+
+TEST_F(StreaksTest, TheDaysCaughtUpAfterEachReadAreTheDaysTakenAgain)
+{
+    UseZone("Asia/Tokyo");
+    CRecordBook book;
+    const auto read = [&](const std::vector<DayRun>& runs) {
+        std::string lines;
+        for (const DayRun& r : runs)
+            lines += RecordLine(r.mark, r.y, r.m, r.d, 200, 3, r.hour) + "\r\n";
+        ASSERT_EQ(book.StoreRecords(lines.data(), runs.size()), runs.size());
+    };
+    const auto runsOfEachDay = [](const CPracticeDays& days) {
+        std::vector<std::pair<int, std::array<int, 4>>> out;
+        for (const PracticeDay& day : days.Days())
+            out.emplace_back(day.nDays, day.nRuns);
+        return out;
+    };
+    read({{'A', 2026, 12, 1, 9}, {'A', 2026, 12, 3, 9}});
+    CPracticeDays days(book);
+    std::vector<DayRun> many;
+    for (int i = 1; i <= 300; ++i)
+        many.push_back({'R', 2027, 1 + i / 28 % 12, 1 + i % 28, 9});
+    const std::vector<std::vector<DayRun>> reads{
+        {{'A', 2026, 12, 3, 10}},                              // the day the last read ended on
+        {{kKanaMark, 2026, 12, 3, 11}, {'A', 2026, 12, 5, 9}}, // another category, a new day
+        {{'A', 2026, 12, 2, 9}, {'!', 2026, 11, 1, 9}},        // days older than the newest
+        many,                                                  // more than the book tells apart
+    };
+    for (const std::vector<DayRun>& runs : reads) {
+        read(runs);
+        days.Update(book);
+        EXPECT_EQ(runsOfEachDay(days), runsOfEachDay(CPracticeDays(book))) << runs.size();
+    }
+    ASSERT_EQ(book.ParseLine(RecordLine('A', 2026, 12, 5, 200, 3)), 0);
+    days.Update(book);
+    EXPECT_EQ(runsOfEachDay(days), runsOfEachDay(CPracticeDays(book)));
+    book.Clear();
+    read({{'A', 2026, 12, 5, 9}});
+    days.Update(book);
+    EXPECT_EQ(runsOfEachDay(days), runsOfEachDay(CPracticeDays(book)));
+}
