@@ -214,6 +214,40 @@ TEST_F(Norv2ViewTest, ATallerWindowRendersAgainANarrowerOneScrolls)
     EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
 }
 
+TEST_F(Norv2ViewTest, ResizingLaysTheChartOutAndPaintingOnlyDraws)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(Category::Alph);
+    Settle();
+    const std::size_t nRenders = m_host.gages.size();
+    QSignalSpy cursors(&view, &CNorv2View::barCursorChanged);
+
+    // The gauges have the new scale before anything is painted.
+    view.setGeometry(0, 0, 600, 400);
+    ASSERT_EQ(m_host.gages.size(), nRenders + 1);
+    EXPECT_EQ(m_host.gages.back().sizeChart.cy, view.viewport()->height());
+    EXPECT_EQ(view.GetChartSize().height(), view.viewport()->height());
+
+    // Too low a window drops the chart; a taller one brings it back with its cursor.
+    view.setGeometry(0, 0, 600, 40);
+    EXPECT_EQ(view.GetBarCount(), 0);
+    view.setGeometry(0, 0, 600, 300);
+    EXPECT_EQ(view.GetBarCount(), 50);
+    ASSERT_FALSE(cursors.isEmpty());
+    EXPECT_EQ(cursors.last().at(0).toInt(), view.GetCursorBar());
+
+    // Once the scroll bar has come, painting at any scroll position lays nothing out.
+    Settle();
+    QSignalSpy gages(&view, &CNorv2View::gageInfoChanged);
+    cursors.clear();
+    for (const int sx : {0, 400}) {
+        view.horizontalScrollBar()->setValue(sx);
+        view.viewport()->grab();
+    }
+    EXPECT_EQ(gages.count(), 0);
+    EXPECT_EQ(cursors.count(), 0);
+}
+
 TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
