@@ -4,9 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <optional>
-#include <vector>
 
-#include "core/base/Time.h"
 #include "core/chart/BarCursor.h"
 #include "core/chart/ChartSpan.h"
 #include "core/frame/GageInfo.h"
@@ -50,7 +48,6 @@ public:
     std::optional<Category> GetCategory() const { return m_nCategory; }
     Scale GetScale() const { return m_nScale; }
     int GetBarCount() const { return m_Chart.nBars; }
-    const std::vector<CTime>& GetBarDates() const { return m_Chart.barDates; }
     // The whole chart's size in chart pixels; empty when there is none.
     QSize GetChartSize() const { return m_Chart.Size(); }
     // What is kept rendered (null until painted) and the stretch of the chart it holds.

@@ -437,8 +437,10 @@ TEST_F(Norv2ViewTest, AppendedRunsRenderAgainAtTheNewestBar)
     m_doc.Refresh();
     EXPECT_EQ(m_host.gages.size(), nRenders + 1);
     EXPECT_EQ(view.GetBarCount(), 50);
-    EXPECT_EQ(view.GetBarDates().back(), CTime(2003, 6, 30, 0, 0, 0));
-    EXPECT_EQ(view.GetBarDates().front(), CTime(2003, 5, 12, 0, 0, 0));
+    EXPECT_TRUE(view.GetBarStatusText(49).startsWith(QStringLiteral("[2003/6/30] ")))
+        << view.GetBarStatusText(49).toStdString();
+    EXPECT_TRUE(view.GetBarStatusText(0).startsWith(QStringLiteral("[2003/5/12] ")))
+        << view.GetBarStatusText(0).toStdString();
     EXPECT_EQ(ScrollX(), view.horizontalScrollBar()->maximum());
     EXPECT_EQ(ScrollX(), 1058 - view.viewport()->width());
 }
