@@ -152,9 +152,10 @@ void CNorv2View::OnCategory(Category k)
         emit titleChanged(std::nullopt, m_nScale);
         return;
     }
+    // The frame sizes the window first, so that the chart is laid out once, for the size it gets.
+    emit chartLayoutRequested();
     m_nCategory = k;
     emit categoryChanged(m_nCategory);
-    emit chartLayoutRequested();
     Rebuild();
 }
 
