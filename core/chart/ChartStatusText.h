@@ -11,6 +11,5 @@ struct BOARDDATA;
 std::string StatusPeriodText(CTime date, Scale nScale);
 
 // The status text of the bar whose period data holds: "[period] category" and the
-// category's runs, best, worst and average with their misses. Empty for a category
-// outside 0..3.
+// category's runs, best, worst and average with their misses.
 std::string ChartStatusText(const BOARDDATA& data, Category nCategory);

@@ -152,9 +152,10 @@ void CNorv2View::OnCategory(Category k)
         emit titleChanged(std::nullopt, m_nScale);
         return;
     }
+    // The frame sizes the window first, so that the chart is laid out once, for the size it gets.
+    emit chartLayoutRequested();
     m_nCategory = k;
     emit categoryChanged(m_nCategory);
-    emit chartLayoutRequested();
     Rebuild();
 }
 
@@ -193,7 +194,16 @@ void CNorv2View::UpdateScrollRange()
 void CNorv2View::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    FitChartToWindow();
     UpdateScrollRange();
+}
+
+void CNorv2View::FitChartToWindow()
+{
+    const QSize client = UsableChartClientSize(viewport()->size());
+    const QSize chart = GetChartSize();
+    if (m_Chart.eResult != ChartLayout::kDone || chart.height() != client.height() || chart.width() < client.width())
+        Render();
 }
 
 bool CNorv2View::KeepVisiblePart(qreal dpr)
@@ -213,15 +223,8 @@ bool CNorv2View::KeepVisiblePart(qreal dpr)
 
 void CNorv2View::paintEvent(QPaintEvent* event)
 {
-    if (m_Chart.eResult != ChartLayout::kDone && Render().isEmpty())
+    if (m_Chart.eResult != ChartLayout::kDone)
         return;
-    // A taller or lower window, or one wider than the chart, needs a new chart; a narrower
-    // one keeps it and scrolls.
-    const QSize client = UsableChartClientSize(viewport()->size());
-    const QSize chart = GetChartSize();
-    if ((chart.height() != client.height() || chart.width() < client.width()) && Render().isEmpty())
-        return;
-    UpdateScrollRange();
     const qreal dpr = viewport()->devicePixelRatioF();
     if (!KeepVisiblePart(dpr))
         return;

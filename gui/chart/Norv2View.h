@@ -4,9 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <optional>
-#include <vector>
 
-#include "core/base/Time.h"
 #include "core/chart/BarCursor.h"
 #include "core/chart/ChartSpan.h"
 #include "core/frame/GageInfo.h"
@@ -34,15 +32,6 @@ public:
     // The document changed: render again, scrolled to the newest bar.
     void OnUpdate();
 
-    // Lays out the chart for the current window size; its size, or an empty size when
-    // there is no chart.
-    QSize Render();
-    // Lays out, repaints, scrolls to the newest bar and asks for the title. 0, or -1 when
-    // there is no chart (the window then keeps what it showed).
-    int Rebuild();
-    // Drops the chart: its layout, what was rendered of it, the bar dates and the bar count.
-    void ReleaseOffscreen();
-
     // Only sets the category (none: no chart), telling nobody; the caller switches the frame's layout.
     void SetCategory(std::optional<Category> n) { m_nCategory = n; }
     // After a broken file: no chart, no category, daily scale.
@@ -59,7 +48,6 @@ public:
     std::optional<Category> GetCategory() const { return m_nCategory; }
     Scale GetScale() const { return m_nScale; }
     int GetBarCount() const { return m_Chart.nBars; }
-    const std::vector<CTime>& GetBarDates() const { return m_Chart.barDates; }
     // The whole chart's size in chart pixels; empty when there is none.
     QSize GetChartSize() const { return m_Chart.Size(); }
     // What is kept rendered (null until painted) and the stretch of the chart it holds.
@@ -81,11 +69,11 @@ signals:
     void compactLayoutRequested();
     void categoryChanged(std::optional<Category> nCategory); // none: no chart
     void scaleChanged(Scale nScale);
-    // The frame's title for this category (-1: none) and scale.
+    // The frame's title for this category (none: no chart) and scale.
     void titleChanged(std::optional<Category> nCategory, Scale nScale);
     // The figures of the bar under the mouse, for status pane 1.
     void barStatusChanged(const QString& strText);
-    // The value scale of the chart just drawn (not valid when the chart was dropped).
+    // The value scale of the chart just laid out (not valid when the chart was dropped).
     void gageInfoChanged(const GAGEINFO& info);
     // A bar was double-clicked: a board of its period, filled from the document.
     void boardRequested(const BOARDDATA& data);
@@ -106,6 +94,18 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Lays out the chart for the current window size and hands its scale to the gauges; its
+    // size, or an empty size when there is no chart.
+    QSize Render();
+    // Lays out, repaints, scrolls to the newest bar and asks for the title. 0, or -1 when
+    // there is no chart (the window then keeps what it showed).
+    int Rebuild();
+    // Drops the chart: its layout, what was rendered of it, the bar dates and the bar count.
+    void ReleaseOffscreen();
+    // Lays the chart out again when the window's height changed or it grew wider than the
+    // chart, or brings back a chart the window had been too low for; a narrower window keeps
+    // the chart and scrolls.
+    void FitChartToWindow();
     void UpdateScrollRange();
     // Renders what shows and its margin unless that is kept already at this pixel ratio;
     // false when nothing could be rendered.

@@ -8,9 +8,6 @@
 #include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 
-namespace {
-} // namespace
-
 GageColorSet GageColors(const CAppSetting* pSetting, std::optional<Category> nCategory, const QPalette& palette)
 {
     // Only the four categories have chart colours; anything else would paint black on black.

@@ -17,7 +17,7 @@ struct GageColorSet
 };
 
 // The button colours of the palette, or, when the settings ask for gauges in the chart's
-// colours and a category (0..3) is shown, that category's back and axis colours.
+// colours and a category is shown, that category's back and axis colours.
 GageColorSet GageColors(const CAppSetting* pSetting, std::optional<Category> nCategory, const QPalette& palette);
 
 // A narrow strip beside the chart that repeats its value scale: ticks at the height of each
@@ -39,12 +39,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    const bool m_bRightSide;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const bool m_bRightSide;
     const CAppSetting& m_setting;
     const GAGEINFO* m_pGageInfo = nullptr;
     int m_nEdge = 0;

@@ -214,6 +214,29 @@ TEST_F(Norv2ViewTest, ATallerWindowRendersAgainANarrowerOneScrolls)
     EXPECT_EQ(view.horizontalScrollBar()->maximum(), 0);
 }
 
+TEST_F(Norv2ViewTest, ResizingLaysTheChartOutBeforeAnyPaint)
+{
+    CNorv2View& view = Open(Records(1, 60), 600, 300);
+    view.OnCategory(Category::Alph);
+    Settle();
+    const std::size_t nRenders = m_host.gages.size();
+    QSignalSpy cursors(&view, &CNorv2View::barCursorChanged);
+
+    // The gauges have the new scale before anything is painted.
+    view.setGeometry(0, 0, 600, 400);
+    ASSERT_EQ(m_host.gages.size(), nRenders + 1);
+    EXPECT_EQ(m_host.gages.back().sizeChart.cy, view.viewport()->height());
+    EXPECT_EQ(view.GetChartSize().height(), view.viewport()->height());
+
+    // Too low a window drops the chart; a taller one brings it back with its cursor.
+    view.setGeometry(0, 0, 600, 40);
+    EXPECT_EQ(view.GetBarCount(), 0);
+    view.setGeometry(0, 0, 600, 300);
+    EXPECT_EQ(view.GetBarCount(), 50);
+    ASSERT_FALSE(cursors.isEmpty());
+    EXPECT_EQ(cursors.last().at(0).toInt(), view.GetCursorBar());
+}
+
 TEST_F(Norv2ViewTest, PaintingCopiesTheChartAtTheScrollPosition)
 {
     CNorv2View& view = Open(Records(1, 60), 600, 300);
@@ -403,8 +426,10 @@ TEST_F(Norv2ViewTest, AppendedRunsRenderAgainAtTheNewestBar)
     m_doc.Refresh();
     EXPECT_EQ(m_host.gages.size(), nRenders + 1);
     EXPECT_EQ(view.GetBarCount(), 50);
-    EXPECT_EQ(view.GetBarDates().back(), CTime(2003, 6, 30, 0, 0, 0));
-    EXPECT_EQ(view.GetBarDates().front(), CTime(2003, 5, 12, 0, 0, 0));
+    EXPECT_TRUE(view.GetBarStatusText(49).startsWith(QStringLiteral("[2003/6/30] ")))
+        << view.GetBarStatusText(49).toStdString();
+    EXPECT_TRUE(view.GetBarStatusText(0).startsWith(QStringLiteral("[2003/5/12] ")))
+        << view.GetBarStatusText(0).toStdString();
     EXPECT_EQ(ScrollX(), view.horizontalScrollBar()->maximum());
     EXPECT_EQ(ScrollX(), 1058 - view.viewport()->width());
 }
