@@ -62,7 +62,6 @@ inline constexpr std::array<SettingKey, 3> kBoardColorKeys{
     {{"Board", "Daily"}, {"Board", "Weekly"}, {"Board", "Monthly"}}};
 inline constexpr const char* kBoardColorDefault = "ffffff:0:0:0:0:0:808080";
 inline constexpr SettingKey kBoardFontKey{"Board", "Font"};
-// Bits 0..3: category rows shown; bit 4: Japanese labels.
 inline constexpr IntSetting kBoardFlagSetting{{"Board", "Flag"}, 0x1F};
 inline constexpr TextSetting kRefStrSetting{{"Board", "RefStr"}, ">"};
 // The quote prefix may take at most this many bytes in code page 932.

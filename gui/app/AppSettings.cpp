@@ -9,6 +9,13 @@ void StoreFont(std::unique_ptr<LOGFONT>& pFont, const LOGFONT& lf)
     else
         pFont = std::make_unique<LOGFONT>(lf);
 }
+
+// Sets a field of the chart or board settings and marks that part changed.
+template <typename T> void Write(T& field, const T& value, bool& bPartChanged)
+{
+    field = value;
+    bPartChanged = true;
+}
 } // namespace
 
 CAppSettings::Edit::~Edit()
@@ -22,26 +29,22 @@ CAppSettings::Edit::~Edit()
 
 void CAppSettings::Edit::SetBarWidth(int nBarWidth)
 {
-    m_setting.m_nBarWidth = nBarWidth;
-    m_bChartChanged = true;
+    Write(m_setting.m_nBarWidth, nBarWidth, m_bChartChanged);
 }
 
 void CAppSettings::Edit::SetBarSpace(int nBarSpace)
 {
-    m_setting.m_nBarSpace = nBarSpace;
-    m_bChartChanged = true;
+    Write(m_setting.m_nBarSpace, nBarSpace, m_bChartChanged);
 }
 
 void CAppSettings::Edit::SetBarCount(int nBarCount)
 {
-    m_setting.m_nBarCount = nBarCount;
-    m_bChartChanged = true;
+    Write(m_setting.m_nBarCount, nBarCount, m_bChartChanged);
 }
 
 void CAppSettings::Edit::SetLineWidth(int nLineWidth)
 {
-    m_setting.m_nLineWidth = nLineWidth;
-    m_bChartChanged = true;
+    Write(m_setting.m_nLineWidth, nLineWidth, m_bChartChanged);
 }
 
 void CAppSettings::Edit::SetChartColors(const CHARTCOLOR& colors, Category nCategory)
@@ -52,8 +55,7 @@ void CAppSettings::Edit::SetChartColors(const CHARTCOLOR& colors, Category nCate
 
 void CAppSettings::Edit::SetGageColor(bool bGageColor)
 {
-    m_setting.m_bGageColor = bGageColor;
-    m_bChartChanged = true;
+    Write(m_setting.m_bGageColor, bGageColor, m_bChartChanged);
 }
 
 void CAppSettings::Edit::SetChartFont(const LOGFONT& lf)
@@ -64,14 +66,12 @@ void CAppSettings::Edit::SetChartFont(const LOGFONT& lf)
 
 void CAppSettings::Edit::SetBoardFlag(int nBoardFlag)
 {
-    m_setting.m_nBoardFlag = nBoardFlag;
-    m_bBoardChanged = true;
+    Write(m_setting.m_nBoardFlag, nBoardFlag, m_bBoardChanged);
 }
 
 void CAppSettings::Edit::SetRefStr(const std::string& strRefStr)
 {
-    m_setting.m_strRefStr = strRefStr;
-    m_bBoardChanged = true;
+    Write(m_setting.m_strRefStr, strRefStr, m_bBoardChanged);
 }
 
 void CAppSettings::Edit::SetBoardFont(const LOGFONT& lf)
