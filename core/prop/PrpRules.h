@@ -5,6 +5,7 @@
 
 #include "core/settings/FontPoints.h"
 #include "core/settings/LogFont.h"
+#include "core/settings/SettingTable.h"
 
 // Rules the property pages check and show, kept apart from the widgets.
 
@@ -14,8 +15,7 @@ std::optional<int> ParseDigits(std::string_view text);
 // The message shown when a number is missing or outside nMin..nMax.
 std::string IntRangeMessage(int nMin, int nMax);
 
-// The quote prefix may take at most 5 bytes in code page 932.
-constexpr std::size_t kMaxQuoteBytes = 5;
+// Whether the quote prefix takes no more bytes in code page 932 than the board page accepts.
 bool IsQuoteWithinLimit(std::string_view utf8);
 // The quote edit's text after an edit turned strOld into strNew: of what the edit put in,
 // as much as fits the limit (or the old text's length, for a longer stored value), as an

@@ -6,12 +6,10 @@
 
 #include "core/settings/DesktopMetrics.h"
 #include "core/settings/ProfileStore.h"
+#include "core/settings/SettingTable.h"
 #include "core/settings/SettingText.h"
 
 namespace {
-constexpr const char* kCategoryKeys[4] = {"Alph", "Kana", "Roma", "Sybl"};
-constexpr const char* kScaleKeys[3] = {"Daily", "Weekly", "Monthly"};
-
 constexpr CHARTCOLOR kChartFallback = {0, 0xFFFFFF, 0x800000, 0xFF};
 constexpr BOARDCOLOR kBoardFallback = {0xFFFFFF, 0, 0, 0, 0, 0, 0x808080};
 
@@ -21,43 +19,70 @@ constexpr std::array kBoardRoles = {&BOARDCOLOR::crBack, &BOARDCOLOR::crLabel, &
                                     &BOARDCOLOR::crRoma, &BOARDCOLOR::crSybl,  &BOARDCOLOR::crRule};
 
 template <typename Colors, std::size_t N>
-Colors ReadColors(CProfileStore& store, const char* section, const char* entry, const char* defaultText,
-                  const Colors& fallback, const std::array<COLORREF Colors::*, N>& roles)
+Colors ReadColors(CProfileStore& store, SettingKey key, const char* defaultText, const Colors& fallback,
+                  const std::array<COLORREF Colors::*, N>& roles)
 {
     Colors colors = fallback;
-    if (const auto values = ParseHexList(store.GetProfileString(section, entry, defaultText), N))
+    if (const auto values = ParseHexList(store.GetProfileString(key.pszSection, key.pszEntry, defaultText), N))
         for (std::size_t i = 0; i < N; ++i)
             colors.*roles[i] = (*values)[i];
     return colors;
 }
 
 template <typename Colors, std::size_t N>
-bool WriteColors(CProfileStore& store, const char* section, const char* entry, const Colors& colors,
+bool WriteColors(CProfileStore& store, SettingKey key, const Colors& colors,
                  const std::array<COLORREF Colors::*, N>& roles)
 {
     std::vector<std::uint32_t> values;
     for (const auto role : roles)
         values.push_back(colors.*role);
-    return store.WriteProfileString(section, entry, FormatHexList(values));
+    return store.WriteProfileString(key.pszSection, key.pszEntry, FormatHexList(values));
 }
 
-std::unique_ptr<LOGFONT> ReadFont(CProfileStore& store, const char* section, const CDesktopMetrics& desktop)
+std::unique_ptr<LOGFONT> ReadFont(CProfileStore& store, SettingKey key, const CDesktopMetrics& desktop)
 {
     std::vector<std::uint8_t> bytes;
-    if (store.GetProfileBinary(section, "Font", bytes))
+    if (store.GetProfileBinary(key.pszSection, key.pszEntry, bytes))
         if (auto lf = LOGFONT::FromBytes(bytes))
             return std::make_unique<LOGFONT>(*lf);
     return std::make_unique<LOGFONT>(desktop.GetIconTitleFont());
 }
 
 // A missing structure is not written, which is no failure.
-template <typename Structure>
-bool WriteStructure(CProfileStore& store, const char* section, const char* entry, const Structure* p)
+template <typename Structure> bool WriteStructure(CProfileStore& store, SettingKey key, const Structure* p)
 {
     if (!p)
         return true;
     const auto bytes = p->ToBytes();
-    return store.WriteProfileBinary(section, entry, {bytes.begin(), bytes.end()});
+    return store.WriteProfileBinary(key.pszSection, key.pszEntry, {bytes.begin(), bytes.end()});
+}
+
+std::string ReadText(CProfileStore& store, const TextSetting& setting)
+{
+    return store.GetProfileString(setting.key.pszSection, setting.key.pszEntry, setting.pszDefault);
+}
+
+int ReadInt(CProfileStore& store, const IntSetting& setting)
+{
+    return store.GetProfileInt(setting.key.pszSection, setting.key.pszEntry, setting.nDefault);
+}
+
+bool WriteText(CProfileStore& store, SettingKey key, std::string_view text)
+{
+    return store.WriteProfileString(key.pszSection, key.pszEntry, text);
+}
+
+bool WriteInt(CProfileStore& store, SettingKey key, int nValue)
+{
+    return store.WriteProfileInt(key.pszSection, key.pszEntry, nValue);
+}
+
+std::vector<std::int32_t> BarSizeDefaults()
+{
+    std::vector<std::int32_t> sizes;
+    for (const BarSizeSetting& size : kBarSizes)
+        sizes.push_back(size.nDefault);
+    return sizes;
 }
 
 // A stored window position as a window can have it. Qt keeps a window's edges in int, so
@@ -74,38 +99,38 @@ CAppSetting::~CAppSetting() = default;
 
 void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
 {
-    m_strVeskDir = store.GetProfileString("App", "VeskDir", "");
-    m_strUserName = store.GetProfileString("App", "UserName", "");
+    m_strVeskDir = ReadText(store, kVeskDirSetting);
+    m_strUserName = ReadText(store, kUserNameSetting);
 
-    const auto scales = ParseDecimalList(store.GetProfileString("Chart", "Scales", "13:8:50:2"), 4)
-                            .value_or(std::vector<std::int32_t>{13, 8, 50, 2});
+    const std::vector<std::int32_t> defaultScales = BarSizeDefaults();
+    const auto scales = ParseDecimalList(store.GetProfileString(kScalesKey.pszSection, kScalesKey.pszEntry,
+                                                                FormatDecimalList(defaultScales)),
+                                         kBarSizes.size())
+                            .value_or(defaultScales);
     m_nBarWidth = scales[0];
     m_nBarSpace = scales[1];
     m_nBarCount = scales[2];
     m_nLineWidth = scales[3];
 
-    for (int i = 0; i < 4; ++i)
-        m_ChartColor[i] =
-            ReadColors(store, "Chart", kCategoryKeys[i], "0:ffffff:ff0000:0000ff", kChartFallback, kChartRoles);
-    m_bGageColor = store.GetProfileInt("Chart", "Gage", 0) != 0;
-    for (int i = 0; i < 3; ++i)
-        m_BoardColor[i] =
-            ReadColors(store, "Board", kScaleKeys[i], "ffffff:0:0:0:0:0:808080", kBoardFallback, kBoardRoles);
+    for (std::size_t i = 0; i < m_ChartColor.size(); ++i)
+        m_ChartColor[i] = ReadColors(store, kChartColorKeys[i], kChartColorDefault, kChartFallback, kChartRoles);
+    m_bGageColor = ReadInt(store, kGageColorSetting) != 0;
+    for (std::size_t i = 0; i < m_BoardColor.size(); ++i)
+        m_BoardColor[i] = ReadColors(store, kBoardColorKeys[i], kBoardColorDefault, kBoardFallback, kBoardRoles);
 
-    m_pChartFont = ReadFont(store, "Chart", desktop);
-    m_pBoardFont = ReadFont(store, "Board", desktop);
-    m_nBoardFlag = store.GetProfileInt("Board", "Flag", 31);
-    m_strRefStr = store.GetProfileString("Board", "RefStr", ">");
+    m_pChartFont = ReadFont(store, kChartFontKey, desktop);
+    m_pBoardFont = ReadFont(store, kBoardFontKey, desktop);
+    m_nBoardFlag = ReadInt(store, kBoardFlagSetting);
+    m_strRefStr = ReadText(store, kRefStrSetting);
 
-    const auto points =
-        ParseDecimalList(store.GetProfileString("Board", "Point", "30:30:60:60:90:90:120:120:150:150:180:180"), 12)
-            .value_or(std::vector<std::int32_t>(12, 0));
+    const auto points = ParseDecimalList(ReadText(store, kBoardPointSetting), 2 * m_ptBoard.size())
+                            .value_or(std::vector<std::int32_t>(2 * m_ptBoard.size(), 0));
     for (std::size_t i = 0; i < m_ptBoard.size(); ++i)
         m_ptBoard[i] = WindowPoint(points[2 * i], points[2 * i + 1]);
 
     std::vector<std::uint8_t> bytes;
     std::optional<WINDOWPLACEMENT> placement;
-    if (store.GetProfileBinary("Frame", "WindowPos", bytes))
+    if (store.GetProfileBinary(kWindowPosKey.pszSection, kWindowPosKey.pszEntry, bytes))
         placement = WINDOWPLACEMENT::FromBytes(bytes);
     if (!placement) {
         placement.emplace();
@@ -117,46 +142,45 @@ void CAppSetting::Load(CProfileStore& store, const CDesktopMetrics& desktop)
     m_pWindowPos = std::make_unique<WINDOWPLACEMENT>(*placement);
 
     const auto frame =
-        ParseDecimalList(store.GetProfileString("Frame", "Point", "0:0"), 2).value_or(std::vector<std::int32_t>{0, 0});
+        ParseDecimalList(ReadText(store, kFramePointSetting), 2).value_or(std::vector<std::int32_t>{0, 0});
     m_ptFrame = WindowPoint(frame[0], frame[1]);
-    m_bZoomed = store.GetProfileInt("Frame", "Zoomed", 0) != 0;
+    m_bZoomed = ReadInt(store, kZoomedSetting) != 0;
 
-    if (const auto calendar = ParseDecimalList(store.GetProfileString("Calendar", "Point", ""), 2))
+    if (const auto calendar = ParseDecimalList(ReadText(store, {kCalendarPointKey, ""}), 2))
         m_ptCalendar = WindowPoint((*calendar)[0], (*calendar)[1]);
-    const int nCategory = store.GetProfileInt("Calendar", "Category", 0);
-    m_nCalendarCategory = nCategory >= 0 && nCategory <= 4 ? nCategory : 0;
+    const int nCategory = ReadInt(store, kCalendarCategorySetting);
+    m_nCalendarCategory = kCalendarCategories.Contains(nCategory) ? nCategory : kCalendarCategorySetting.nDefault;
 }
 
 bool CAppSetting::Save(CProfileStore& store) const
 {
     bool bAllWritten = true;
     const auto write = [&bAllWritten](bool bWritten) { bAllWritten = bAllWritten && bWritten; };
-    write(store.WriteProfileString("App", "VeskDir", m_strVeskDir));
-    write(store.WriteProfileString("App", "UserName", m_strUserName));
-    write(store.WriteProfileString("Chart", "Scales",
-                                   FormatDecimalList({m_nBarWidth, m_nBarSpace, m_nBarCount, m_nLineWidth})));
-    for (int i = 0; i < 4; ++i)
-        write(WriteColors(store, "Chart", kCategoryKeys[i], m_ChartColor[i], kChartRoles));
-    write(store.WriteProfileInt("Chart", "Gage", m_bGageColor ? 1 : 0));
-    for (int i = 0; i < 3; ++i)
-        write(WriteColors(store, "Board", kScaleKeys[i], m_BoardColor[i], kBoardRoles));
-    write(WriteStructure(store, "Chart", "Font", m_pChartFont.get()));
-    write(WriteStructure(store, "Board", "Font", m_pBoardFont.get()));
-    write(store.WriteProfileInt("Board", "Flag", m_nBoardFlag));
-    write(store.WriteProfileString("Board", "RefStr", m_strRefStr));
+    write(WriteText(store, kVeskDirSetting.key, m_strVeskDir));
+    write(WriteText(store, kUserNameSetting.key, m_strUserName));
+    write(WriteText(store, kScalesKey, FormatDecimalList({m_nBarWidth, m_nBarSpace, m_nBarCount, m_nLineWidth})));
+    for (std::size_t i = 0; i < m_ChartColor.size(); ++i)
+        write(WriteColors(store, kChartColorKeys[i], m_ChartColor[i], kChartRoles));
+    write(WriteInt(store, kGageColorSetting.key, m_bGageColor ? 1 : 0));
+    for (std::size_t i = 0; i < m_BoardColor.size(); ++i)
+        write(WriteColors(store, kBoardColorKeys[i], m_BoardColor[i], kBoardRoles));
+    write(WriteStructure(store, kChartFontKey, m_pChartFont.get()));
+    write(WriteStructure(store, kBoardFontKey, m_pBoardFont.get()));
+    write(WriteInt(store, kBoardFlagSetting.key, m_nBoardFlag));
+    write(WriteText(store, kRefStrSetting.key, m_strRefStr));
     std::vector<std::int32_t> points;
     for (const CPoint& pt : m_ptBoard) {
         points.push_back(pt.x);
         points.push_back(pt.y);
     }
-    write(store.WriteProfileString("Board", "Point", FormatDecimalList(points)));
-    write(WriteStructure(store, "Frame", "WindowPos", m_pWindowPos.get()));
-    write(store.WriteProfileString("Frame", "Point", FormatDecimalList({m_ptFrame.x, m_ptFrame.y})));
-    write(store.WriteProfileInt("Frame", "Zoomed", m_bZoomed ? 1 : 0));
+    write(WriteText(store, kBoardPointSetting.key, FormatDecimalList(points)));
+    write(WriteStructure(store, kWindowPosKey, m_pWindowPos.get()));
+    write(WriteText(store, kFramePointSetting.key, FormatDecimalList({m_ptFrame.x, m_ptFrame.y})));
+    write(WriteInt(store, kZoomedSetting.key, m_bZoomed ? 1 : 0));
     // A file of someone who never opened the calendar stays as it was.
     if (m_ptCalendar) {
-        write(store.WriteProfileString("Calendar", "Point", FormatDecimalList({m_ptCalendar->x, m_ptCalendar->y})));
-        write(store.WriteProfileInt("Calendar", "Category", m_nCalendarCategory));
+        write(WriteText(store, kCalendarPointKey, FormatDecimalList({m_ptCalendar->x, m_ptCalendar->y})));
+        write(WriteInt(store, kCalendarCategorySetting.key, m_nCalendarCategory));
     }
     return bAllWritten;
 }
@@ -168,20 +192,20 @@ COLORREF CAppSetting::GetChartColor(std::optional<Category> nCategory, int nRole
     return m_ChartColor[Index(*nCategory)].*kChartRoles[nRole];
 }
 
-int CAppSetting::GetChartColors(CHARTCOLOR* pOut, std::optional<Category> nCategory) const
+bool CAppSetting::GetChartColors(CHARTCOLOR* pOut, std::optional<Category> nCategory) const
 {
     if (!pOut || !nCategory)
-        return -1;
+        return false;
     *pOut = m_ChartColor[Index(*nCategory)];
-    return 0;
+    return true;
 }
 
-int CAppSetting::SetChartColors(const CHARTCOLOR* pIn, std::optional<Category> nCategory)
+bool CAppSetting::SetChartColors(const CHARTCOLOR* pIn, std::optional<Category> nCategory)
 {
     if (!pIn || !nCategory)
-        return -1;
+        return false;
     m_ChartColor[Index(*nCategory)] = *pIn;
-    return static_cast<int>(Index(*nCategory));
+    return true;
 }
 
 COLORREF CAppSetting::GetBoardColor(Scale nScale, int nRole) const
@@ -191,20 +215,20 @@ COLORREF CAppSetting::GetBoardColor(Scale nScale, int nRole) const
     return m_BoardColor[Index(nScale)].*kBoardRoles[nRole - CLR_BOARD_BACK];
 }
 
-int CAppSetting::GetBoardColors(BOARDCOLOR* pOut, Scale nScale) const
+bool CAppSetting::GetBoardColors(BOARDCOLOR* pOut, Scale nScale) const
 {
     if (!pOut)
-        return -1;
+        return false;
     *pOut = m_BoardColor[Index(nScale)];
-    return 0;
+    return true;
 }
 
-int CAppSetting::SetBoardColors(const BOARDCOLOR* pIn, Scale nScale)
+bool CAppSetting::SetBoardColors(const BOARDCOLOR* pIn, Scale nScale)
 {
     if (!pIn)
-        return -1;
+        return false;
     m_BoardColor[Index(nScale)] = *pIn;
-    return static_cast<int>(Index(nScale));
+    return true;
 }
 
 bool CAppSetting::IsBoardRowShown(int nRow) const

@@ -8,6 +8,7 @@
 #include "core/base/Point.h"
 #include "core/record/Kinds.h"
 #include "core/settings/LogFont.h"
+#include "core/settings/SettingTable.h"
 #include "core/settings/WindowPlacement.h"
 
 class CProfileStore;
@@ -65,23 +66,24 @@ public:
     // Writes every value, in a fixed order; false when the store refused any of them.
     [[nodiscard]] bool Save(CProfileStore& store) const;
 
-    // No category (no chart shown) has no colours: 0, or -1 for the sets.
+    // No category (no chart shown) has no colours: 0 for a role, and the sets copy nothing.
+    // A role of the other record gives 0. The sets say whether they copied.
     COLORREF GetChartColor(std::optional<Category> nCategory, int nRole) const;
-    int GetChartColors(CHARTCOLOR* pOut, std::optional<Category> nCategory) const;
-    int SetChartColors(const CHARTCOLOR* pIn, std::optional<Category> nCategory);
+    bool GetChartColors(CHARTCOLOR* pOut, std::optional<Category> nCategory) const;
+    bool SetChartColors(const CHARTCOLOR* pIn, std::optional<Category> nCategory);
     COLORREF GetBoardColor(Scale nScale, int nRole) const;
-    int GetBoardColors(BOARDCOLOR* pOut, Scale nScale) const;
-    int SetBoardColors(const BOARDCOLOR* pIn, Scale nScale);
+    bool GetBoardColors(BOARDCOLOR* pOut, Scale nScale) const;
+    bool SetBoardColors(const BOARDCOLOR* pIn, Scale nScale);
 
     bool IsBoardRowShown(int nRow) const;
     bool IsBoardJapanese() const;
 
-    int m_nBarCount = 50;
-    int m_nLineWidth = 2;
-    int m_nBarSpace = 8;
-    int m_nBarWidth = 13;
-    int m_nBoardFlag = 0x1F; // bits 0..3: category rows shown; bit 4: Japanese labels
-    bool m_bGageColor = false;
+    int m_nBarCount = kBarCountSetting.nDefault;
+    int m_nLineWidth = kLineWidthSetting.nDefault;
+    int m_nBarSpace = kBarSpaceSetting.nDefault;
+    int m_nBarWidth = kBarWidthSetting.nDefault;
+    int m_nBoardFlag = kBoardFlagSetting.nDefault; // bits 0..3: category rows shown; bit 4: Japanese labels
+    bool m_bGageColor = kGageColorSetting.nDefault != 0;
     std::string m_strUserName;
     std::string m_strVeskDir; // ends in a path separator
     std::unique_ptr<WINDOWPLACEMENT> m_pWindowPos;
@@ -92,9 +94,9 @@ public:
     std::unique_ptr<LOGFONT> m_pChartFont;
     std::array<CHARTCOLOR, 4> m_ChartColor{};
     std::array<BOARDCOLOR, 3> m_BoardColor{};
-    std::string m_strRefStr = ">";
+    std::string m_strRefStr = kRefStrSetting.pszDefault;
     // The practice calendar: where its window's frame was, none until it was first shown
     // (and then nothing of it is stored), and what it counts: 0 all, 1..4 a category.
     std::optional<CPoint> m_ptCalendar;
-    int m_nCalendarCategory = 0;
+    int m_nCalendarCategory = kCalendarCategorySetting.nDefault;
 };

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "core/settings/AppSetting.h"
+#include "core/settings/SettingTable.h"
 
 namespace {
-constexpr std::size_t kMaxQuoteBytes = 5;
-
 // Length of the UTF-8 sequence starting with lead byte b (1 for stray bytes).
 std::size_t SequenceLength(unsigned char b)
 {
@@ -41,12 +40,19 @@ template <typename Visit> void ForEachCharacter(std::string_view utf8, Visit vis
         i += n;
     }
 }
+
+int Usable(int nValue, IntRange range)
+{
+    return std::clamp(nValue, range.nMin, range.nMax);
+}
 } // namespace
 
 ChartScales GetUsableChartScales(const CAppSetting& setting)
 {
-    return {std::clamp(setting.m_nBarWidth, 3, 30), std::clamp(setting.m_nBarSpace, 1, 50),
-            std::clamp(setting.m_nBarCount, 0, 999), std::clamp(setting.m_nLineWidth, 1, 10)};
+    // A count below the page's least, down to 0, only shows fewer bars.
+    return {Usable(setting.m_nBarWidth, kBarWidthSetting.range), Usable(setting.m_nBarSpace, kBarSpaceSetting.range),
+            Usable(setting.m_nBarCount, {0, kBarCountSetting.range.nMax}),
+            Usable(setting.m_nLineWidth, kLineWidthSetting.range)};
 }
 
 std::size_t Cp932Length(std::string_view utf8)

@@ -10,10 +10,10 @@ class CAppSetting;
 // which simply shows no chart, is kept).
 struct ChartScales
 {
-    int nBarWidth;  // 3..30
-    int nBarSpace;  // 1..50
-    int nBarCount;  // 0..999
-    int nLineWidth; // 1..10
+    int nBarWidth;
+    int nBarSpace;
+    int nBarCount;
+    int nLineWidth;
 };
 ChartScales GetUsableChartScales(const CAppSetting& setting);
 
@@ -24,6 +24,6 @@ std::size_t Cp932Length(std::string_view utf8);
 // inside a character.
 std::string_view Cp932Prefix(std::string_view utf8, std::size_t nMaxBytes);
 
-// The quote prefix as copied text uses it: at most the 5 code-page-932 bytes the
+// The quote prefix as copied text uses it: at most the code-page-932 bytes the
 // board page accepts, never cut inside a character.
 std::string GetUsableQuotePrefix(const CAppSetting& setting);

@@ -6,6 +6,7 @@
 #include "core/record/PeriodData.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
 #include "gui/board/Norv2Board.h"
@@ -24,7 +25,7 @@ bool PeriodHolds(const BOARDDATA& data, CTime now)
 }
 } // namespace
 
-CBoardList::CBoardList(CAppSetting& setting, QObject* pParent) : QObject(pParent), m_setting(setting) {}
+CBoardList::CBoardList(CAppSettings& settings, QObject* pParent) : QObject(pParent), m_settings(settings) {}
 
 CBoardList::~CBoardList()
 {
@@ -42,9 +43,9 @@ CNorv2Board* CBoardList::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     }
     const int nSlot = m_nCount;
     pData->nSlot = nSlot;
-    auto* pBoard = new CNorv2Board(std::move(pData), m_setting);
+    auto* pBoard = new CNorv2Board(std::move(pData), m_settings);
     connect(pBoard, &CNorv2Board::closed, this, [this](CNorv2Board* pClosed) { RemoveBoard(pClosed); });
-    const CPoint pt = m_setting.m_ptBoard[static_cast<std::size_t>(nSlot)];
+    const CPoint pt = m_settings.Get().m_ptBoard[static_cast<std::size_t>(nSlot)];
     // Not shown yet, the board has no frame to count; it will get one with a caption.
     pBoard->move(
         OnScreenPosition(*pBoard, {pt.x, pt.y}, pBoard->GetClientSize().grownBy(ExpectedFrameMargins(*pBoard))));

@@ -7,7 +7,7 @@
 
 #include "core/base/Time.h"
 
-class CAppSetting;
+class CAppSettings;
 class CNorv2Board;
 class CNorv2Doc;
 struct BOARDDATA;
@@ -22,9 +22,9 @@ class CBoardList : public QObject
 public:
     static constexpr int kMaxBoards = 6;
 
-    // The boards' font, colours, rows and saved positions come from setting, which must
+    // The boards' font, colours, rows and saved positions come from settings, which must
     // outlive the list.
-    explicit CBoardList(CAppSetting& setting, QObject* pParent = nullptr);
+    explicit CBoardList(CAppSettings& settings, QObject* pParent = nullptr);
     // Destroys the boards still open, each storing its position.
     ~CBoardList() override;
 
@@ -62,7 +62,7 @@ signals:
     void countChanged(int nCount);
 
 private:
-    CAppSetting& m_setting;
+    CAppSettings& m_settings;
     std::array<CNorv2Board*, kMaxBoards> m_pBoards{};
     int m_nCount = 0;
 };

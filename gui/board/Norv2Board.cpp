@@ -16,6 +16,7 @@
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
@@ -66,10 +67,10 @@ void DrawBoardText(QPainter& painter, const BoardCellText& text)
 }
 } // namespace
 
-CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSetting& setting)
+CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSettings& settings)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_setting(setting), m_pData(pData ? std::move(pData) : std::make_unique<BOARDDATA>())
+      m_settings(settings), m_setting(settings.Get()), m_pData(pData ? std::move(pData) : std::make_unique<BOARDDATA>())
 {
     InstallBoardAccessible();
     setAttribute(Qt::WA_DeleteOnClose);
@@ -89,9 +90,7 @@ CNorv2Board::CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSetting& setting)
 
 CNorv2Board::~CNorv2Board()
 {
-    const int nSlot = GetSlot();
-    if (nSlot >= 0 && nSlot < static_cast<int>(m_setting.m_ptBoard.size()))
-        m_setting.m_ptBoard[static_cast<std::size_t>(nSlot)] = {pos().x(), pos().y()};
+    CAppSettings::Edit(m_settings).SetBoardPoint(GetSlot(), {pos().x(), pos().y()});
 }
 
 int CNorv2Board::GetSlot() const

@@ -4,6 +4,7 @@
 #include <memory>
 
 class CAppSetting;
+class CAppSettings;
 class QAction;
 class QMenu;
 struct BOARDDATA;
@@ -19,7 +20,7 @@ class CNorv2Board : public QWidget
 public:
     // pData's nSlot is already set; a null pData makes an empty board. The settings (font,
     // colours, rows, the slot's position) must outlive the board.
-    CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSetting& setting);
+    CNorv2Board(std::unique_ptr<BOARDDATA> pData, CAppSettings& settings);
     ~CNorv2Board() override;
 
     const BOARDDATA& GetData() const { return *m_pData; }
@@ -58,7 +59,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    CAppSetting& m_setting;
+    CAppSettings& m_settings;
+    const CAppSetting& m_setting;
     std::unique_ptr<BOARDDATA> m_pData;
     QAction* m_pCopyAction = nullptr;
     QAction* m_pCloseAction = nullptr;

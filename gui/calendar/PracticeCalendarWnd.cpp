@@ -93,7 +93,7 @@ CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& s
 
     connect(m_pCategory, &QComboBox::currentIndexChanged, this, [this](int i) {
         m_Category = i == 0 ? CalendarCategory{} : CategoryAt(i - 1);
-        m_settings.Get().m_nCalendarCategory = i;
+        CAppSettings::Edit(m_settings).SetCalendarCategory(i);
         ShowDays();
     });
     connect(m_pPrevious, &QToolButton::clicked, this, [this] { StepYear(-1); });
@@ -141,7 +141,7 @@ void CPracticeCalendarWnd::StorePlacement()
 {
     // pos() is where the frame's top-left is.
     if (m_bPlaced)
-        m_settings.Get().m_ptCalendar = CPoint{pos().x(), pos().y()};
+        CAppSettings::Edit(m_settings).SetCalendarPoint({pos().x(), pos().y()});
 }
 
 QString CPracticeCalendarWnd::DayText(int nDays) const

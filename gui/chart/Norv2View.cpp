@@ -16,6 +16,7 @@
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/ColorConvert.h"
 #include "gui/app/RectConvert.h"
 #include "gui/chart/ChartAccessible.h"
@@ -37,8 +38,8 @@ std::optional<BarKey> BarKeyOf(int nKey)
 }
 } // namespace
 
-CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* parent)
-    : QAbstractScrollArea(parent), m_pDoc(pDoc), m_setting(setting)
+CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSettings& settings, QWidget* parent)
+    : QAbstractScrollArea(parent), m_pDoc(pDoc), m_setting(settings.Get())
 {
     // The chart always has the window's height.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -52,6 +53,7 @@ CNorv2View::CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* par
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_bShowNewest = false; });
     if (m_pDoc)
         connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CNorv2View::OnUpdate);
+    connect(&settings, &CAppSettings::chartSettingsStored, this, &CNorv2View::OnUpdate);
 }
 
 CNorv2View::~CNorv2View() = default;

@@ -12,6 +12,7 @@
 #include "gui/chart/ChartPainter.h"
 
 class CAppSetting;
+class CAppSettings;
 class CNorv2Doc;
 
 // The chart of one category at one scale, newest period at the right. The chart is laid
@@ -23,8 +24,9 @@ class CNorv2View : public QAbstractScrollArea
     Q_OBJECT
 
 public:
-    // Neither the document nor the settings are owned; both must outlive the view.
-    CNorv2View(CNorv2Doc* pDoc, const CAppSetting& setting, QWidget* parent = nullptr);
+    // Neither the document nor the settings are owned; both must outlive the view. New
+    // chart settings render it again.
+    CNorv2View(CNorv2Doc* pDoc, const CAppSettings& settings, QWidget* parent = nullptr);
     ~CNorv2View() override;
 
     // After a file was opened: no category and no chart until one is chosen.

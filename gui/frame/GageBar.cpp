@@ -5,6 +5,7 @@
 
 #include "core/frame/GageInfo.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/ColorConvert.h"
 #include "gui/app/FontConvert.h"
 
@@ -17,19 +18,25 @@ GageColorSet GageColors(const CAppSetting* pSetting, std::optional<Category> nCa
     return {palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
 }
 
-CGageBar::CGageBar(bool bRightSide, const CAppSetting& setting, QWidget* pParent)
-    : QWidget(pParent), m_bRightSide(bRightSide), m_setting(setting)
+CGageBar::CGageBar(bool bRightSide, const CAppSettings& settings, QWidget* pParent)
+    : QWidget(pParent), m_bRightSide(bRightSide), m_setting(settings.Get())
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     // Every pixel is filled in paintEvent.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&settings, &CAppSettings::chartSettingsStored, this, &CGageBar::Refresh);
+}
+
+void CGageBar::Refresh()
+{
+    updateGeometry();
+    update();
 }
 
 void CGageBar::SetGageInfo(const GAGEINFO* pInfo)
 {
     m_pGageInfo = pInfo;
-    updateGeometry();
-    update();
+    Refresh();
 }
 
 void CGageBar::SetEdge(int nEdge)

@@ -6,6 +6,7 @@
 #include "core/record/Kinds.h"
 
 class CAppSetting;
+class CAppSettings;
 class QPalette;
 struct GAGEINFO;
 
@@ -28,8 +29,8 @@ class CGageBar : public QWidget
 
 public:
     // bRightSide: the bar stands right of the chart, with its ticks on its left edge. The
-    // settings (colours and chart font) must outlive the bar.
-    CGageBar(bool bRightSide, const CAppSetting& setting, QWidget* pParent = nullptr);
+    // settings (colours and chart font) must outlive the bar; it follows their changes.
+    CGageBar(bool bRightSide, const CAppSettings& settings, QWidget* pParent = nullptr);
 
     // The frame's gauge parameters, read at every paint; null draws no ticks.
     void SetGageInfo(const GAGEINFO* pInfo);
@@ -43,6 +44,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The width and the picture follow the scale, colours and font.
+    void Refresh();
+
     const bool m_bRightSide;
     const CAppSetting& m_setting;
     const GAGEINFO* m_pGageInfo = nullptr;

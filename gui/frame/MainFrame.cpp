@@ -65,7 +65,7 @@ QString Format(const std::string& format, std::initializer_list<std::string> arg
 } // namespace
 
 CMainFrame::CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings)
-    : m_pDoc(pDoc), m_settings(settings), m_setting(settings.Get()), m_Boards(settings.Get())
+    : m_pDoc(pDoc), m_settings(settings), m_setting(settings.Get()), m_Boards(settings)
 {
     CreateCentralArea();
     CreateActions();
@@ -75,10 +75,7 @@ CMainFrame::CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings)
     EnableSelectors(!m_setting.m_strUserName.empty());
     ConnectDocument();
 
-    connect(&m_settings, &CAppSettings::chartSettingsStored, this, [this] {
-        m_pView->OnUpdate();
-        RefreshGages();
-    });
+    // The boards' grid starts at the frame's client area, beside the gauge and below the toolbar.
     connect(&m_settings, &CAppSettings::boardSettingsStored, this, &CMainFrame::RelayoutBoards);
     connect(&m_Boards, &CBoardList::countChanged, this, &CMainFrame::UpdateBoardCommands);
     connect(&m_RefreshTimer, &QTimer::timeout, m_pDoc, &CNorv2Doc::Refresh);
@@ -135,9 +132,9 @@ void CMainFrame::CreateCentralArea()
     auto* layout = new QHBoxLayout(m_pChartArea);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_pView = new CNorv2View(m_pDoc, m_setting, m_pChartArea);
-    m_pLeftGage = new CGageBar(false, m_setting, m_pChartArea);
-    m_pRightGage = new CGageBar(true, m_setting, m_pChartArea);
+    m_pView = new CNorv2View(m_pDoc, m_settings, m_pChartArea);
+    m_pLeftGage = new CGageBar(false, m_settings, m_pChartArea);
+    m_pRightGage = new CGageBar(true, m_settings, m_pChartArea);
     for (CGageBar* gage : {m_pLeftGage, m_pRightGage}) {
         gage->SetGageInfo(&m_GageInfo);
         gage->SetEdge(m_pView->frameWidth());
@@ -303,14 +300,13 @@ void CMainFrame::StoreChartPlacement()
     if (const QMargins frame = FrameMargins(*this); !frame.isNull() && !isMaximized())
         m_ChartFrame = frame;
     const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
-    if (!m_setting.m_pWindowPos)
-        m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
-    WINDOWPLACEMENT& wp = *m_setting.m_pWindowPos;
+    WINDOWPLACEMENT wp = m_setting.m_pWindowPos ? *m_setting.m_pWindowPos : WINDOWPLACEMENT{};
     wp.showCmd = WINDOWPLACEMENT::SW_SHOWNORMAL;
     wp.left = r.left();
     wp.top = r.top();
     wp.right = r.left() + r.width();
     wp.bottom = r.top() + r.height();
+    CAppSettings::Edit(m_settings).SetWindowPos(wp);
 }
 
 void CMainFrame::ApplyChartPlacement()
@@ -353,7 +349,7 @@ int CMainFrame::SetCompactLayout()
     if (isVisible() && !isMinimized())
         StoreChartPlacement();
     if (isMaximized())
-        m_setting.m_bZoomed = true;
+        CAppSettings::Edit(m_settings).SetZoomed(true);
     m_bCompact = true;
     m_pChartArea->hide();
     m_pPane1->hide();
@@ -377,7 +373,7 @@ int CMainFrame::SetChartLayout()
         GiveChartTheKeys();
         return -1;
     }
-    m_setting.m_ptFrame = {pos().x(), pos().y()};
+    CAppSettings::Edit(m_settings).SetFramePoint({pos().x(), pos().y()});
     m_StripFrame = FrameMargins(*this);
     m_bCompact = false;
     setMinimumSize(0, 0);
@@ -409,7 +405,7 @@ void CMainFrame::changeEvent(QEvent* event)
 {
     // In the chart layout the maximized state is remembered for the next time.
     if (event->type() == QEvent::WindowStateChange && !m_bCompact && !isMinimized())
-        m_setting.m_bZoomed = isMaximized();
+        CAppSettings::Edit(m_settings).SetZoomed(isMaximized());
     QMainWindow::changeEvent(event);
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/prop/PrpRules.h"
 #include "core/settings/UsableSettings.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 
 namespace {
@@ -27,19 +28,20 @@ constexpr int IDC_REF_STR = 1109;
 constexpr int IDC_FACE_NAME = 7018;
 } // namespace
 
-CBoardPrp::CBoardPrp(CAppSetting& setting, Scale nScale, QWidget* pParent) : CPrpPage(setting, pParent)
+CBoardPrp::CBoardPrp(CAppSettings& settings, Scale nScale, QWidget* pParent) : CBoardColorPage(settings, pParent)
 {
-    m_nScale = static_cast<int>(Index(nScale));
+    const CAppSetting& setting = settings.Get();
+    m_nScale = nScale;
     m_nBoardFlag = setting.m_nBoardFlag;
     if (setting.m_pBoardFont)
         m_lfBoard = *setting.m_pBoardFont;
-    for (int i = 0; i < 3; ++i)
-        setting.GetBoardColors(&m_Colors[static_cast<std::size_t>(i)], kScales[static_cast<std::size_t>(i)]);
+    for (const Scale scale : kScales)
+        setting.GetBoardColors(&m_Colors[Index(scale)], scale);
 }
 
 void CBoardPrp::OnInitDialog()
 {
-    m_strRefStr = m_setting.m_strRefStr;
+    m_strRefStr = m_settings.Get().m_strRefStr;
 
     auto* layout = new QVBoxLayout(this);
     auto* grpColors = Register(new QGroupBox(QStringLiteral("各部の色"), this), 0);
@@ -112,12 +114,11 @@ bool CBoardPrp::UpdateData(bool bSave)
     if (!IsCreated())
         return true;
     if (!bSave) {
-        if (QAbstractButton* radio = m_grpScale->button(m_nScale))
-            radio->setChecked(true);
+        CheckSetButton(m_grpScale, static_cast<int>(Index(m_nScale)));
         m_editRefStr->setText(QString::fromStdString(m_strRefStr));
         return true;
     }
-    m_nScale = std::max(m_grpScale->checkedId(), 0);
+    m_nScale = ScaleAt(m_grpScale->checkedId()).value_or(Scale::Daily);
     // The row boxes are read through their own click handler, which keeps m_nBoardFlag.
     m_strRefStr = m_editRefStr->text().toStdString();
     if (!IsQuoteWithinLimit(m_strRefStr)) {
@@ -129,7 +130,7 @@ bool CBoardPrp::UpdateData(bool bSave)
     return true;
 }
 
-std::array<CPrpPage::ColorRole<BOARDCOLOR>, 7> CBoardPrp::ColorRoles() const
+std::array<CBoardColorPage::ColorRole, 7> CBoardPrp::ColorRoles() const
 {
     return {{{m_btnAlph, &BOARDCOLOR::crAlph},
              {m_btnKana, &BOARDCOLOR::crKana},
@@ -138,16 +139,6 @@ std::array<CPrpPage::ColorRole<BOARDCOLOR>, 7> CBoardPrp::ColorRoles() const
              {m_btnBack, &BOARDCOLOR::crBack},
              {m_btnLabel, &BOARDCOLOR::crLabel},
              {m_btnRule, &BOARDCOLOR::crRule}}};
-}
-
-int CBoardPrp::LoadColorButtons(int nScale)
-{
-    return LoadColorSet(ColorRoles(), m_Colors, nScale);
-}
-
-int CBoardPrp::StoreColorButtons(int nScale)
-{
-    return StoreColorSet(ColorRoles(), m_Colors, nScale);
 }
 
 void CBoardPrp::OnFlagClicked(int nBit)
@@ -183,13 +174,13 @@ void CBoardPrp::StoreSettings()
 {
     if (!IsCreated())
         return;
-    m_setting.m_nBoardFlag = m_nBoardFlag;
+    CAppSettings::Edit edit(m_settings);
+    edit.SetBoardFlag(m_nBoardFlag);
     // The sheet validated this page when it was left or when OK was pressed.
     UpdateData(true);
-    m_setting.m_strRefStr = m_strRefStr;
-    StoreFont(m_setting.m_pBoardFont, m_lfBoard);
+    edit.SetRefStr(m_strRefStr);
+    edit.SetBoardFont(m_lfBoard);
     StoreColorButtons(m_nScale);
-    for (int i = 0; i < 3; ++i)
-        m_setting.SetBoardColors(&m_Colors[static_cast<std::size_t>(i)], kScales[static_cast<std::size_t>(i)]);
-    emit settingsStored();
+    for (const Scale scale : kScales)
+        edit.SetBoardColors(m_Colors[Index(scale)], scale);
 }

@@ -10,39 +10,35 @@ class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 
+using CBoardColorPage = CColorSetPage<BOARDCOLOR, 7, Scale, kScales.size()>;
+
 // The board page: colours of each scale, the rows shown, Japanese labels, the quote
 // prefix of copied text and the board font.
-class CBoardPrp : public CPrpPage
+class CBoardPrp : public CBoardColorPage
 {
     Q_OBJECT
 
 public:
-    // nScale is the one the chart view shows. The page's colour sets are the scales at their Index.
-    CBoardPrp(CAppSetting& setting, Scale nScale, QWidget* pParent = nullptr);
+    // nScale is the one the chart view shows.
+    CBoardPrp(CAppSettings& settings, Scale nScale, QWidget* pParent = nullptr);
 
     bool UpdateData(bool bSaveAndValidate) override;
     void StoreSettings() override;
 
-    Scale GetScale() const { return kScales[static_cast<std::size_t>(m_nScale)]; }
+    Scale GetScale() const { return m_nScale; }
     int GetBoardFlag() const { return m_nBoardFlag; }
-    const BOARDCOLOR& GetColors(int nScale) const { return m_Colors.at(static_cast<std::size_t>(nScale)); }
     const LOGFONT& GetBoardFont() const { return m_lfBoard; }
-
-    // The colour sets are the three scales.
-    int LoadColorButtons(int nScale) override;
-    int StoreColorButtons(int nScale) override;
 
 protected:
     void OnInitDialog() override;
+    std::array<ColorRole, 7> ColorRoles() const override;
 
 private:
-    std::array<ColorRole<BOARDCOLOR>, 7> ColorRoles() const;
     void OnFlagClicked(int nBit);
     void OnQuoteEdited(const QString& strText);
 
-    int m_nScale = 0;
+    Scale m_nScale = Scale::Daily;
     LOGFONT m_lfBoard;
-    std::array<BOARDCOLOR, 3> m_Colors{};
     int m_nBoardFlag = 0;
     std::string m_strRefStr;
     CColorBtn* m_btnAlph = nullptr;

@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "core/prop/PrpRules.h"
+#include "core/settings/SettingTable.h"
+#include "gui/app/AppSettings.h"
 
 namespace {
 constexpr int IDC_BAR_WIDTH = 7002;
@@ -27,9 +29,10 @@ constexpr int IDC_FONT_SIZE = 7019;
 constexpr int IDC_FONT_CHANGE = 7020;
 } // namespace
 
-CChartPrp::CChartPrp(CAppSetting& setting, std::optional<Category> nCategory, QWidget* pParent)
-    : CPrpPage(setting, pParent)
+CChartPrp::CChartPrp(CAppSettings& settings, std::optional<Category> nCategory, QWidget* pParent)
+    : CChartColorPage(settings, pParent)
 {
+    const CAppSetting& setting = settings.Get();
     m_bGageColor = setting.m_bGageColor ? 1 : 0;
     m_nBarSpace = setting.m_nBarSpace;
     m_nBarCount = setting.m_nBarCount;
@@ -37,9 +40,9 @@ CChartPrp::CChartPrp(CAppSetting& setting, std::optional<Category> nCategory, QW
     m_nLineWidth = setting.m_nLineWidth;
     if (setting.m_pChartFont)
         m_lfChart = *setting.m_pChartFont;
-    for (int i = 0; i < 4; ++i)
-        setting.GetChartColors(&m_Colors[static_cast<std::size_t>(i)], CategoryAt(i));
-    m_nCategory = static_cast<int>(Index(nCategory.value_or(Category::Alph)));
+    for (const Category c : kCategories)
+        setting.GetChartColors(&m_Colors[Index(c)], c);
+    m_nCategory = nCategory.value_or(Category::Alph);
 }
 
 void CChartPrp::OnInitDialog()
@@ -75,17 +78,17 @@ void CChartPrp::OnInitDialog()
     layout->addWidget(m_chkGageColor);
 
     auto* sizeLayout = new QGridLayout;
-    auto addSpin = [&](CDigitSpin*& pSpin, int nID, int nMin, int nMax, const char* pszLabel, int nRow, int nColumn) {
+    auto addSpin = [&](CDigitSpin*& pSpin, int nID, IntRange range, const char* pszLabel, int nRow, int nColumn) {
         auto* label = Register(new QLabel(QString::fromUtf8(pszLabel), this), 0);
-        pSpin = Register(new CDigitSpin(nMin, nMax, this), nID);
+        pSpin = Register(new CDigitSpin(range, this), nID);
         label->setBuddy(pSpin);
         sizeLayout->addWidget(label, nRow, nColumn);
         sizeLayout->addWidget(pSpin, nRow, nColumn + 1);
     };
-    addSpin(m_spinBarWidth, IDC_BAR_WIDTH, 3, 30, "棒の幅(&W)", 0, 0);
-    addSpin(m_spinBarSpace, IDC_BAR_SPACE, 1, 50, "棒の間隔(&I)", 0, 2);
-    addSpin(m_spinBarCount, IDC_BAR_COUNT, 3, 999, "棒の本数(&N)", 1, 0);
-    addSpin(m_spinLineWidth, IDC_LINE_WIDTH, 1, 10, "線の幅(&L)", 1, 2);
+    addSpin(m_spinBarWidth, IDC_BAR_WIDTH, kBarWidthSetting.range, "棒の幅(&W)", 0, 0);
+    addSpin(m_spinBarSpace, IDC_BAR_SPACE, kBarSpaceSetting.range, "棒の間隔(&I)", 0, 2);
+    addSpin(m_spinBarCount, IDC_BAR_COUNT, kBarCountSetting.range, "棒の本数(&N)", 1, 0);
+    addSpin(m_spinLineWidth, IDC_LINE_WIDTH, kLineWidthSetting.range, "線の幅(&L)", 1, 2);
     layout->addLayout(sizeLayout);
 
     layout->addWidget(
@@ -111,38 +114,27 @@ bool CChartPrp::UpdateData(bool bSave)
 {
     if (!IsCreated())
         return true;
-    if (!ExchangeInt(m_spinBarSpace, m_nBarSpace, 1, 50, bSave) ||
-        !ExchangeInt(m_spinBarCount, m_nBarCount, 3, 999, bSave) ||
-        !ExchangeInt(m_spinBarWidth, m_nBarWidth, 3, 30, bSave) ||
-        !ExchangeInt(m_spinLineWidth, m_nLineWidth, 1, 10, bSave))
+    if (!ExchangeInt(m_spinBarSpace, m_nBarSpace, kBarSpaceSetting.range, bSave) ||
+        !ExchangeInt(m_spinBarCount, m_nBarCount, kBarCountSetting.range, bSave) ||
+        !ExchangeInt(m_spinBarWidth, m_nBarWidth, kBarWidthSetting.range, bSave) ||
+        !ExchangeInt(m_spinLineWidth, m_nLineWidth, kLineWidthSetting.range, bSave))
         return false;
     if (bSave) {
-        m_nCategory = std::max(m_grpCategory->checkedId(), 0);
+        m_nCategory = CategoryAt(m_grpCategory->checkedId()).value_or(Category::Alph);
         m_bGageColor = m_chkGageColor->isChecked() ? 1 : 0;
     } else {
-        if (QAbstractButton* radio = m_grpCategory->button(m_nCategory))
-            radio->setChecked(true);
+        CheckSetButton(m_grpCategory, static_cast<int>(Index(m_nCategory)));
         m_chkGageColor->setChecked(m_bGageColor != 0);
     }
     return true;
 }
 
-std::array<CPrpPage::ColorRole<CHARTCOLOR>, 4> CChartPrp::ColorRoles() const
+std::array<CChartColorPage::ColorRole, 4> CChartPrp::ColorRoles() const
 {
     return {{{m_btnBar, &CHARTCOLOR::crBar},
              {m_btnBack, &CHARTCOLOR::crBack},
              {m_btnAxis, &CHARTCOLOR::crAxis},
              {m_btnLine, &CHARTCOLOR::crLine}}};
-}
-
-int CChartPrp::LoadColorButtons(int nCategory)
-{
-    return LoadColorSet(ColorRoles(), m_Colors, nCategory);
-}
-
-int CChartPrp::StoreColorButtons(int nCategory)
-{
-    return StoreColorSet(ColorRoles(), m_Colors, nCategory);
 }
 
 void CChartPrp::OnGageColorClicked()
@@ -156,13 +148,13 @@ void CChartPrp::StoreSettings()
     if (!IsCreated())
         return;
     StoreColorButtons(m_nCategory);
-    for (int i = 0; i < 4; ++i)
-        m_setting.SetChartColors(&m_Colors[static_cast<std::size_t>(i)], CategoryAt(i));
-    m_setting.m_bGageColor = m_bGageColor != 0;
-    StoreFont(m_setting.m_pChartFont, m_lfChart);
-    m_setting.m_nBarSpace = m_nBarSpace;
-    m_setting.m_nBarCount = m_nBarCount;
-    m_setting.m_nBarWidth = m_nBarWidth;
-    m_setting.m_nLineWidth = m_nLineWidth;
-    emit settingsStored();
+    CAppSettings::Edit edit(m_settings);
+    for (const Category c : kCategories)
+        edit.SetChartColors(m_Colors[Index(c)], c);
+    edit.SetGageColor(m_bGageColor != 0);
+    edit.SetChartFont(m_lfChart);
+    edit.SetBarSpace(m_nBarSpace);
+    edit.SetBarCount(m_nBarCount);
+    edit.SetBarWidth(m_nBarWidth);
+    edit.SetLineWidth(m_nLineWidth);
 }

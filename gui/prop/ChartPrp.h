@@ -9,32 +9,28 @@
 class QButtonGroup;
 class QCheckBox;
 
+using CChartColorPage = CColorSetPage<CHARTCOLOR, 4, Category, kCategories.size()>;
+
 // The chart page: colours of each category, bar and line sizes, the gauge colouring and the chart font.
-class CChartPrp : public CPrpPage
+class CChartPrp : public CChartColorPage
 {
     Q_OBJECT
 
 public:
-    // nCategory is the one the view shows; with none the page starts on 英字. The page's
-    // colour sets are the categories at their Index.
-    CChartPrp(CAppSetting& setting, std::optional<Category> nCategory, QWidget* pParent = nullptr);
+    // nCategory is the one the view shows; with none the page starts on 英字.
+    CChartPrp(CAppSettings& settings, std::optional<Category> nCategory, QWidget* pParent = nullptr);
 
     bool UpdateData(bool bSaveAndValidate) override;
     void StoreSettings() override;
 
-    Category GetCategory() const { return kCategories[static_cast<std::size_t>(m_nCategory)]; }
-    const CHARTCOLOR& GetColors(int nCategory) const { return m_Colors.at(static_cast<std::size_t>(nCategory)); }
+    Category GetCategory() const { return m_nCategory; }
     const LOGFONT& GetChartFont() const { return m_lfChart; }
-
-    // The colour sets are the four categories.
-    int LoadColorButtons(int nCategory) override;
-    int StoreColorButtons(int nCategory) override;
 
 protected:
     void OnInitDialog() override;
+    std::array<ColorRole, 4> ColorRoles() const override;
 
 private:
-    std::array<ColorRole<CHARTCOLOR>, 4> ColorRoles() const;
     void OnGageColorClicked();
 
     int m_bGageColor = 0;
@@ -51,8 +47,7 @@ private:
     CColorBtn* m_btnBack = nullptr;
     CColorBtn* m_btnLine = nullptr;
     LOGFONT m_lfChart;
-    std::array<CHARTCOLOR, 4> m_Colors{};
-    int m_nCategory = 0;
+    Category m_nCategory = Category::Alph;
     QButtonGroup* m_grpCategory = nullptr;
     QCheckBox* m_chkGageColor = nullptr;
 };

@@ -29,8 +29,8 @@ CNorvPrpSheet::CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidge
     setWindowTitle(QString::fromStdString(LoadString(nIDCaption)));
     KeepAboveBoards(*this);
     m_pTabs = new QTabWidget(this);
-    m_pChartPage = new CChartPrp(settings.Get(), nCategory, m_pTabs);
-    m_pBoardPage = new CBoardPrp(settings.Get(), nScale, m_pTabs);
+    m_pChartPage = new CChartPrp(settings, nCategory, m_pTabs);
+    m_pBoardPage = new CBoardPrp(settings, nScale, m_pTabs);
     m_pTabs->addTab(m_pChartPage, QStringLiteral("グラフ"));
     m_pTabs->addTab(m_pBoardPage, QStringLiteral("ボード"));
 
@@ -53,8 +53,6 @@ CNorvPrpSheet::CNorvPrpSheet(CAppSettings& settings, unsigned nIDCaption, QWidge
 
     for (CPrpPage* pPage : {static_cast<CPrpPage*>(m_pChartPage), static_cast<CPrpPage*>(m_pBoardPage)})
         connect(pPage, &CPrpPage::modifiedChanged, this, &CNorvPrpSheet::UpdateApplyButton);
-    connect(m_pChartPage, &CPrpPage::settingsStored, &settings, &CAppSettings::NotifyChartStored);
-    connect(m_pBoardPage, &CPrpPage::settingsStored, &settings, &CAppSettings::NotifyBoardStored);
 
     m_nActive = nStartPage == 1 ? 1 : 0;
     Page(m_nActive)->Create();

@@ -83,8 +83,8 @@ QString DecodeFace(const LOGFONT& lf)
 }
 } // namespace
 
-CDigitSpin::CDigitSpin(int nMin, int nMax, QWidget* pParent)
-    : QAbstractSpinBox(pParent), m_nMin(nMin), m_nMax(nMax), m_nPos(nMin)
+CDigitSpin::CDigitSpin(IntRange range, QWidget* pParent)
+    : QAbstractSpinBox(pParent), m_nMin(range.nMin), m_nMax(range.nMax), m_nPos(range.nMin)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
@@ -125,7 +125,7 @@ QAbstractSpinBox::StepEnabled CDigitSpin::stepEnabled() const
     return StepUpEnabled | StepDownEnabled;
 }
 
-CPrpPage::CPrpPage(CAppSetting& setting, QWidget* pParent) : QWidget(pParent), m_setting(setting) {}
+CPrpPage::CPrpPage(CAppSettings& settings, QWidget* pParent) : QWidget(pParent), m_settings(settings) {}
 
 void CPrpPage::Create()
 {
@@ -216,38 +216,21 @@ CColorBtn* CPrpPage::CreateColorButton(int nID, const QString& strLabel, QWidget
     return pButton;
 }
 
-void CPrpPage::SwitchColorSet(QButtonGroup* pGroup, const int& nSet)
+void CPrpPage::CheckSetButton(QButtonGroup* pGroup, int nID)
 {
-    StoreColorButtons(nSet);
-    // Loading another set's colours is no edit of its own, but edits made before
-    // the switch are still waiting for Apply.
-    const bool bWasModified = IsModified();
-    UpdateData(true);
-    // A value refused before the radio group was read leaves the old set current; the
-    // radio buttons must say so, or the colours shown would be taken for the other set.
-    if (QAbstractButton* pRadio = pGroup->button(nSet))
+    if (QAbstractButton* pRadio = pGroup->button(nID))
         pRadio->setChecked(true);
-    LoadColorButtons(nSet);
-    SetModified(bWasModified);
 }
 
-void CPrpPage::StoreFont(std::unique_ptr<LOGFONT>& pFont, const LOGFONT& lf)
-{
-    if (pFont)
-        *pFont = lf;
-    else
-        pFont = std::make_unique<LOGFONT>(lf);
-}
-
-bool CPrpPage::ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, bool bSaveAndValidate)
+bool CPrpPage::ExchangeInt(CDigitSpin* pSpin, int& nValue, IntRange range, bool bSaveAndValidate)
 {
     if (!bSaveAndValidate) {
         pSpin->Edit()->setText(QString::number(nValue));
         return true;
     }
     const std::optional<int> value = ParseDigits(pSpin->Edit()->text().toStdString());
-    if (!value || *value < nMin || *value > nMax) {
-        AfxMessageBox(IntRangeMessage(nMin, nMax), MB_OK | MB_ICONEXCLAMATION);
+    if (!value || !range.Contains(*value)) {
+        AfxMessageBox(IntRangeMessage(range.nMin, range.nMax), MB_OK | MB_ICONEXCLAMATION);
         pSpin->setFocus();
         pSpin->selectAll();
         return false;

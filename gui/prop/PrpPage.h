@@ -7,15 +7,17 @@
 #include <optional>
 
 #include "core/base/ColorRef.h"
+#include "core/record/Kinds.h"
 #include "core/settings/LogFont.h"
+#include "core/settings/SettingTable.h"
 #include "gui/prop/ColorBtn.h"
 
-class CAppSetting;
+class CAppSettings;
 class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 
-// An edit that takes digits only, with arrows that step the number inside nMin..nMax.
+// An edit that takes digits only, with arrows that step the number inside a range.
 // Typing may still leave any number there; the page's data exchange checks the range.
 // Assistive technology reads the number and the range through the properties Qt's own
 // spin boxes have.
@@ -27,7 +29,7 @@ class CDigitSpin : public QAbstractSpinBox
     Q_PROPERTY(int maximum MEMBER m_nMax CONSTANT)
 
 public:
-    CDigitSpin(int nMin, int nMax, QWidget* pParent = nullptr);
+    explicit CDigitSpin(IntRange range, QWidget* pParent = nullptr);
 
     void SetPos(int nPos);
     // The number the edit shows, or the arrows' position while it shows none.
@@ -52,9 +54,9 @@ class CPrpPage : public QWidget
     Q_OBJECT
 
 public:
-    // The page edits a copy of setting and writes it back on OK or Apply; setting must
+    // The page edits a copy of settings and writes it back on OK or Apply; settings must
     // outlive the page.
-    explicit CPrpPage(CAppSetting& setting, QWidget* pParent = nullptr);
+    explicit CPrpPage(CAppSettings& settings, QWidget* pParent = nullptr);
 
     // Builds the controls the first time; a page never created neither validates nor stores.
     void Create();
@@ -63,13 +65,8 @@ public:
     // true: controls to members, checked in order, stopping with a message at the first bad value.
     // false: members to controls.
     virtual bool UpdateData(bool bSaveAndValidate) = 0;
-    // Writes the page's values into the settings and tells the main window.
+    // Writes the page's values into the settings, which announce them.
     virtual void StoreSettings() = 0;
-
-    // Shows the colours of set nIndex (a category or a scale) in the colour buttons,
-    // or keeps the buttons' colours as that set's; -1 when there is no such set.
-    virtual int LoadColorButtons(int nIndex) = 0;
-    virtual int StoreColorButtons(int nIndex) = 0;
 
     bool IsModified() const { return m_bModified; }
     void SetModified(bool bModified = true);
@@ -88,13 +85,12 @@ public:
 
 signals:
     void modifiedChanged(bool bModified);
-    void settingsStored();
 
 protected:
     virtual void OnInitDialog() = 0;
     void focusInEvent(QFocusEvent* event) override;
 
-    CAppSetting& m_setting;
+    CAppSettings& m_settings;
 
     // Names a control by its ID and gives it its status prompt and tooltip.
     template <typename T> T* Register(T* pCtrl, int nID)
@@ -108,39 +104,10 @@ protected:
     // rename its tooltip and description.
     CColorBtn* CreateColorButton(int nID, const QString& strLabel, QWidget* pParent);
 
-    // One colour button and the colour of a set it edits.
-    template <typename COLORS> struct ColorRole
-    {
-        CColorBtn* pButton;
-        COLORREF COLORS::*pcrColor;
-    };
-    template <typename COLORS, std::size_t N, std::size_t M>
-    int LoadColorSet(const std::array<ColorRole<COLORS>, N>& roles, const std::array<COLORS, M>& sets, int nIndex)
-    {
-        if (!IsCreated() || nIndex < 0 || nIndex >= static_cast<int>(M))
-            return -1;
-        for (const ColorRole<COLORS>& role : roles)
-            role.pButton->SetColor(sets[static_cast<std::size_t>(nIndex)].*role.pcrColor);
-        return 0;
-    }
-    template <typename COLORS, std::size_t N, std::size_t M>
-    int StoreColorSet(const std::array<ColorRole<COLORS>, N>& roles, std::array<COLORS, M>& sets, int nIndex)
-    {
-        if (!IsCreated() || nIndex < 0 || nIndex >= static_cast<int>(M))
-            return -1;
-        for (const ColorRole<COLORS>& role : roles)
-            sets[static_cast<std::size_t>(nIndex)].*role.pcrColor = role.pButton->GetColor();
-        return 0;
-    }
-
-    // A radio button of pGroup chose another colour set. nSet is the page's member that
-    // the data exchange reads from pGroup; it is read again after the exchange.
-    void SwitchColorSet(QButtonGroup* pGroup, const int& nSet);
-
-    // Puts lf into the settings' font, making one where there was none.
-    static void StoreFont(std::unique_ptr<LOGFONT>& pFont, const LOGFONT& lf);
     // Digits into nValue, or the range message and the focus on the edit.
-    bool ExchangeInt(CDigitSpin* pSpin, int& nValue, int nMin, int nMax, bool bSaveAndValidate);
+    bool ExchangeInt(CDigitSpin* pSpin, int& nValue, IntRange range, bool bSaveAndValidate);
+    // Checks the button of pGroup with ID nID.
+    static void CheckSetButton(QButtonGroup* pGroup, int nID);
     // The font group, showing lf's face name, size and style, and the button that changes lf.
     QGroupBox* CreateFontGroup(LOGFONT& lf, int nFaceID, int nSizeID, int nButtonID, const QString& strButton);
 
@@ -155,4 +122,60 @@ private:
     QLineEdit* m_editFontSize = nullptr;
     bool m_bCreated = false;
     bool m_bModified = false;
+};
+
+// A page whose colour buttons show one of several colour sets, chosen by a radio group:
+// the categories' chart colours or the scales' board colours.
+template <typename COLORS, std::size_t N, typename SET, std::size_t M> class CColorSetPage : public CPrpPage
+{
+public:
+    using CPrpPage::CPrpPage;
+
+    const COLORS& GetColors(SET nSet) const { return m_Colors[Index(nSet)]; }
+
+protected:
+    // One colour button and the colour of a set it edits.
+    struct ColorRole
+    {
+        CColorBtn* pButton;
+        COLORREF COLORS::*pcrColor;
+    };
+    // The buttons, once the page is created.
+    virtual std::array<ColorRole, N> ColorRoles() const = 0;
+
+    // Shows the colours of set nSet in the colour buttons.
+    void LoadColorButtons(SET nSet)
+    {
+        if (!IsCreated())
+            return;
+        for (const ColorRole& role : ColorRoles())
+            role.pButton->SetColor(m_Colors[Index(nSet)].*role.pcrColor);
+    }
+    // Keeps the buttons' colours as those of set nSet.
+    void StoreColorButtons(SET nSet)
+    {
+        if (!IsCreated())
+            return;
+        for (const ColorRole& role : ColorRoles())
+            m_Colors[Index(nSet)].*role.pcrColor = role.pButton->GetColor();
+    }
+
+    // A radio button of pGroup, whose IDs are the sets' Index, chose another colour set.
+    // nSet is the page's member that the data exchange reads from pGroup; it is read
+    // again after the exchange.
+    void SwitchColorSet(QButtonGroup* pGroup, const SET& nSet)
+    {
+        StoreColorButtons(nSet);
+        // Loading another set's colours is no edit of its own, but edits made before
+        // the switch are still waiting for Apply.
+        const bool bWasModified = IsModified();
+        UpdateData(true);
+        // A value refused before the radio group was read leaves the old set current; the
+        // radio buttons must say so, or the colours shown would be taken for the other set.
+        CheckSetButton(pGroup, static_cast<int>(Index(nSet)));
+        LoadColorButtons(nSet);
+        SetModified(bWasModified);
+    }
+
+    std::array<COLORS, M> m_Colors{};
 };

@@ -202,31 +202,31 @@ TEST(AppSetting, ColourOperations)
 {
     CAppSetting s;
     const CHARTCOLOR chart = {1, 2, 3, 4};
-    EXPECT_EQ(s.SetChartColors(&chart, Category::Roma), 2);
-    EXPECT_EQ(s.SetChartColors(nullptr, Category::Roma), -1);
-    EXPECT_EQ(s.SetChartColors(&chart, std::nullopt), -1);
+    EXPECT_TRUE(s.SetChartColors(&chart, Category::Roma));
+    EXPECT_FALSE(s.SetChartColors(nullptr, Category::Roma));
+    EXPECT_FALSE(s.SetChartColors(&chart, std::nullopt));
     EXPECT_EQ(s.GetChartColor(Category::Roma, CLR_BAR), 3u);
     EXPECT_EQ(s.GetChartColor(Category::Roma, CLR_LINE), 4u);
     EXPECT_EQ(s.GetChartColor(std::nullopt, CLR_BAR), 0u);
     EXPECT_EQ(s.GetChartColor(Category::Roma, -1), 0u);
     EXPECT_EQ(s.GetChartColor(Category::Roma, CLR_BOARD_BACK), 0u);
     CHARTCOLOR out{9, 9, 9, 9};
-    EXPECT_EQ(s.GetChartColors(&out, std::nullopt), -1);
+    EXPECT_FALSE(s.GetChartColors(&out, std::nullopt));
     EXPECT_EQ(out, (CHARTCOLOR{9, 9, 9, 9}));
-    EXPECT_EQ(s.GetChartColors(&out, Category::Roma), 0);
+    EXPECT_TRUE(s.GetChartColors(&out, Category::Roma));
     EXPECT_EQ(out, chart);
 
     const BOARDCOLOR board = {10, 11, 12, 13, 14, 15, 16};
-    EXPECT_EQ(s.SetBoardColors(&board, Scale::Weekly), 1);
-    EXPECT_EQ(s.SetBoardColors(nullptr, Scale::Weekly), -1);
+    EXPECT_TRUE(s.SetBoardColors(&board, Scale::Weekly));
+    EXPECT_FALSE(s.SetBoardColors(nullptr, Scale::Weekly));
     EXPECT_EQ(s.GetBoardColor(Scale::Weekly, CLR_BOARD_BACK), 10u);
     EXPECT_EQ(s.GetBoardColor(Scale::Weekly, CLR_BOARD_KANA), 13u);
     EXPECT_EQ(s.GetBoardColor(Scale::Weekly, CLR_BOARD_RULE), 16u);
     EXPECT_EQ(s.GetBoardColor(Scale::Daily, CLR_BAR), 0u);
     EXPECT_EQ(s.GetBoardColor(Scale::Weekly, 11), 0u);
     BOARDCOLOR bout;
-    EXPECT_EQ(s.GetBoardColors(nullptr, Scale::Weekly), -1);
-    EXPECT_EQ(s.GetBoardColors(&bout, Scale::Weekly), 0);
+    EXPECT_FALSE(s.GetBoardColors(nullptr, Scale::Weekly));
+    EXPECT_TRUE(s.GetBoardColors(&bout, Scale::Weekly));
     EXPECT_EQ(bout, board);
 }
 

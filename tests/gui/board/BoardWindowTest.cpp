@@ -18,6 +18,7 @@
 #include "core/board/BoardText.h"
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/FontConvert.h"
 #include "gui/app/MessageBox.h"
 #include "gui/board/Norv2Board.h"
@@ -73,12 +74,13 @@ protected:
         return {metrics.horizontalAdvance(QString::fromStdString(BoardMeasuringTemplate(bJapanese))), metrics.height()};
     }
 
-    CAppSetting m_setting;
+    CAppSettings m_settings;
+    CAppSetting& m_setting = m_settings.Get();
     CTempDir m_dir;
     std::string m_strPath;
     CNorv2Doc m_doc;
     std::vector<MessageBoxCall> m_messages;
-    CBoardList m_list{m_setting};
+    CBoardList m_list{m_settings};
 };
 
 const QRect kFrameClient(100, 50, 900, 700);

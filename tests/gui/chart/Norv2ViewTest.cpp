@@ -20,6 +20,7 @@
 #include "core/frame/GageInfo.h"
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 #include "gui/app/MessageBox.h"
 #include "gui/record/Norv2Doc.h"
 #include "tests/support/RecordLines.h"
@@ -87,7 +88,7 @@ protected:
     {
         const std::string path = m_dir.Write(kFile, bytes);
         EXPECT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(path)));
-        m_pView = std::make_unique<CNorv2View>(&m_doc, m_setting, &m_window);
+        m_pView = std::make_unique<CNorv2View>(&m_doc, m_settings, &m_window);
         m_host.Listen(*m_pView);
         m_pView->setGeometry(0, 0, w, h);
         m_pView->show();
@@ -116,7 +117,8 @@ protected:
     int ScrollX() const { return m_pView->horizontalScrollBar()->value(); }
 
     static constexpr const char* kFile = "u.ｷﾛｸ";
-    CAppSetting m_setting;
+    CAppSettings m_settings;
+    CAppSetting& m_setting = m_settings.Get();
     CTempDir m_dir;
     CNorv2Doc m_doc;
     CViewRecorder m_host;

@@ -7,6 +7,7 @@
 
 #include "core/frame/GageInfo.h"
 #include "core/settings/AppSetting.h"
+#include "gui/app/AppSettings.h"
 
 namespace {
 const QColor kButton(200, 200, 200);
@@ -63,7 +64,8 @@ protected:
         return false;
     }
 
-    CAppSetting m_setting;
+    CAppSettings m_settings;
+    CAppSetting& m_setting = m_settings.Get();
     GAGEINFO m_info;
 };
 } // namespace
@@ -72,7 +74,7 @@ TEST_F(GageBarTest, TicksOnTheChartSideAndLabelsBesideThem)
 {
     for (bool bRight : {true, false}) {
         SCOPED_TRACE(bRight ? "right bar" : "left bar");
-        CGageBar bar(bRight, m_setting);
+        CGageBar bar(bRight, m_settings);
         bar.SetGageInfo(&m_info);
         bar.SetEdge(kEdge);
         const QImage image = Render(bar);
@@ -108,7 +110,7 @@ TEST_F(GageBarTest, TicksOnTheChartSideAndLabelsBesideThem)
 
 TEST_F(GageBarTest, NothingButTheBackgroundWithoutValidParameters)
 {
-    CGageBar bar(true, m_setting);
+    CGageBar bar(true, m_settings);
     EXPECT_FALSE(HasInk(Render(bar))) << "no parameters";
 
     m_setting.m_bGageColor = true;
@@ -137,7 +139,7 @@ TEST_F(GageBarTest, ChartColoursOnlyWhenAskedForAndACategoryIsShown)
     EXPECT_EQ(colors(&m_setting, std::nullopt), buttons);
     EXPECT_EQ(colors(nullptr, Category::Kana), buttons);
 
-    CGageBar bar(true, m_setting);
+    CGageBar bar(true, m_settings);
     bar.SetGageInfo(&m_info);
     bar.SetEdge(kEdge);
     const QImage image = Render(bar);
@@ -147,7 +149,7 @@ TEST_F(GageBarTest, ChartColoursOnlyWhenAskedForAndACategoryIsShown)
 
 TEST_F(GageBarTest, WidthIsFiveCharactersOrTenPixelsBeforeTheFontIsMeasured)
 {
-    CGageBar bar(true, m_setting);
+    CGageBar bar(true, m_settings);
     EXPECT_EQ(bar.sizeHint().width(), 10);
     bar.SetGageInfo(&m_info);
     EXPECT_EQ(bar.sizeHint().width(), 35);

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "core/base/MulDiv.h"
+#include "core/prop/PrpRules.h"
+#include "core/settings/SettingTable.h"
 #include "gui/app/FontConvert.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/FontChooserDialog.h"
@@ -169,6 +171,29 @@ TEST_F(ChartPrpTest, EachNumberIsCheckedAgainstItsRangeOnOk)
             EXPECT_EQ(m_setting.m_nBarWidth, 13);
             EXPECT_EQ(m_setting.m_nBarSpace, 8);
         }
+    }
+}
+
+// Each size's edit, arrows and message follow its entry in the settings table.
+TEST_F(ChartPrpTest, TheSizeRangesAndTheirMessagesComeFromTheSettingsTable)
+{
+    const std::pair<int, BarSizeSetting> sizes[] = {
+        {7002, kBarWidthSetting}, {7003, kBarSpaceSetting}, {7004, kBarCountSetting}, {7005, kLineWidthSetting}};
+    for (const auto& [nID, size] : sizes) {
+        SCOPED_TRACE(nID);
+        auto pSheet = Open(0, Category::Alph);
+        const CChartPrp& page = pSheet->GetChartPage();
+        auto* pSpin = Ctrl<CDigitSpin>(page, nID);
+        EXPECT_EQ(pSpin->property("minimum").toInt(), size.range.nMin);
+        EXPECT_EQ(pSpin->property("maximum").toInt(), size.range.nMax);
+        for (const int nValue : {size.range.nMin - 1, size.range.nMax + 1}) {
+            m_messages.clear();
+            Type(page, nID, QString::number(nValue));
+            EXPECT_FALSE(pSheet->Apply());
+            EXPECT_EQ(m_messages, std::vector{IntRangeMessage(size.range.nMin, size.range.nMax)});
+        }
+        Type(page, nID, QString::number(size.range.nMax));
+        EXPECT_TRUE(pSheet->Apply());
     }
 }
 
