@@ -2,18 +2,10 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 #include <utility>
 #include <vector>
 
 #include "core/record/RecordBook.h"
-
-int PracticeDay::RunsOf(CalendarCategory category) const
-{
-    if (category)
-        return nRuns[Index(*category)];
-    return std::accumulate(nRuns.begin(), nRuns.end(), 0);
-}
 
 CPracticeDays::CPracticeDays(const CRecordBook& book)
 {

@@ -18,7 +18,11 @@ struct PracticeDay
     int nDays = 0;              // the day (CivilDay.h)
     std::array<int, 4> nRuns{}; // per category, in the categories' order
 
-    int RunsOf(CalendarCategory category) const;
+    // Inline: the streaks ask it of every day of the file.
+    int RunsOf(CalendarCategory category) const
+    {
+        return category ? nRuns[Index(*category)] : nRuns[0] + nRuns[1] + nRuns[2] + nRuns[3];
+    }
 };
 
 // Every day of a book that holds a run, oldest first, taken from its day records.

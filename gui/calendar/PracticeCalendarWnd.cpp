@@ -157,7 +157,6 @@ void CPracticeCalendarWnd::Rebuild()
 {
     setWindowTitle(QString::fromStdString(
         CalendarTitle(UserNameForDisplay(UserNameOfPath(FileNameFromQString(m_Doc.GetPathName()))))));
-    m_Days.Rebuild(m_Doc.GetBook());
     m_nYear.reset();
     ShowDays(m_Today());
     ShowStatus(m_pGrid->Cursor());
@@ -165,7 +164,6 @@ void CPracticeCalendarWnd::Rebuild()
 
 void CPracticeCalendarWnd::Update()
 {
-    m_Days.Update(m_Doc.GetBook());
     ShowDays();
     ShowStatus(m_pGrid->Cursor());
 }
@@ -177,7 +175,7 @@ int CPracticeCalendarWnd::ThisYear() const
 
 int CPracticeCalendarWnd::FirstYear() const
 {
-    const std::vector<PracticeDay>& days = m_Days.Days();
+    const std::vector<PracticeDay>& days = m_Doc.GetPracticeDays().Days();
     return days.empty() ? ThisYear() : std::min(ThisYear(), YearOf(days.front().nDays));
 }
 
@@ -209,7 +207,8 @@ void CPracticeCalendarWnd::ShowDays(std::optional<int> nCursor)
     content.range = range;
     content.nToday = nToday;
     content.nRuns.assign(static_cast<std::size_t>(range.nLast - range.nFirst + 1), 0);
-    for (const PracticeDay& day : m_Days.Range(range.nFirst, std::min(range.nLast, nToday))) {
+    const CPracticeDays& days = m_Doc.GetPracticeDays();
+    for (const PracticeDay& day : days.Range(range.nFirst, std::min(range.nLast, nToday))) {
         const int nRuns = day.RunsOf(m_Category);
         content.nRuns[static_cast<std::size_t>(day.nDays - range.nFirst)] = nRuns;
         content.nMostRuns = std::max(content.nMostRuns, nRuns);
@@ -220,8 +219,8 @@ void CPracticeCalendarWnd::ShowDays(std::optional<int> nCursor)
     content.text = ToQColor(colors.crAxis);
     m_pGrid->SetContent(std::move(content), nCursor);
 
-    const StreakFigures figures = ComputeStreaks(m_Days, m_Category, nToday);
-    const PracticeTotals shown = CountPractice(m_Days, m_Category, range.nFirst, range.nLast, nToday);
+    const StreakFigures figures = ComputeStreaks(days, m_Category, nToday);
+    const PracticeTotals shown = CountPractice(days, m_Category, range.nFirst, range.nLast, nToday);
     QStringList lines;
     for (const std::string& line : CalendarFigureLines(figures, shown, m_nYear))
         lines << QString::fromStdString(line);

@@ -60,7 +60,6 @@ private:
     const CNorv2Doc& m_Doc;
     CAppSettings& m_settings;
     std::function<int()> m_Today;
-    CPracticeDays m_Days;
     std::optional<int> m_nYear;
     CalendarCategory m_Category;
     QComboBox* m_pCategory = nullptr;

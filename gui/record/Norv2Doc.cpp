@@ -15,8 +15,18 @@ void CNorv2Doc::DeleteContents()
 {
     // A new book rather than an emptied one: the memory of the last file goes back to the
     // system, all of it also when that file did not fit.
+    m_PracticeDays.reset();
     m_pBook.reset();
     m_pBook = std::make_unique<CRecordBook>();
+}
+
+const CPracticeDays& CNorv2Doc::GetPracticeDays() const
+{
+    if (m_PracticeDays)
+        m_PracticeDays->Update(*m_pBook);
+    else
+        m_PracticeDays.emplace(*m_pBook);
+    return *m_PracticeDays;
 }
 
 bool CNorv2Doc::OnOpenDocument(const QString& strPath)

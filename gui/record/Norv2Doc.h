@@ -2,7 +2,9 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
+#include "core/calendar/PracticeDays.h"
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
 
@@ -35,6 +37,9 @@ public:
     [[nodiscard]] bool FillBoard(BOARDDATA* p) const { return m_pBook->FillBoard(p); }
 
     const CRecordBook& GetBook() const { return *m_pBook; }
+    // The days that hold runs: taken from the book at the first call after a load, and
+    // caught up with the runs read since at every later one.
+    const CPracticeDays& GetPracticeDays() const;
     QString GetPathName() const;
     int GetLineCount() const { return m_File.GetLineCount(); }
 
@@ -59,5 +64,6 @@ private:
     void Reject(int nCode);
 
     std::unique_ptr<CRecordBook> m_pBook = std::make_unique<CRecordBook>();
+    mutable std::optional<CPracticeDays> m_PracticeDays; // none until asked for
     CRecordFile m_File;
 };

@@ -340,6 +340,11 @@ TEST_F(MainFrameTest, TheCalendarWalksToADayWhoseEnterOpensItsBoard)
     EXPECT_EQ(pGrid->Cursor(), DaysFromCivil(2003, 5, 6));
     const CalendarGridContent& content = pGrid->Content();
     EXPECT_EQ(content.nRuns[std::size_t(DaysFromCivil(2003, 5, 7) - content.range.nFirst)], 2);
+
+    // Another user's file, with more days than this one: the calendar has its days alone.
+    ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("user2.ｷﾛｸ", Records(300, 60)))));
+    EXPECT_EQ(pCalendar->windowTitle(), QStringLiteral("user2の練習カレンダー"));
+    EXPECT_EQ(m_doc.GetPracticeDays().Days().size(), 60u);
 }
 
 TEST_F(MainFrameTest, BoardsOpenFromTheChartAndCopyWhatTheReportPrints)
