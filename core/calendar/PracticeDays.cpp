@@ -1,6 +1,7 @@
 #include "core/calendar/PracticeDays.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <utility>
 #include <vector>
@@ -57,8 +58,24 @@ private:
 };
 } // namespace
 
+void CPracticeDays::NewRevision(std::optional<int> nOldest)
+{
+    static std::atomic<std::uint64_t> s_nRevisions{0};
+    m_nLastRevision = m_nRevision;
+    m_nRevision = ++s_nRevisions;
+    m_nLastOldest = nOldest;
+}
+
+std::optional<int> CPracticeDays::OldestChangeSince(std::uint64_t nRevision) const
+{
+    if (nRevision == m_nRevision)
+        return INT_MAX;
+    return nRevision == m_nLastRevision ? m_nLastOldest : std::nullopt;
+}
+
 void CPracticeDays::Rebuild(const CRecordBook& book)
 {
+    NewRevision(std::nullopt);
     m_nSeen = book.GetChangedDays().Count();
     // The memory of the days before is kept: a refresh rebuilds them at every new run.
     m_days.clear();
@@ -95,8 +112,11 @@ void CPracticeDays::Update(const CRecordBook& book)
         return;
     }
     m_nSeen = book.GetChangedDays().Count();
+    if (changed->empty())
+        return;
     std::sort(changed->begin(), changed->end());
     changed->erase(std::unique(changed->begin(), changed->end()), changed->end());
+    NewRevision(changed->front());
     for (const int nDays : *changed) {
         PracticeDay entry{nDays, {}};
         for (const Category category : kCategories)

@@ -38,6 +38,11 @@ public:
     void Update(const CRecordBook& book);
 
     const std::vector<PracticeDay>& Days() const { return m_days; }
+    // Each change of the days has a revision of its own, unique in the program.
+    std::uint64_t Revision() const { return m_nRevision; }
+    // The oldest day changed since nRevision: INT_MAX when none; none known when the days were
+    // taken again, or when more than the last change came since.
+    std::optional<int> OldestChangeSince(std::uint64_t nRevision) const;
     // The runs of one day; none for a day without runs.
     PracticeDay At(int nDays) const;
     // The days of nFirst..nLast that hold runs, oldest first.
@@ -46,4 +51,9 @@ public:
 private:
     std::vector<PracticeDay> m_days;
     std::uint64_t m_nSeen = 0; // the book's changes taken so far
+    std::uint64_t m_nRevision = 0;
+    std::uint64_t m_nLastRevision = 0; // the one before
+    std::optional<int> m_nLastOldest;  // the oldest day the last change changed
+    // The days changed: from nOldest on, or all of them.
+    void NewRevision(std::optional<int> nOldest);
 };

@@ -1,5 +1,7 @@
 #pragma once
+#include <climits>
 #include <cstdint>
+#include <optional>
 
 #include "core/calendar/PracticeDays.h"
 
@@ -27,6 +29,36 @@ struct StreakFigures
 };
 
 [[nodiscard]] StreakFigures ComputeStreaks(const CPracticeDays& days, CalendarCategory category, int nToday);
+
+// The streaks of a calendar, taken again at each change of its days only from the last day
+// practised on when nothing older changed, as when runs are appended today.
+class CStreakCache
+{
+public:
+    const StreakFigures& Get(const CPracticeDays& days, CalendarCategory category, int nToday);
+
+private:
+    // A pass over the days, oldest first, up to some day.
+    struct Scan
+    {
+        StreakFigures f;
+        int nRunFirst = 0;
+        int nPrevious = INT_MIN; // the last day practised before the one at hand
+        int nLength = 0;
+
+        void Take(int nDays, int nRuns);
+        StreakFigures Figures(int nToday) const;
+    };
+    // Scans the days from nFirst on, after what before holds.
+    void ScanFrom(const CPracticeDays& days, const Scan& before, int nFirst);
+
+    std::uint64_t m_nRevision = 0;
+    CalendarCategory m_category;
+    std::optional<int> m_nToday; // none until the first pass
+    Scan m_beforeLast;           // the pass up to the last day practised on
+    int m_nLast = INT_MIN;       // that day
+    StreakFigures m_figures;
+};
 
 // Days with runs of the category, and those runs, in nFirst..nLast up to today.
 [[nodiscard]] PracticeTotals CountPractice(const CPracticeDays& days, CalendarCategory category, int nFirst, int nLast,

@@ -219,7 +219,7 @@ void CPracticeCalendarWnd::ShowDays(std::optional<int> nCursor)
     content.text = ToQColor(colors.crAxis);
     m_pGrid->SetContent(std::move(content), nCursor);
 
-    const StreakFigures figures = ComputeStreaks(days, m_Category, nToday);
+    const StreakFigures& figures = m_Streaks.Get(days, m_Category, nToday);
     const PracticeTotals shown = CountPractice(days, m_Category, range.nFirst, range.nLast, nToday);
     QStringList lines;
     for (const std::string& line : CalendarFigureLines(figures, shown, m_nYear))

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/calendar/PracticeDays.h"
+#include "core/calendar/Streaks.h"
 
 class QComboBox;
 class QLabel;
@@ -62,6 +63,7 @@ private:
     std::function<int()> m_Today;
     std::optional<int> m_nYear;
     CalendarCategory m_Category;
+    CStreakCache m_Streaks;
     QComboBox* m_pCategory = nullptr;
     QToolButton* m_pPrevious = nullptr;
     QToolButton* m_pNext = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/calendar/CalendarRange.h"
@@ -263,10 +264,20 @@ TEST_F(StreaksTest, TheDaysCaughtUpAfterEachReadAreTheDaysTakenAgain)
         {{'A', 2026, 12, 2, 9}, {'!', 2026, 11, 1, 9}},        // days older than the newest
         many,                                                  // more than the book tells apart
     };
+    // The streaks over them go on from the last day practised on where nothing older changed.
+    CStreakCache all, kana;
+    const auto sameStreaks = [&](const StreakFigures& cached, CalendarCategory category) {
+        const StreakFigures f = ComputeStreaks(CPracticeDays(book), category, D(2026, 12, 5));
+        EXPECT_EQ(std::tie(cached.nCurrent, cached.nCurrentFirst, cached.nLongest, cached.nLongestFirst,
+                           cached.total.nDays, cached.total.nRuns),
+                  std::tie(f.nCurrent, f.nCurrentFirst, f.nLongest, f.nLongestFirst, f.total.nDays, f.total.nRuns));
+    };
     for (const std::vector<DayRun>& runs : reads) {
         read(runs);
         days.Update(book);
         EXPECT_EQ(runsOfEachDay(days), runsOfEachDay(CPracticeDays(book))) << runs.size();
+        sameStreaks(all.Get(days, std::nullopt, D(2026, 12, 5)), std::nullopt);
+        sameStreaks(kana.Get(days, Category::Kana, D(2026, 12, 5)), Category::Kana);
     }
     ASSERT_EQ(book.ParseLine(RecordLine('A', 2026, 12, 5, 200, 3)), 0);
     days.Update(book);
