@@ -17,7 +17,6 @@
 #include "core/frame/ScreenFit.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
-#include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
@@ -37,6 +36,7 @@
 #include "gui/frame/UserCombo.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "gui/res/ToolbarIcons.h"
 #include "store/FileName.h"
 
@@ -46,8 +46,6 @@ constexpr int kRefreshMs = 5000;
 constexpr int kUserSlotWidth = 100;
 constexpr int kScaleSlotWidth = 70;
 const char* const kHelpFile = "Norv2.chm";
-const char* const kBrokenFileText = "選択されたファイルが壊れています\n初期状態に戻します";
-const char* const kReadErrorText = "Norv2 からのお知らせ\n\nファイルを読み込めませんでした";
 const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
 
 QString Text(unsigned nID, int nPiece)
@@ -64,8 +62,9 @@ QString Format(const std::string& format, std::initializer_list<std::string> arg
 }
 } // namespace
 
-CMainFrame::CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings)
-    : m_pDoc(pDoc), m_settings(settings), m_setting(settings.Get()), m_Boards(settings.Get())
+CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
+    : m_session(session), m_pDoc(&session.GetDocument()), m_settings(settings), m_setting(settings.Get()),
+      m_Boards(settings.Get())
 {
     CreateCentralArea();
     CreateActions();
@@ -73,7 +72,7 @@ CMainFrame::CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings)
     CreateToolBar();
     CreateStatusBar();
     EnableSelectors(!m_setting.m_strUserName.empty());
-    ConnectDocument();
+    ConnectSession();
 
     connect(&m_settings, &CAppSettings::chartSettingsStored, this, [this] {
         m_pView->OnUpdate();
@@ -102,18 +101,22 @@ CMainFrame::~CMainFrame()
     delete m_pCalendar;
 }
 
-void CMainFrame::ConnectDocument()
+void CMainFrame::ConnectSession()
 {
     connect(m_pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
     connect(m_pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
     connect(m_pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
-    connect(m_pDoc, &CNorv2Doc::opened, this, &CMainFrame::OnDocumentOpened);
-    connect(m_pDoc, &CNorv2Doc::rejected, this, &CMainFrame::OnDocumentRejected);
+    // The chart of the file shown before is void from the start of a load.
+    connect(&m_session, &CRecordSession::opening, this, [this] { m_pView->SetCategory(std::nullopt); });
+    connect(&m_session, &CRecordSession::opened, m_pView, &CNorv2View::OnInitialUpdate);
+    connect(&m_session, &CRecordSession::rejected, m_pView, &CNorv2View::OnInitialUpdate);
+    connect(&m_session, &CRecordSession::opened, this, &CMainFrame::OnSessionOpened);
+    connect(&m_session, &CRecordSession::rejected, this, &CMainFrame::OnSessionRejected);
     // Figures of a bar that may no longer exist must not stay in the status bar.
-    connect(m_pDoc, &CNorv2Doc::reloaded, m_pPane1, &QLabel::clear);
+    connect(&m_session, &CRecordSession::reloaded, m_pPane1, &QLabel::clear);
     // A category may have got its first runs.
-    connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CMainFrame::UpdateCategoryCommands);
-    connect(m_pDoc, &CNorv2Doc::recordsAppended, this,
+    connect(&m_session, &CRecordSession::appended, this, &CMainFrame::UpdateCategoryCommands);
+    connect(&m_session, &CRecordSession::appended, this,
             [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
 }
 
@@ -194,7 +197,7 @@ void CMainFrame::CreateActions()
         connect(action, &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
     }
     connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
-            [this] { OpenPropertySheet(0); });
+            [this] { OpenPropertySheet(PropertyPage::Chart); });
     QAction* calendar = AddAction(ID_CHART_CALENDAR, QStringLiteral("練習カレンダー(&L)..."));
     calendar->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     connect(calendar, &QAction::triggered, this, &CMainFrame::ShowCalendar);
@@ -203,7 +206,7 @@ void CMainFrame::CreateActions()
     connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
             [this] { m_Boards.CloseAllBoards(); });
     connect(AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
-            [this] { OpenPropertySheet(1); });
+            [this] { OpenPropertySheet(PropertyPage::Board); });
     connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
             &CMainFrame::OnHelp);
     connect(AddAction(ID_APP_ABOUT, QStringLiteral("バージョン情報 Norv2(&A)...")), &QAction::triggered, this,
@@ -222,8 +225,9 @@ void CMainFrame::CreateMenus()
         }
     };
     addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
-    addMenu(QStringLiteral("グラフ(&C)"), {5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY,
-                                           0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
+    addMenu(QStringLiteral("グラフ(&C)"),
+            {ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
+             ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
     addMenu(QStringLiteral("ボード(&B)"), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
     addMenu(QStringLiteral("ヘルプ(&H)"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
 }
@@ -239,7 +243,7 @@ void CMainFrame::CreateToolBar()
     m_pScaleCombo = new CScaleCombo(toolBar);
     // The slot's width, or what the longest scale name needs in the font in use.
     m_pScaleCombo->setFixedWidth(std::max(kScaleSlotWidth, m_pScaleCombo->sizeHint().width()));
-    connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::userFileChosen);
+    connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::OnUserChosen);
     connect(m_pScaleCombo, &CScaleCombo::scaleChosen, m_pView, &CNorv2View::OnScale);
     toolBar->addWidget(m_pUserCombo);
     toolBar->addSeparator();
@@ -343,11 +347,11 @@ void CMainFrame::PlaceStrip(QPoint ptFrame)
         setGeometry(QRect(pt + QPoint(m_StripFrame.left(), m_StripFrame.top()), size()));
 }
 
-int CMainFrame::SetCompactLayout()
+bool CMainFrame::SetCompactLayout()
 {
     if (m_bCompact) {
         GiveStripTheKeys();
-        return -1;
+        return false;
     }
     m_pView->SetCategory(std::nullopt);
     if (isVisible() && !isMinimized())
@@ -368,14 +372,14 @@ int CMainFrame::SetCompactLayout()
     GiveStripTheKeys();
     UpdateCategoryCommands();
     UpdateBoardCommands();
-    return 0;
+    return true;
 }
 
-int CMainFrame::SetChartLayout()
+bool CMainFrame::SetChartLayout()
 {
     if (!m_bCompact) {
         GiveChartTheKeys();
-        return -1;
+        return false;
     }
     m_setting.m_ptFrame = {pos().x(), pos().y()};
     m_StripFrame = FrameMargins(*this);
@@ -389,7 +393,7 @@ int CMainFrame::SetChartLayout()
     m_pPane1->show();
     GiveChartTheKeys();
     UpdateBoardCommands();
-    return 0;
+    return true;
 }
 
 void CMainFrame::GiveStripTheKeys()
@@ -434,30 +438,30 @@ void CMainFrame::EnableSelectors(bool bEnable)
     UpdateScaleCommands();
 }
 
-void CMainFrame::OnDocumentOpened(const QString& strPath)
+void CMainFrame::ShowStrip()
 {
-    const std::string path = FileNameFromQString(strPath);
-    m_setting.m_strUserName = UserNameOfPath(path);
-    m_setting.m_strVeskDir = DirectoryOfPath(path);
+    SetCompactLayout();
+    SetFrameTitle(std::nullopt, Scale::Daily);
+}
+
+void CMainFrame::OnUserChosen(const QString& strPath)
+{
+    if (m_session.OpenChosen(strPath) == OpenOutcome::Unreadable)
+        m_pUserCombo->FillUserList();
+    ShowStrip();
+}
+
+void CMainFrame::OnSessionOpened()
+{
     EnableSelectors(true);
     m_pUserCombo->FillUserList();
     m_pPane1->clear();
     UpdateCategoryCommands();
 }
 
-void CMainFrame::OnDocumentRejected(int nMessage)
+void CMainFrame::OnSessionRejected()
 {
-    if (nMessage == CRecordFile::kReadError) {
-        AfxMessageBox(std::string(kReadErrorText));
-    } else {
-        if (nMessage == IDP_OUT_OF_MEMORY)
-            ReportOutOfMemory();
-        AfxMessageBox(static_cast<unsigned>(nMessage));
-    }
-    AfxMessageBox(std::string(kBrokenFileText), MB_OK);
     ResetLayout();
-    m_setting.m_strUserName.clear();
-    m_setting.m_strVeskDir.clear();
     // Only now, once the user has read why, does the chart go back to no category and the
     // daily scale; no display keeps the user.
     m_pView->ResetChart();
@@ -465,12 +469,11 @@ void CMainFrame::OnDocumentRejected(int nMessage)
     SetFrameTitle(std::nullopt, m_pView->GetScale());
 }
 
-int CMainFrame::ResetLayout()
+void CMainFrame::ResetLayout()
 {
     SetCompactLayout();
     m_pUserCombo->clear();
     EnableSelectors(false);
-    return 0;
 }
 
 void CMainFrame::SetBarStatusText(const QString& strText)
@@ -531,15 +534,16 @@ void CMainFrame::RelayoutBoards()
                          m_bCompact || isMinimized());
 }
 
-int CMainFrame::TileBoards()
+void CMainFrame::TileBoards()
 {
-    return m_Boards.TileBoards(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
-                               m_bCompact || isMinimized());
+    m_Boards.TileBoards(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
+                        m_bCompact || isMinimized());
 }
 
-void CMainFrame::OpenPropertySheet(int nPage)
+void CMainFrame::OpenPropertySheet(PropertyPage nPage)
 {
-    CNorvPrpSheet sheet(m_settings, IDS_SHEET_CAPTION, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
+    CNorvPrpSheet sheet(m_settings, IDS_SHEET_CAPTION, nullptr, static_cast<int>(nPage), m_pView->GetCategory(),
+                        m_pView->GetScale());
     connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
     // The sheet blocks the main window only: the boards stay usable beside it.
     ExecOwnerModal(sheet, *this);
@@ -575,8 +579,9 @@ void CMainFrame::OnHelp()
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
 {
     QMenu menu(this);
-    for (int nID : {ID_FILE_OPEN_DIALOG, 0, 5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
-                    ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {
+    for (int nID :
+         {ID_FILE_OPEN_DIALOG, 0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0,
+          ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {
         if (nID == 0)
             menu.addSeparator();
         else

@@ -22,6 +22,7 @@ class CScaleCombo;
 class CUserCombo;
 class CNorv2Doc;
 class CNorv2View;
+class CRecordSession;
 class CPracticeCalendarWnd;
 struct BOARDDATA;
 
@@ -33,6 +34,8 @@ constexpr int ID_SCALE_DAILY = 147;
 constexpr int ID_SCALE_WEEKLY = 148;
 constexpr int ID_SCALE_MONTHLY = 149;
 constexpr int ID_CATEGORY_ALPH = 5000;
+constexpr int ID_CATEGORY_KANA = 5001;
+constexpr int ID_CATEGORY_ROMA = 5002;
 constexpr int ID_CATEGORY_SYBL = 5003;
 // The command of a category or a scale: they follow each other in the kinds' order.
 constexpr int CategoryCommand(Category c)
@@ -50,17 +53,24 @@ constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_HELP_FINDER = 57667;
 
+// The pages of the property sheet.
+enum class PropertyPage
+{
+    Chart,
+    Board,
+};
+
 // The main window: menus, toolbar, status bar, the chart between two gauge bars,
 // the compact strip and the chart layout, and the 5-second refresh tick. It shows what
-// the document reports, keeps the settings' user and folder in step with the open file,
-// and keeps every command's state in step with what it depends on.
+// the open file's session reports and keeps every command's state in step with what it
+// depends on.
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // Neither is owned; both must outlive the frame.
-    CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings);
+    CMainFrame(CRecordSession& session, CAppSettings& settings);
     ~CMainFrame() override;
 
     CNorv2View* GetView() const { return m_pView; }
@@ -69,14 +79,16 @@ public:
     QAction* GetAction(int nID) const;
     QMenu* createPopupMenu() override;
 
-    // Layout switches: -1 when the layout was already shown, else 0.
-    int SetCompactLayout();
-    int SetChartLayout();
+    // Layout switches: false when the layout was already shown.
+    bool SetCompactLayout();
+    bool SetChartLayout();
     bool IsCompact() const { return m_bCompact; }
     // The window title for a category (none: no chart) and scale.
     void SetFrameTitle(std::optional<Category> nCategory, Scale nScale);
+    // The strip, titled for the user without a chart, as after a file was opened.
+    void ShowStrip();
     // Back to the strip with the selectors disabled, after a broken file.
-    int ResetLayout();
+    void ResetLayout();
     // Enables or disables the user and scale selectors (a user is loaded or not).
     void EnableSelectors(bool bEnable);
     bool IsScaleSelectorEnabled() const { return m_bSelectorsEnabled; }
@@ -88,9 +100,9 @@ public:
     void OpenBoard(const BOARDDATA& data);
     CBoardList& GetBoards() { return m_Boards; }
     // Tiles the open boards in the window, columns of three (command 137).
-    int TileBoards();
-    // The property sheet, on its chart (0) or board (1) page; it blocks this window only.
-    void OpenPropertySheet(int nPage);
+    void TileBoards();
+    // The property sheet on one of its pages; it blocks this window only.
+    void OpenPropertySheet(PropertyPage nPage);
     const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
     // The practice calendar of the open file, opened or raised; null while none is open.
     void ShowCalendar();
@@ -100,8 +112,6 @@ signals:
     // Commands the application object handles.
     void openFileRequested();
     void aboutRequested();
-    // The user selector picked another user's record file.
-    void userFileChosen(const QString& strPath);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,17 +123,19 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCentralArea();
-    void ConnectDocument();
+    void ConnectSession();
     QAction* AddAction(int nID, const QString& strText);
     // Each command group's enabled and checked states, from the state they follow.
     void UpdateCategoryCommands();
     void UpdateScaleCommands();
     void UpdateBoardCommands();
     void UpdateHelpCommand();
-    // The document loaded a file: record its user and folder, list the folder's users.
-    void OnDocumentOpened(const QString& strPath);
-    // The document refused a broken file: tell the user and go back to no user, no chart.
-    void OnDocumentRejected(int nMessage);
+    // A file was loaded: list its folder's users.
+    void OnSessionOpened();
+    // A broken file was refused: back to no user, no chart.
+    void OnSessionRejected();
+    // The user selector picked another user's record file.
+    void OnUserChosen(const QString& strPath);
     void SetGageInfo(const GAGEINFO& info);
     void OnLoadBegun();
     void OnLoadStepped();
@@ -141,6 +153,7 @@ private:
     // Puts the strip's frame at ptFrame, or where its title bar can be reached.
     void PlaceStrip(QPoint ptFrame);
 
+    CRecordSession& m_session;
     CNorv2Doc* m_pDoc;
     CAppSettings& m_settings;
     CAppSetting& m_setting;

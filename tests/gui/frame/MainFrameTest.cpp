@@ -34,6 +34,7 @@
 #include "gui/prop/ChartPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "norv2/ReportCommand.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/ShownWindow.h"
@@ -51,7 +52,7 @@ protected:
         m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
         *m_setting.m_pWindowPos = {44, 0, 1, 0, 0, 0, 0, 50, 60, 850, 560};
         m_setting.m_ptFrame = {20, 30};
-        m_frame = std::make_unique<CMainFrame>(&m_doc, m_settings);
+        m_frame = std::make_unique<CMainFrame>(m_session, m_settings);
         std::string lines = Records(1, 40);
         lines += RecordLine('R', 2003, 6, 20, 120, 4) + "\r\n";
         ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("user1.ｷﾛｸ", lines))));
@@ -100,6 +101,7 @@ protected:
     CAppSetting& m_setting = m_settings.Get();
     CTempDir m_dir;
     CNorv2Doc m_doc;
+    CRecordSession m_session{m_doc, m_settings};
     std::unique_ptr<CMainFrame> m_frame;
 };
 } // namespace
@@ -157,14 +159,14 @@ TEST_F(MainFrameTest, TheChartOpensAtTheNewestBarAndAWindowTooLowKeepsNoOldScale
 TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
 {
     EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
-    EXPECT_FALSE(m_frame->GetAction(5001)->isEnabled()); // no かな runs
-    EXPECT_TRUE(m_frame->GetAction(5002)->isEnabled());
+    EXPECT_FALSE(m_frame->GetAction(ID_CATEGORY_KANA)->isEnabled()); // no かな runs
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ROMA)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(ID_HELP_FINDER)->isEnabled()); // no Norv2.chm here
     EXPECT_EQ(m_frame->GetAction(ID_FILE_OPEN_DIALOG)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(m_frame->GetAction(5002)->statusTip(), QStringLiteral("ローマ字のグラフを表示する"));
-    EXPECT_EQ(m_frame->GetAction(5002)->toolTip(), QStringLiteral("ローマ字"));
+    EXPECT_EQ(m_frame->GetAction(ID_CATEGORY_ROMA)->statusTip(), QStringLiteral("ローマ字のグラフを表示する"));
+    EXPECT_EQ(m_frame->GetAction(ID_CATEGORY_ROMA)->toolTip(), QStringLiteral("ローマ字"));
 
     Trigger(ID_CATEGORY_ALPH);
     Trigger(ID_SCALE_WEEKLY);
@@ -221,7 +223,7 @@ TEST_F(MainFrameTest, AHelpFileThatNoProgramOpensIsReported)
         messages.push_back(call.nID);
         return IDOK;
     });
-    CMainFrame frame(&m_doc, m_settings); // sees the help file in its folder
+    CMainFrame frame(m_session, m_settings); // sees the help file in its folder
     for (const char* exitCode : {"3", "0"}) {
         qputenv("NORV2_TEST_OPENER_EXIT", exitCode);
         frame.GetAction(ID_HELP_FINDER)->trigger();
@@ -238,7 +240,7 @@ TEST_F(MainFrameTest, CommandsAndSelectorsFollowTheDocumentAtOnce)
     ASSERT_TRUE(m_doc.OnOpenDocument(
         QString::fromStdString(m_dir.Write("user2.ｷﾛｸ", RecordLine('\xB1', 2003, 6, 1, 150, 3) + "\r\n"))));
     EXPECT_FALSE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
-    EXPECT_TRUE(m_frame->GetAction(5001)->isEnabled());
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_KANA)->isEnabled());
     EXPECT_EQ(m_frame->GetUserCombo()->count(), 2);
     EXPECT_EQ(m_frame->GetUserCombo()->currentText(), QStringLiteral("user2"));
 
