@@ -1,8 +1,6 @@
 #include "gui/frame/MainFrame.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -23,7 +21,6 @@
 #include "core/settings/AppSetting.h"
 #include "gui/app/AccessibleNames.h"
 #include "gui/app/AppSettings.h"
-#include "gui/app/HelpFile.h"
 #include "gui/app/MessageBox.h"
 #include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
@@ -31,13 +28,13 @@
 #include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/GageBar.h"
-#include "gui/frame/LoadProgress.h"
+#include "gui/frame/HelpFileWatcher.h"
+#include "gui/frame/LoadProgressPane.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
 #include "gui/record/RecordSession.h"
-#include "gui/res/ToolbarIcons.h"
 #include "store/FileName.h"
 
 namespace {
@@ -45,7 +42,6 @@ constexpr int kCompactWidth = 400;
 constexpr int kRefreshMs = 5000;
 constexpr int kUserSlotWidth = 100;
 constexpr int kScaleSlotWidth = 70;
-const char* const kHelpFile = "Norv2.chm";
 const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
 
 QString Text(unsigned nID, int nPiece)
@@ -67,7 +63,7 @@ CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
       m_Boards(settings.Get())
 {
     CreateCentralArea();
-    CreateActions();
+    ConnectCommands();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -83,13 +79,12 @@ CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
     connect(&m_RefreshTimer, &QTimer::timeout, m_pDoc, &CNorv2Doc::Refresh);
     m_RefreshTimer.start(kRefreshMs);
     // The help command follows the help file's presence in the current folder.
-    m_HelpWatcher.addPath(QDir::currentPath());
-    connect(&m_HelpWatcher, &QFileSystemWatcher::directoryChanged, this, &CMainFrame::UpdateHelpCommand);
+    connect(&m_HelpFile, &CHelpFileWatcher::presenceChanged, GetAction(ID_HELP_FINDER), &QAction::setEnabled);
+    GetAction(ID_HELP_FINDER)->setEnabled(m_HelpFile.Exists());
 
     UpdateCategoryCommands();
     UpdateScaleCommands();
     UpdateBoardCommands();
-    UpdateHelpCommand();
 }
 
 CMainFrame::~CMainFrame()
@@ -103,9 +98,6 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::ConnectSession()
 {
-    connect(m_pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
-    connect(m_pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
-    connect(m_pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
     // The chart of the file shown before is void from the start of a load.
     connect(&m_session, &CRecordSession::opening, this, [this] { m_pView->SetCategory(std::nullopt); });
     connect(&m_session, &CRecordSession::opened, m_pView, &CNorv2View::OnInitialUpdate);
@@ -128,8 +120,7 @@ QMenu* CMainFrame::createPopupMenu()
 
 QAction* CMainFrame::GetAction(int nID) const
 {
-    const auto it = m_Actions.find(nID);
-    return it == m_Actions.end() ? nullptr : it->second;
+    return m_Commands.Get(nID);
 }
 
 void CMainFrame::CreateCentralArea()
@@ -163,73 +154,34 @@ void CMainFrame::CreateCentralArea()
     connect(m_pView, &CNorv2View::boardRequested, this, &CMainFrame::OpenBoard);
 }
 
-QAction* CMainFrame::AddAction(int nID, const QString& strText)
+void CMainFrame::ConnectCommands()
 {
-    auto* action = new QAction(strText, this);
-    action->setStatusTip(Text(nID, 0));
-    action->setToolTip(Text(nID, 1).isEmpty() ? strText : Text(nID, 1));
-    action->setIcon(ToolbarIcon(nID));
-    // Menus show check marks; the pictures belong to the toolbar.
-    action->setIconVisibleInMenu(false);
-    m_Actions[nID] = action;
-    return action;
-}
-
-void CMainFrame::CreateActions()
-{
-    AddAction(ID_FILE_OPEN_DIALOG, QStringLiteral("ダイアログで開く(&O)"))
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     connect(GetAction(ID_FILE_OPEN_DIALOG), &QAction::triggered, this, &CMainFrame::openFileRequested);
-    connect(AddAction(ID_APP_EXIT, QStringLiteral("Norvを終了する")), &QAction::triggered, this, &QWidget::close);
-
-    const QString categories[] = {QStringLiteral("英字(&A)"), QStringLiteral("かな(&K)"), QStringLiteral("ﾛｰﾏ字(&R)"),
-                                  QStringLiteral("記号(&Y)")};
-    for (const Category k : kCategories) {
-        QAction* action = AddAction(CategoryCommand(k), categories[Index(k)]);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] { m_pView->OnCategory(k); });
-    }
-    const QString scales[] = {QStringLiteral("日ごと(Daily)(&D)"), QStringLiteral("週ごと(Weekly)(&W)"),
-                              QStringLiteral("月ごと(Monthly)(&M)")};
-    for (const Scale k : kScales) {
-        QAction* action = AddAction(ScaleCommand(k), scales[Index(k)]);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
-    }
-    connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
+    connect(GetAction(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    for (const Category k : kCategories)
+        connect(GetAction(CategoryCommand(k)), &QAction::triggered, this, [this, k] { m_pView->OnCategory(k); });
+    for (const Scale k : kScales)
+        connect(GetAction(ScaleCommand(k)), &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
+    connect(GetAction(ID_CHART_PROPERTY), &QAction::triggered, this,
             [this] { OpenPropertySheet(PropertyPage::Chart); });
-    QAction* calendar = AddAction(ID_CHART_CALENDAR, QStringLiteral("練習カレンダー(&L)..."));
-    calendar->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    connect(calendar, &QAction::triggered, this, &CMainFrame::ShowCalendar);
-    connect(AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)")), &QAction::triggered, this,
-            &CMainFrame::TileBoards);
-    connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
-            [this] { m_Boards.CloseAllBoards(); });
-    connect(AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
+    connect(GetAction(ID_CHART_CALENDAR), &QAction::triggered, this, &CMainFrame::ShowCalendar);
+    connect(GetAction(ID_BOARD_TILE), &QAction::triggered, this, &CMainFrame::TileBoards);
+    connect(GetAction(ID_BOARD_CLOSEALL), &QAction::triggered, this, [this] { m_Boards.CloseAllBoards(); });
+    connect(GetAction(ID_BOARD_PROPERTY), &QAction::triggered, this,
             [this] { OpenPropertySheet(PropertyPage::Board); });
-    connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
-            &CMainFrame::OnHelp);
-    connect(AddAction(ID_APP_ABOUT, QStringLiteral("バージョン情報 Norv2(&A)...")), &QAction::triggered, this,
-            &CMainFrame::aboutRequested);
+    connect(GetAction(ID_HELP_FINDER), &QAction::triggered, this, [this] { m_HelpFile.Open(*this); });
+    connect(GetAction(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::aboutRequested);
 }
 
 void CMainFrame::CreateMenus()
 {
-    const auto addMenu = [this](const QString& title, std::initializer_list<int> ids) {
-        QMenu* menu = menuBar()->addMenu(title);
-        for (int nID : ids) {
-            if (nID == 0)
-                menu->addSeparator();
-            else
-                menu->addAction(GetAction(nID));
-        }
-    };
-    addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
-    addMenu(QStringLiteral("グラフ(&C)"),
-            {ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
-             ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
-    addMenu(QStringLiteral("ボード(&B)"), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
-    addMenu(QStringLiteral("ヘルプ(&H)"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
+    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("ファイル(&F)")), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
+    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("グラフ(&C)")),
+                     {ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY,
+                      ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
+    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("ボード(&B)")),
+                     {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
+    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
 }
 
 void CMainFrame::CreateToolBar()
@@ -246,13 +198,9 @@ void CMainFrame::CreateToolBar()
     connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::OnUserChosen);
     connect(m_pScaleCombo, &CScaleCombo::scaleChosen, m_pView, &CNorv2View::OnScale);
     toolBar->addWidget(m_pUserCombo);
-    toolBar->addSeparator();
-    for (int nID = ID_CATEGORY_ALPH; nID <= ID_CATEGORY_SYBL; ++nID)
-        toolBar->addAction(GetAction(nID));
-    toolBar->addSeparator();
+    m_Commands.AddTo(*toolBar, {0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0});
     toolBar->addWidget(m_pScaleCombo);
-    toolBar->addSeparator();
-    toolBar->addAction(GetAction(ID_HELP_FINDER));
+    m_Commands.AddTo(*toolBar, {0, ID_HELP_FINDER});
     NameControls(*toolBar);
     // Tab goes from the selectors to the chart and round again.
     setTabOrder(m_pUserCombo, m_pScaleCombo);
@@ -268,6 +216,7 @@ void CMainFrame::CreateStatusBar()
     m_pPane1->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(m_pPane0, 1);
     statusBar()->addPermanentWidget(m_pPane1);
+    m_pProgress = std::make_unique<CLoadProgressPane>(*m_pDoc, *m_pPane0);
 }
 
 void CMainFrame::UpdateCategoryCommands()
@@ -292,11 +241,6 @@ void CMainFrame::UpdateBoardCommands()
 {
     GetAction(ID_BOARD_CLOSEALL)->setEnabled(m_Boards.Count() > 0);
     GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
-}
-
-void CMainFrame::UpdateHelpCommand()
-{
-    GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
 }
 
 void CMainFrame::StoreChartPlacement()
@@ -550,50 +494,19 @@ void CMainFrame::OpenPropertySheet(PropertyPage nPage)
     m_pPane0->setText(Text(IDS_IDLE, 0));
 }
 
-void CMainFrame::OnLoadBegun()
-{
-    delete m_pProgress;
-    m_pProgress = new CLoadProgress(statusBar());
-    m_pProgress->setGeometry(m_pPane0->geometry());
-    m_pProgress->show();
-    m_pProgress->repaint();
-}
-
-void CMainFrame::OnLoadStepped()
-{
-    if (m_pProgress)
-        m_pProgress->Step();
-}
-
-void CMainFrame::OnLoadEnded()
-{
-    delete m_pProgress;
-    m_pProgress = nullptr;
-}
-
-void CMainFrame::OnHelp()
-{
-    OpenHelpFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)), *this);
-}
-
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
 {
     QMenu menu(this);
-    for (int nID :
-         {ID_FILE_OPEN_DIALOG, 0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0,
-          ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {
-        if (nID == 0)
-            menu.addSeparator();
-        else
-            menu.addAction(GetAction(nID));
-    }
+    m_Commands.AddTo(menu, {ID_FILE_OPEN_DIALOG, 0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA,
+                            ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_BOARD_TILE,
+                            ID_BOARD_CLOSEALL, 0, ID_APP_EXIT});
     menu.exec(ptGlobal);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     m_RefreshTimer.stop();
-    OnLoadEnded();
+    m_pProgress->End();
     SetCompactLayout();
     event->accept();
 }

@@ -1,15 +1,16 @@
 #pragma once
-#include <QFileSystemWatcher>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
-#include <map>
+#include <memory>
 #include <optional>
 
 #include "core/frame/GageInfo.h"
 #include "core/record/Kinds.h"
-#include "core/res/StringIds.h"
 #include "gui/board/BoardList.h"
+#include "gui/frame/CommandIds.h"
+#include "gui/frame/FrameCommands.h"
+#include "gui/frame/HelpFileWatcher.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +18,7 @@ class QMenu;
 class CAppSetting;
 class CAppSettings;
 class CGageBar;
-class CLoadProgress;
+class CLoadProgressPane;
 class CScaleCombo;
 class CUserCombo;
 class CNorv2Doc;
@@ -25,33 +26,6 @@ class CNorv2View;
 class CRecordSession;
 class CPracticeCalendarWnd;
 struct BOARDDATA;
-
-// Command IDs of the menus, the toolbar and the context menu.
-constexpr int ID_BOARD_CLOSEALL = 136;
-constexpr int ID_BOARD_TILE = 137;
-constexpr int ID_BOARD_PROPERTY = 141;
-constexpr int ID_SCALE_DAILY = 147;
-constexpr int ID_SCALE_WEEKLY = 148;
-constexpr int ID_SCALE_MONTHLY = 149;
-constexpr int ID_CATEGORY_ALPH = 5000;
-constexpr int ID_CATEGORY_KANA = 5001;
-constexpr int ID_CATEGORY_ROMA = 5002;
-constexpr int ID_CATEGORY_SYBL = 5003;
-// The command of a category or a scale: they follow each other in the kinds' order.
-constexpr int CategoryCommand(Category c)
-{
-    return ID_CATEGORY_ALPH + static_cast<int>(Index(c));
-}
-constexpr int ScaleCommand(Scale s)
-{
-    return ID_SCALE_DAILY + static_cast<int>(Index(s));
-}
-constexpr int ID_FILE_OPEN_DIALOG = 5004;
-constexpr int ID_CHART_PROPERTY = 5010;
-constexpr int ID_CHART_CALENDAR = IDS_CALENDAR_COMMAND;
-constexpr int ID_APP_ABOUT = 57664;
-constexpr int ID_APP_EXIT = 57665;
-constexpr int ID_HELP_FINDER = 57667;
 
 // The pages of the property sheet.
 enum class PropertyPage
@@ -118,18 +92,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void CreateActions();
+    void ConnectCommands();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCentralArea();
     void ConnectSession();
-    QAction* AddAction(int nID, const QString& strText);
     // Each command group's enabled and checked states, from the state they follow.
     void UpdateCategoryCommands();
     void UpdateScaleCommands();
     void UpdateBoardCommands();
-    void UpdateHelpCommand();
     // A file was loaded: list its folder's users.
     void OnSessionOpened();
     // A broken file was refused: back to no user, no chart.
@@ -137,10 +109,6 @@ private:
     // The user selector picked another user's record file.
     void OnUserChosen(const QString& strPath);
     void SetGageInfo(const GAGEINFO& info);
-    void OnLoadBegun();
-    void OnLoadStepped();
-    void OnLoadEnded();
-    void OnHelp();
     void ShowContextMenu(const QPoint& ptGlobal);
     // Stores where and how big the chart layout is, as the settings keep it.
     void StoreChartPlacement();
@@ -156,15 +124,16 @@ private:
     CRecordSession& m_session;
     CNorv2Doc* m_pDoc;
     CAppSettings& m_settings;
+    CFrameCommands m_Commands{*this};
     CAppSetting& m_setting;
     QMargins m_ChartFrame; // the chart window's frame, as last seen around it
     QMargins m_StripFrame; // the frame of the strip when it was last shown
     bool m_bCompact = false;
     bool m_bSelectorsEnabled = false;
     GAGEINFO m_GageInfo;
-    CLoadProgress* m_pProgress = nullptr;
+    std::unique_ptr<CLoadProgressPane> m_pProgress;
     QTimer m_RefreshTimer;
-    QFileSystemWatcher m_HelpWatcher; // the current folder, where the help file would be
+    CHelpFileWatcher m_HelpFile;
     QLabel* m_pPane0 = nullptr;
     QLabel* m_pPane1 = nullptr;
     CUserCombo* m_pUserCombo = nullptr;
@@ -173,7 +142,6 @@ private:
     CGageBar* m_pLeftGage = nullptr;
     CGageBar* m_pRightGage = nullptr;
     CNorv2View* m_pView = nullptr;
-    std::map<int, QAction*> m_Actions;
     CBoardList m_Boards;
     QPointer<CPracticeCalendarWnd> m_pCalendar;
 };
