@@ -27,6 +27,7 @@
 #include "gui/app/RectConvert.h"
 #include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/chart/Norv2View.h"
+#include "gui/frame/FramePlacement.h"
 #include "gui/frame/GageBar.h"
 #include "gui/frame/HelpFileWatcher.h"
 #include "gui/frame/LoadProgressPane.h"
@@ -60,7 +61,7 @@ QString Format(const std::string& format, std::initializer_list<std::string> arg
 
 CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
     : m_session(session), m_pDoc(&session.GetDocument()), m_settings(settings), m_setting(settings.Get()),
-      m_Boards(settings.Get())
+      m_Placement(*this, settings.Get()), m_Boards(settings.Get())
 {
     CreateCentralArea();
     ConnectCommands();
@@ -243,54 +244,6 @@ void CMainFrame::UpdateBoardCommands()
     GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
 }
 
-void CMainFrame::StoreChartPlacement()
-{
-    // The settings keep the outer window with the chart window's own frame, which may differ
-    // from the strip's (a resizable window gets a resize handle); the next placement sizes
-    // the client by the same frame, so that the stored size does not grow at every switch.
-    if (const QMargins frame = FrameMargins(*this); !frame.isNull() && !isMaximized())
-        m_ChartFrame = frame;
-    const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
-    if (!m_setting.m_pWindowPos)
-        m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
-    WINDOWPLACEMENT& wp = *m_setting.m_pWindowPos;
-    wp.showCmd = WINDOWPLACEMENT::SW_SHOWNORMAL;
-    wp.left = r.left();
-    wp.top = r.top();
-    wp.right = r.left() + r.width();
-    wp.bottom = r.top() + r.height();
-}
-
-void CMainFrame::ApplyChartPlacement()
-{
-    if (m_setting.m_pWindowPos) {
-        // The stored rectangle is the outer window: Qt places a window by its frame and
-        // sizes it by its client area.
-        const QRect rc = OnScreenRect(*this, ToQRect(ChartWindowRect(*m_setting.m_pWindowPos)));
-        // Before the chart window was first framed, the strip's frame is the best guess.
-        if (m_ChartFrame.isNull())
-            m_ChartFrame = FrameMargins(*this);
-        move(rc.topLeft());
-        resize(rc.size().shrunkBy(m_ChartFrame).expandedTo(QSize(1, 1)));
-    }
-    if (m_setting.m_bZoomed)
-        showMaximized();
-    else
-        showNormal();
-}
-
-void CMainFrame::PlaceStrip(QPoint ptFrame)
-{
-    const QPoint pt = OnScreenPosition(
-        *this, ptFrame, size().grownBy(m_StripFrame.isNull() ? ExpectedFrameMargins(*this) : m_StripFrame));
-    // Qt places a window by its frame with the margins it last knew, which after maximizing
-    // are those of the maximized window; the strip's own frame is known once it was shown.
-    if (m_StripFrame.isNull())
-        move(pt);
-    else
-        setGeometry(QRect(pt + QPoint(m_StripFrame.left(), m_StripFrame.top()), size()));
-}
-
 bool CMainFrame::SetCompactLayout()
 {
     if (m_bCompact) {
@@ -299,7 +252,7 @@ bool CMainFrame::SetCompactLayout()
     }
     m_pView->SetCategory(std::nullopt);
     if (isVisible() && !isMinimized())
-        StoreChartPlacement();
+        m_Placement.StoreChart();
     if (isMaximized())
         m_setting.m_bZoomed = true;
     m_bCompact = true;
@@ -310,7 +263,7 @@ bool CMainFrame::SetCompactLayout()
     const int nHeight =
         menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(kCompactWidth, nHeight);
-    PlaceStrip({m_setting.m_ptFrame.x, m_setting.m_ptFrame.y});
+    m_Placement.PlaceStrip();
     show();
     raise();
     GiveStripTheKeys();
@@ -325,13 +278,12 @@ bool CMainFrame::SetChartLayout()
         GiveChartTheKeys();
         return false;
     }
-    m_setting.m_ptFrame = {pos().x(), pos().y()};
-    m_StripFrame = FrameMargins(*this);
+    m_Placement.LeaveStrip();
     m_bCompact = false;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_pChartArea->show();
-    ApplyChartPlacement();
+    m_Placement.ApplyChart();
     RefreshGages();
     m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
     m_pPane1->show();

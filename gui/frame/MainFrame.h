@@ -10,6 +10,7 @@
 #include "gui/board/BoardList.h"
 #include "gui/frame/CommandIds.h"
 #include "gui/frame/FrameCommands.h"
+#include "gui/frame/FramePlacement.h"
 #include "gui/frame/HelpFileWatcher.h"
 
 class QAction;
@@ -110,24 +111,18 @@ private:
     void OnUserChosen(const QString& strPath);
     void SetGageInfo(const GAGEINFO& info);
     void ShowContextMenu(const QPoint& ptGlobal);
-    // Stores where and how big the chart layout is, as the settings keep it.
-    void StoreChartPlacement();
     // Where the board grid starts: below the menu bar, right of the left gauge, below the toolbar.
     QRect BoardGridOrigin() const;
     void RelayoutBoards();
-    void ApplyChartPlacement();
     void GiveStripTheKeys();
     void GiveChartTheKeys();
-    // Puts the strip's frame at ptFrame, or where its title bar can be reached.
-    void PlaceStrip(QPoint ptFrame);
 
     CRecordSession& m_session;
     CNorv2Doc* m_pDoc;
     CAppSettings& m_settings;
     CFrameCommands m_Commands{*this};
     CAppSetting& m_setting;
-    QMargins m_ChartFrame; // the chart window's frame, as last seen around it
-    QMargins m_StripFrame; // the frame of the strip when it was last shown
+    CFramePlacement m_Placement;
     bool m_bCompact = false;
     bool m_bSelectorsEnabled = false;
     GAGEINFO m_GageInfo;
