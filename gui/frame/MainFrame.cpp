@@ -12,7 +12,7 @@
 #include <ctime>
 
 #include "core/calendar/Today.h"
-#include "core/frame/ScreenFit.h"
+#include "core/frame/FrameTitle.h"
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
 #include "core/record/RecordPath.h"
@@ -48,14 +48,6 @@ const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99) 
 QString Text(unsigned nID, int nPiece)
 {
     return QString::fromStdString(LoadSubString(nID, nPiece));
-}
-
-QString Format(const std::string& format, std::initializer_list<std::string> args)
-{
-    QString out = QString::fromStdString(format);
-    for (const std::string& arg : args)
-        out.replace(out.indexOf(QLatin1String("%s")), 2, QString::fromStdString(arg));
-    return out;
 }
 } // namespace
 
@@ -315,14 +307,7 @@ void CMainFrame::changeEvent(QEvent* event)
 
 void CMainFrame::SetFrameTitle(std::optional<Category> nCategory, Scale nScale)
 {
-    // A file name may hold a line break, which a title cannot show.
-    const std::string user = UserNameForDisplay(m_setting.m_strUserName);
-    if (!nCategory)
-        setWindowTitle(user.empty() ? Text(IDS_TITLE_NONE, 0) : Format(LoadString(IDS_TITLE_USER), {user}));
-    else
-        setWindowTitle(Format(LoadString(IDS_TITLE_CHART),
-                              {user, LoadSubString(IDS_SCALE_WORDS, static_cast<int>(Index(nScale))),
-                               LoadSubString(IDS_CATEGORY_LABELS, static_cast<int>(Index(*nCategory)))}));
+    setWindowTitle(QString::fromStdString(FrameTitle(m_setting.m_strUserName, nCategory, nScale)));
 }
 
 void CMainFrame::EnableSelectors(bool bEnable)
