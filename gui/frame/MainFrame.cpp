@@ -9,7 +9,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
-#include <ctime>
 
 #include "core/calendar/Today.h"
 #include "core/frame/FrameTitle.h"
@@ -69,6 +68,8 @@ CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
     });
     connect(&m_settings, &CAppSettings::boardSettingsStored, this, &CMainFrame::RelayoutBoards);
     connect(&m_Boards, &CBoardList::countChanged, this, &CMainFrame::UpdateBoardCommands);
+    m_Boards.SetGridSource([this] { return GetBoardGrid(); });
+    m_Boards.Follow(m_session);
     connect(&m_RefreshTimer, &QTimer::timeout, m_pDoc, &CNorv2Doc::Refresh);
     m_RefreshTimer.start(kRefreshMs);
     // The help command follows the help file's presence in the current folder.
@@ -101,8 +102,6 @@ void CMainFrame::ConnectSession()
     connect(&m_session, &CRecordSession::reloaded, m_pPane1, &QLabel::clear);
     // A category may have got its first runs.
     connect(&m_session, &CRecordSession::appended, this, &CMainFrame::UpdateCategoryCommands);
-    connect(&m_session, &CRecordSession::appended, this,
-            [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
 }
 
 QMenu* CMainFrame::createPopupMenu()
@@ -144,7 +143,7 @@ void CMainFrame::CreateCentralArea()
     connect(m_pView, &CNorv2View::titleChanged, this, &CMainFrame::SetFrameTitle);
     connect(m_pView, &CNorv2View::barStatusChanged, this, &CMainFrame::SetBarStatusText);
     connect(m_pView, &CNorv2View::gageInfoChanged, this, &CMainFrame::SetGageInfo);
-    connect(m_pView, &CNorv2View::boardRequested, this, &CMainFrame::OpenBoard);
+    connect(m_pView, &CNorv2View::boardRequested, &m_Boards, qOverload<const BOARDDATA&>(&CBoardList::OpenBoard));
 }
 
 void CMainFrame::ConnectCommands()
@@ -158,7 +157,7 @@ void CMainFrame::ConnectCommands()
     connect(GetAction(ID_CHART_PROPERTY), &QAction::triggered, this,
             [this] { OpenPropertySheet(PropertyPage::Chart); });
     connect(GetAction(ID_CHART_CALENDAR), &QAction::triggered, this, &CMainFrame::ShowCalendar);
-    connect(GetAction(ID_BOARD_TILE), &QAction::triggered, this, &CMainFrame::TileBoards);
+    connect(GetAction(ID_BOARD_TILE), &QAction::triggered, this, [this] { m_Boards.TileBoards(); });
     connect(GetAction(ID_BOARD_CLOSEALL), &QAction::triggered, this, [this] { m_Boards.CloseAllBoards(); });
     connect(GetAction(ID_BOARD_PROPERTY), &QAction::triggered, this,
             [this] { OpenPropertySheet(PropertyPage::Board); });
@@ -386,7 +385,8 @@ void CMainFrame::ShowCalendar()
     if (!m_pCalendar) {
         m_pCalendar = new CPracticeCalendarWnd(*m_pDoc, m_settings, TodayOnTheClock);
         m_pCalendar->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_pCalendar, &CPracticeCalendarWnd::boardRequested, this, &CMainFrame::OpenBoard);
+        connect(m_pCalendar, &CPracticeCalendarWnd::boardRequested, &m_Boards,
+                qOverload<const BOARDDATA&>(&CBoardList::OpenBoard));
     }
     m_pCalendar->show();
     m_pCalendar->raise();
@@ -398,27 +398,16 @@ CPracticeCalendarWnd* CMainFrame::GetCalendar() const
     return m_pCalendar;
 }
 
-void CMainFrame::OpenBoard(const BOARDDATA& data)
-{
-    m_Boards.OpenBoard(std::make_unique<BOARDDATA>(data));
-}
-
-QRect CMainFrame::BoardGridOrigin() const
-{
-    // Qt's client area includes the menu bar; the grid starts below it.
-    return QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
-}
-
 void CMainFrame::RelayoutBoards()
 {
-    m_Boards.RelayoutAll(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
-                         m_bCompact || isMinimized());
+    m_Boards.RelayoutAll();
 }
 
-void CMainFrame::TileBoards()
+BoardGrid CMainFrame::GetBoardGrid() const
 {
-    m_Boards.TileBoards(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
-                        m_bCompact || isMinimized());
+    // Qt's client area includes the menu bar; the grid starts below it.
+    return {QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize()), m_pLeftGage->width(),
+            findChild<QToolBar*>()->height(), m_bCompact || isMinimized()};
 }
 
 void CMainFrame::OpenPropertySheet(PropertyPage nPage)

@@ -26,7 +26,6 @@ class CNorv2Doc;
 class CNorv2View;
 class CRecordSession;
 class CPracticeCalendarWnd;
-struct BOARDDATA;
 
 // The pages of the property sheet.
 enum class PropertyPage
@@ -71,11 +70,7 @@ public:
     // Status pane 1: the figures of a bar.
     void SetBarStatusText(const QString& strText);
     QString GetBarStatusText() const;
-    // Opens a board of a copy of data in the next free slot (or says why not).
-    void OpenBoard(const BOARDDATA& data);
     CBoardList& GetBoards() { return m_Boards; }
-    // Tiles the open boards in the window, columns of three (command 137).
-    void TileBoards();
     // The property sheet on one of its pages; it blocks this window only.
     void OpenPropertySheet(PropertyPage nPage);
     const GAGEINFO& GetGageInfo() const { return m_GageInfo; }
@@ -112,7 +107,7 @@ private:
     void SetGageInfo(const GAGEINFO& info);
     void ShowContextMenu(const QPoint& ptGlobal);
     // Where the board grid starts: below the menu bar, right of the left gauge, below the toolbar.
-    QRect BoardGridOrigin() const;
+    BoardGrid GetBoardGrid() const;
     void RelayoutBoards();
     void GiveStripTheKeys();
     void GiveChartTheKeys();

@@ -82,7 +82,7 @@ protected:
         data->Date = CTime(2003, 5, 4, 0, 0, 0);
         data->nScale = Scale::Weekly;
         ASSERT_TRUE(m_doc.FillBoard(data.get()));
-        m_frame->OpenBoard(*data);
+        m_frame->GetBoards().OpenBoard(*data);
         ASSERT_EQ(m_frame->GetBoards().Count(), 1);
     }
 
