@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 
 #include "core/res/LoadSubString.h"
@@ -77,4 +78,21 @@ void CFrameCommands::AddTo(QWidget& menu, std::initializer_list<int> ids) const
         else if (auto* pToolBar = qobject_cast<QToolBar*>(&menu))
             pToolBar->addSeparator();
     }
+}
+
+void CFrameCommands::FillMenuBar(QMenuBar& bar) const
+{
+    AddTo(*bar.addMenu(QStringLiteral("ファイル(&F)")), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
+    AddTo(*bar.addMenu(QStringLiteral("グラフ(&C)")),
+          {ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
+           ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
+    AddTo(*bar.addMenu(QStringLiteral("ボード(&B)")), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
+    AddTo(*bar.addMenu(QStringLiteral("ヘルプ(&H)")), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
+}
+
+void CFrameCommands::FillContextMenu(QMenu& menu) const
+{
+    AddTo(menu,
+          {ID_FILE_OPEN_DIALOG, 0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0,
+           ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT});
 }

@@ -12,18 +12,12 @@
 
 #include "core/calendar/Today.h"
 #include "core/frame/FrameTitle.h"
-#include "core/record/PeriodData.h"
-#include "core/record/RecordBook.h"
-#include "core/record/RecordPath.h"
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AccessibleNames.h"
 #include "gui/app/AppSettings.h"
-#include "gui/app/MessageBox.h"
-#include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
-#include "gui/app/RectConvert.h"
 #include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/FramePlacement.h"
@@ -35,7 +29,6 @@
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
 #include "gui/record/RecordSession.h"
-#include "store/FileName.h"
 
 namespace {
 constexpr int kCompactWidth = 400;
@@ -56,7 +49,7 @@ CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
 {
     CreateCentralArea();
     ConnectCommands();
-    CreateMenus();
+    m_Commands.FillMenuBar(*menuBar());
     CreateToolBar();
     CreateStatusBar();
     EnableSelectors(!m_setting.m_strUserName.empty());
@@ -163,17 +156,6 @@ void CMainFrame::ConnectCommands()
             [this] { OpenPropertySheet(PropertyPage::Board); });
     connect(GetAction(ID_HELP_FINDER), &QAction::triggered, this, [this] { m_HelpFile.Open(*this); });
     connect(GetAction(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::aboutRequested);
-}
-
-void CMainFrame::CreateMenus()
-{
-    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("ファイル(&F)")), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
-    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("グラフ(&C)")),
-                     {ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY,
-                      ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
-    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("ボード(&B)")),
-                     {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
-    m_Commands.AddTo(*menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
 }
 
 void CMainFrame::CreateToolBar()
@@ -383,7 +365,7 @@ void CMainFrame::RefreshGages()
 void CMainFrame::ShowCalendar()
 {
     if (!m_pCalendar) {
-        m_pCalendar = new CPracticeCalendarWnd(*m_pDoc, m_settings, TodayOnTheClock);
+        m_pCalendar = new CPracticeCalendarWnd(m_session, m_settings, TodayOnTheClock);
         m_pCalendar->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_pCalendar, &CPracticeCalendarWnd::boardRequested, &m_Boards,
                 qOverload<const BOARDDATA&>(&CBoardList::OpenBoard));
@@ -423,9 +405,7 @@ void CMainFrame::OpenPropertySheet(PropertyPage nPage)
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
 {
     QMenu menu(this);
-    m_Commands.AddTo(menu, {ID_FILE_OPEN_DIALOG, 0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA,
-                            ID_CATEGORY_SYBL, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY, 0, ID_BOARD_TILE,
-                            ID_BOARD_CLOSEALL, 0, ID_APP_EXIT});
+    m_Commands.FillContextMenu(menu);
     menu.exec(ptGlobal);
 }
 

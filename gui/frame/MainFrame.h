@@ -89,7 +89,6 @@ protected:
 
 private:
     void ConnectCommands();
-    void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCentralArea();
