@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
@@ -12,7 +11,6 @@
 
 #include "core/calendar/Today.h"
 #include "core/frame/FrameTitle.h"
-#include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AccessibleNames.h"
@@ -23,8 +21,8 @@
 #include "gui/frame/FramePlacement.h"
 #include "gui/frame/GageBar.h"
 #include "gui/frame/HelpFileWatcher.h"
-#include "gui/frame/LoadProgressPane.h"
 #include "gui/frame/ScaleCombo.h"
+#include "gui/frame/StatusPanes.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
@@ -35,23 +33,16 @@ constexpr int kCompactWidth = 400;
 constexpr int kRefreshMs = 5000;
 constexpr int kUserSlotWidth = 100;
 constexpr int kScaleSlotWidth = 70;
-const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
-
-QString Text(unsigned nID, int nPiece)
-{
-    return QString::fromStdString(LoadSubString(nID, nPiece));
-}
 } // namespace
 
 CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
     : m_session(session), m_pDoc(&session.GetDocument()), m_settings(settings), m_setting(settings.Get()),
-      m_Placement(*this, settings.Get()), m_Boards(settings.Get())
+      m_Placement(*this, settings.Get()), m_StatusPanes(*statusBar(), session.GetDocument()), m_Boards(settings.Get())
 {
     CreateCentralArea();
     ConnectCommands();
     m_Commands.FillMenuBar(*menuBar());
     CreateToolBar();
-    CreateStatusBar();
     EnableSelectors(!m_setting.m_strUserName.empty());
     ConnectSession();
 
@@ -92,7 +83,7 @@ void CMainFrame::ConnectSession()
     connect(&m_session, &CRecordSession::opened, this, &CMainFrame::OnSessionOpened);
     connect(&m_session, &CRecordSession::rejected, this, &CMainFrame::OnSessionRejected);
     // Figures of a bar that may no longer exist must not stay in the status bar.
-    connect(&m_session, &CRecordSession::reloaded, m_pPane1, &QLabel::clear);
+    connect(&m_session, &CRecordSession::reloaded, &m_StatusPanes, &CStatusPanes::ClearBarText);
     // A category may have got its first runs.
     connect(&m_session, &CRecordSession::appended, this, &CMainFrame::UpdateCategoryCommands);
 }
@@ -182,17 +173,6 @@ void CMainFrame::CreateToolBar()
     setTabOrder(m_pView, m_pUserCombo);
 }
 
-void CMainFrame::CreateStatusBar()
-{
-    m_pPane0 = new QLabel(Text(IDS_IDLE, 0), this);
-    m_pPane1 = new QLabel(this);
-    m_pPane1->setFrameShape(QFrame::Panel);
-    m_pPane1->setFrameShadow(QFrame::Sunken);
-    statusBar()->addWidget(m_pPane0, 1);
-    statusBar()->addPermanentWidget(m_pPane1);
-    m_pProgress = std::make_unique<CLoadProgressPane>(*m_pDoc, *m_pPane0);
-}
-
 void CMainFrame::UpdateCategoryCommands()
 {
     for (const Category k : kCategories) {
@@ -230,7 +210,7 @@ bool CMainFrame::SetCompactLayout()
         m_setting.m_bZoomed = true;
     m_bCompact = true;
     m_pChartArea->hide();
-    m_pPane1->hide();
+    m_StatusPanes.ShowBarPane(false);
     if (isMaximized())
         showNormal();
     const int nHeight =
@@ -258,8 +238,7 @@ bool CMainFrame::SetChartLayout()
     m_pChartArea->show();
     m_Placement.ApplyChart();
     RefreshGages();
-    m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
-    m_pPane1->show();
+    m_StatusPanes.ShowBarPane(true);
     GiveChartTheKeys();
     UpdateBoardCommands();
     return true;
@@ -317,7 +296,7 @@ void CMainFrame::OnSessionOpened()
 {
     EnableSelectors(true);
     m_pUserCombo->FillUserList();
-    m_pPane1->clear();
+    m_StatusPanes.ClearBarText();
     UpdateCategoryCommands();
 }
 
@@ -327,7 +306,7 @@ void CMainFrame::OnSessionRejected()
     // Only now, once the user has read why, does the chart go back to no category and the
     // daily scale; no display keeps the user.
     m_pView->ResetChart();
-    m_pPane1->clear();
+    m_StatusPanes.ClearBarText();
     SetFrameTitle(std::nullopt, m_pView->GetScale());
 }
 
@@ -340,12 +319,12 @@ void CMainFrame::ResetLayout()
 
 void CMainFrame::SetBarStatusText(const QString& strText)
 {
-    m_pPane1->setText(strText);
+    m_StatusPanes.SetBarText(strText);
 }
 
 QString CMainFrame::GetBarStatusText() const
 {
-    return m_pPane1->text();
+    return m_StatusPanes.GetBarText();
 }
 
 void CMainFrame::SetGageInfo(const GAGEINFO& info)
@@ -396,10 +375,10 @@ void CMainFrame::OpenPropertySheet(PropertyPage nPage)
 {
     CNorvPrpSheet sheet(m_settings, IDS_SHEET_CAPTION, nullptr, static_cast<int>(nPage), m_pView->GetCategory(),
                         m_pView->GetScale());
-    connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
+    connect(&sheet, &CNorvPrpSheet::statusTextChanged, &m_StatusPanes, &CStatusPanes::SetPrompt);
     // The sheet blocks the main window only: the boards stay usable beside it.
     ExecOwnerModal(sheet, *this);
-    m_pPane0->setText(Text(IDS_IDLE, 0));
+    m_StatusPanes.ShowIdle();
 }
 
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
@@ -412,7 +391,7 @@ void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     m_RefreshTimer.stop();
-    m_pProgress->End();
+    m_StatusPanes.EndProgress();
     SetCompactLayout();
     event->accept();
 }

@@ -12,6 +12,7 @@
 #include "gui/frame/FrameCommands.h"
 #include "gui/frame/FramePlacement.h"
 #include "gui/frame/HelpFileWatcher.h"
+#include "gui/frame/StatusPanes.h"
 
 class QAction;
 class QLabel;
@@ -19,7 +20,6 @@ class QMenu;
 class CAppSetting;
 class CAppSettings;
 class CGageBar;
-class CLoadProgressPane;
 class CScaleCombo;
 class CUserCombo;
 class CNorv2Doc;
@@ -90,7 +90,6 @@ protected:
 private:
     void ConnectCommands();
     void CreateToolBar();
-    void CreateStatusBar();
     void CreateCentralArea();
     void ConnectSession();
     // Each command group's enabled and checked states, from the state they follow.
@@ -117,14 +116,12 @@ private:
     CFrameCommands m_Commands{*this};
     CAppSetting& m_setting;
     CFramePlacement m_Placement;
+    CStatusPanes m_StatusPanes;
     bool m_bCompact = false;
     bool m_bSelectorsEnabled = false;
     GAGEINFO m_GageInfo;
-    std::unique_ptr<CLoadProgressPane> m_pProgress;
     QTimer m_RefreshTimer;
     CHelpFileWatcher m_HelpFile;
-    QLabel* m_pPane0 = nullptr;
-    QLabel* m_pPane1 = nullptr;
     CUserCombo* m_pUserCombo = nullptr;
     CScaleCombo* m_pScaleCombo = nullptr;
     QWidget* m_pChartArea = nullptr;
