@@ -209,6 +209,20 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
     EXPECT_EQ(m_frame->GetScaleCombo()->currentIndex(), 0);
 }
 
+TEST_F(MainFrameTest, TheHelpCommandFollowsTheHelpFileInTheCurrentFolder)
+{
+    const QString strWorkDir = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(m_dir.File("")));
+    CMainFrame frame(m_session, m_settings);
+    QAction* help = frame.GetAction(ID_HELP_FINDER);
+    EXPECT_FALSE(help->isEnabled());
+    m_dir.Write("Norv2.chm", "");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return help->isEnabled(); }));
+    std::filesystem::remove(m_dir.File("Norv2.chm"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !help->isEnabled(); }));
+    QDir::setCurrent(strWorkDir);
+}
+
 TEST_F(MainFrameTest, AHelpFileThatNoProgramOpensIsReported)
 {
     m_dir.Write("Norv2.chm", "");
@@ -315,7 +329,7 @@ TEST_F(MainFrameTest, TheCalendarWalksToADayWhoseEnterOpensItsBoard)
     CCalendarGrid* pGrid = pCalendar->Grid();
     pCalendar->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(pCalendar));
-    QTRY_VERIFY(pGrid->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pGrid->hasFocus(); }));
     // Back year by year to the first record's, whatever year it is now.
     for (int i = 0; i < 200 && pCalendar->ShownYear() != 2003; ++i)
         QTest::keyClick(pGrid, Qt::Key_PageUp);

@@ -114,16 +114,22 @@ TEST_F(Norv2DocTest, RefreshTellsTheWindowsAboutNewRecordsOnly)
     m_doc.Refresh();
     EXPECT_EQ(m_updated.count(), 0);
     m_dir.Write("u.ｷﾛｸ", Records(3, 1), true);
+    QSignalSpy sessionAppended(&m_session, &CRecordSession::appended);
+    QSignalSpy sessionReloaded(&m_session, &CRecordSession::reloaded);
     m_doc.Refresh();
     EXPECT_EQ(m_updated.count(), 1);
     EXPECT_EQ(m_appended.count(), 1);
     EXPECT_EQ(m_doc.CountPeriods(Category::Alph, Scale::Daily), 3);
+    EXPECT_EQ(sessionAppended.count(), 1);
+    EXPECT_EQ(sessionReloaded.count(), 0);
 
     // Replaced by a shorter file: read again, and the windows told as for appended records.
     m_dir.Write("u.ｷﾛｸ", Records(20, 1));
     m_doc.Refresh();
     EXPECT_EQ(m_appended.count(), 2);
     EXPECT_EQ(m_doc.CountPeriods(Category::Alph, Scale::Daily), 1);
+    EXPECT_EQ(sessionAppended.count(), 2);
+    EXPECT_EQ(sessionReloaded.count(), 1);
 }
 
 TEST_F(Norv2DocTest, ABrokenAppendedLineIsReportedOnce)
