@@ -21,6 +21,7 @@
 #include "gui/calendar/CalendarGrid.h"
 #include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "store/FileName.h"
 
 namespace {
@@ -79,12 +80,12 @@ public:
     double Open(int nToday)
     {
         return ElapsedMs([&] {
-            m_bPainted = UntilPainted([&] {
-                             m_pWnd =
-                                 std::make_unique<CPracticeCalendarWnd>(m_Doc, m_Settings, [nToday] { return nToday; });
-                             m_pWnd->show();
-                         }) &&
-                         m_bPainted;
+            m_bPainted =
+                UntilPainted([&] {
+                    m_pWnd = std::make_unique<CPracticeCalendarWnd>(m_Session, m_Settings, [nToday] { return nToday; });
+                    m_pWnd->show();
+                }) &&
+                m_bPainted;
         });
     }
     void Close() { m_pWnd.reset(); }
@@ -113,6 +114,7 @@ private:
     std::string m_strRecord;
     CNorv2Doc m_Doc;
     CAppSettings m_Settings;
+    CRecordSession m_Session{m_Doc, m_Settings};
     std::unique_ptr<CPracticeCalendarWnd> m_pWnd;
     bool m_bPainted = true;
     int m_nLines = 0;

@@ -15,6 +15,7 @@
 #include "core/settings/AppSetting.h"
 #include "gui/app/QtDesktopMetrics.h"
 #include "gui/chart/ChartPainter.h"
+#include "gui/record/LoadMessages.h"
 #include "norv2/ReportOptions.h"
 #include "store/QtProfileStore.h"
 
@@ -52,8 +53,8 @@ bool IsSameFile(const std::string& a, const std::string& b)
 std::string LoadBook(const std::string& strFile, CRecordBook& book)
 {
     CRecordFile file;
-    const int nCode = file.Load(strFile, book, nullptr);
-    return nCode == 0 ? std::string() : file.LoadErrorText(nCode);
+    const LoadResult result = file.Load(strFile, book, nullptr);
+    return result.IsLoaded() ? std::string() : LoadFailureText(result);
 }
 
 // The picture as PNG, into the file of that name (bytes, as given); why it failed, or empty.
@@ -114,7 +115,7 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
         // Drawn straight into the picture that is written: nothing else of that size is held.
         const QImage image = RenderChartSpan(chart.picture, chart.style, {0, size.width()}, r->dpr);
         if (image.isNull()) {
-            err << "Norv2: " << r->strOut << ": " << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
+            err << "Norv2: " << r->strOut << ": " << LoadFailureText({LoadOutcome::OutOfMemory}) << '\n';
             return 1;
         }
         if (const std::string reason = WritePng(image, r->strOut); !reason.empty()) {
@@ -123,7 +124,7 @@ int ExportChartPng(const std::vector<std::string>& args, const CAppSetting& sett
         }
         return 0;
     } catch (const std::bad_alloc&) {
-        err << "Norv2: " << r->strFile << ": " << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
+        err << "Norv2: " << r->strFile << ": " << LoadFailureText({LoadOutcome::OutOfMemory}) << '\n';
         return 1;
     }
 }

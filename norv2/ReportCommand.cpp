@@ -13,6 +13,7 @@
 #include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
 #include "core/settings/AppSetting.h"
+#include "gui/record/LoadMessages.h"
 #include "norv2/CalendarReport.h"
 #include "norv2/ReportOptions.h"
 
@@ -136,11 +137,11 @@ int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, 
     try {
         CRecordBook book;
         CRecordFile file;
-        if (const int nCode = file.Load(r->strFile, book, nullptr); nCode != 0) {
+        if (const LoadResult result = file.Load(r->strFile, book, nullptr); !result.IsLoaded()) {
             // A file that cannot be used is named; a refused line's message stands alone.
-            if (nCode < 0)
+            if (result.IsFileFault())
                 err << "Norv2: " << r->strFile << ": ";
-            err << file.LoadErrorText(nCode) << '\n';
+            err << LoadFailureText(result) << '\n';
             return 1;
         }
         switch (r->eReport) {
@@ -154,7 +155,7 @@ int RunReport(const std::vector<std::string>& args, const CAppSetting& setting, 
         }
         return 0;
     } catch (const std::bad_alloc&) {
-        err << CRecordFile::ErrorText(IDP_OUT_OF_MEMORY) << '\n';
+        err << LoadFailureText({LoadOutcome::OutOfMemory}) << '\n';
         return 1;
     }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <string_view>
@@ -12,10 +11,8 @@
 
 #include "core/record/LineReader.h"
 #include "core/record/RecordBook.h"
-#include "core/res/LoadSubString.h"
 
 namespace {
-constexpr std::string_view kHeading = "Norv2 からのお知らせ\n\n";
 
 // Opens a regular file for reading and closes it on every path out. Anything else is not
 // opened at all: opening or reading a FIFO or a device can wait for ever.
@@ -25,21 +22,21 @@ public:
     explicit CFileHandle(const std::string& strPath)
     {
         if (::stat(strPath.c_str(), &m_st) != 0) {
-            m_nError = CRecordFile::kOpenError;
+            m_nError = LoadOutcome::OpenError;
             m_nSystemError = errno;
             return;
         }
         if (!S_ISREG(m_st.st_mode)) {
-            m_nError = CRecordFile::kNotRegular;
+            m_nError = LoadOutcome::NotRegular;
             return;
         }
         // Without waiting, should the name have been given to a FIFO since it was looked at.
         m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (m_fd < 0 || ::fstat(m_fd, &m_st) != 0) {
-            m_nError = CRecordFile::kOpenError;
+            m_nError = LoadOutcome::OpenError;
             m_nSystemError = errno;
         } else if (!S_ISREG(m_st.st_mode))
-            m_nError = CRecordFile::kNotRegular;
+            m_nError = LoadOutcome::NotRegular;
     }
     ~CFileHandle()
     {
@@ -49,16 +46,16 @@ public:
     CFileHandle(const CFileHandle&) = delete;
     CFileHandle& operator=(const CFileHandle&) = delete;
     // The descriptor, or -1 when the file is not open.
-    int Get() const { return m_nError == 0 ? m_fd : -1; }
-    // 0, kOpenError or kNotRegular.
-    int Error() const { return m_nError; }
-    // The errno of the call that failed with kOpenError.
+    int Get() const { return m_nError == LoadOutcome::Loaded ? m_fd : -1; }
+    // Loaded (open), OpenError or NotRegular.
+    LoadOutcome Error() const { return m_nError; }
+    // The errno of the call that failed with OpenError.
     int SystemError() const { return m_nSystemError; }
     const struct stat& Stat() const { return m_st; }
 
 private:
     int m_fd = -1;
-    int m_nError = 0;
+    LoadOutcome m_nError = LoadOutcome::Loaded;
     int m_nSystemError = 0;
     struct stat m_st
     {
@@ -72,17 +69,19 @@ std::int64_t RecordsIn(std::int64_t nBytes)
 }
 } // namespace
 
-int CRecordFile::ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
+LoadResult CRecordFile::ReadLines(int fd, std::int64_t nFirst, std::int64_t nLines, CRecordBook& book,
+                                  CLoadObserver* pObserver)
 {
     // Memory for the records runs out here if anywhere; the read ends as at a refused line.
     try {
-        return ReadLinesOrThrow(fd, nLines, book, pObserver);
+        return ReadLinesOrThrow(fd, nFirst, nLines, book, pObserver);
     } catch (const std::bad_alloc&) {
-        return IDP_OUT_OF_MEMORY;
+        return {LoadOutcome::OutOfMemory};
     }
 }
 
-int CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver)
+LoadResult CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nFirst, std::int64_t nLines, CRecordBook& book,
+                                         CLoadObserver* pObserver)
 {
     CLineReader reader(fd);
     // The bar steps when i * 100 / nLines first exceeds the progress P, at most once a line.
@@ -91,7 +90,7 @@ int CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book
     const auto stepAt = [nLines](int p) { return ((p + 1) * nLines + 99) / 100; };
     if (pObserver)
         nNextStep = stepAt(nProgress);
-    int nCode = 0;
+    LoadResult result;
     for (std::int64_t i = 0; i < nLines;) {
         // Whole records straight from the buffer, up to the next line that may step the bar;
         // the line they stop at goes the long way.
@@ -105,12 +104,13 @@ int CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book
         if (nStored < nRoom || nRoom == 0) {
             std::string_view line;
             if (!reader.Next(line)) {
-                nCode = kReadError;
+                result.outcome = LoadOutcome::ReadError;
                 break;
             }
-            nCode = book.ParseLine(line);
-            if (nCode != 0)
+            if (const int nCode = book.ParseLine(line); nCode != 0) {
+                result = {LineOutcome(nCode), static_cast<int>(std::min<std::int64_t>(nFirst + i + 1, INT_MAX))};
                 break;
+            }
             ++i;
         }
         // Only the last line taken can have reached the next step.
@@ -121,43 +121,42 @@ int CRecordFile::ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book
         }
     }
     m_nBytesRead += reader.BytesRead();
-    return nCode;
+    return result;
 }
 
-int CRecordFile::Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver)
+LoadResult CRecordFile::Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver)
 {
     m_strPath = strPath;
     m_bWatched = false;
     const CFileHandle file(strPath);
-    m_nOpenErrno = file.SystemError();
-    if (file.Error() != 0)
-        return file.Error();
+    if (file.Error() != LoadOutcome::Loaded)
+        return {file.Error(), 0, file.SystemError()};
     m_nDevice = file.Stat().st_dev;
     m_nInode = file.Stat().st_ino;
     const std::int64_t nLines = RecordsIn(file.Stat().st_size);
     m_nLineCount = static_cast<int>(nLines);
     if (pObserver)
         pObserver->OnLoadBegun();
-    const int nCode = ReadLines(file.Get(), nLines, book, pObserver);
-    if (nCode != 0)
-        return nCode;
+    const LoadResult result = ReadLines(file.Get(), 0, nLines, book, pObserver);
+    if (!result.IsLoaded())
+        return result;
     if (pObserver)
         pObserver->OnLoadEnded();
     m_bWatched = nLines > 0;
-    return 0;
+    return result;
 }
 
-int CRecordFile::Reload(CRecordBook& book)
+LoadResult CRecordFile::Reload(CRecordBook& book)
 {
     const CFileHandle file(m_strPath);
     if (file.Get() < 0)
-        return kReadError;
+        return {LoadOutcome::ReadError};
     book.Clear();
     m_nDevice = file.Stat().st_dev;
     m_nInode = file.Stat().st_ino;
     const std::int64_t nLines = RecordsIn(file.Stat().st_size);
     m_nLineCount = static_cast<int>(nLines);
-    return ReadLines(file.Get(), nLines, book, nullptr);
+    return ReadLines(file.Get(), 0, nLines, book, nullptr);
 }
 
 CRecordFile::RefreshResult CRecordFile::Refresh(CRecordBook& book)
@@ -183,36 +182,14 @@ CRecordFile::RefreshResult CRecordFile::Refresh(CRecordBook& book)
     if (file.Get() < 0)
         return {};
     if (::lseek(file.Get(), nRead, SEEK_SET) != nRead)
-        return {Change::Appended, kReadError};
-    const int nCode = ReadLines(file.Get(), nLines - m_nLineCount, book, nullptr);
-    if (nCode == 0)
+        return {Change::Appended, {LoadOutcome::ReadError}};
+    const LoadResult result = ReadLines(file.Get(), m_nLineCount, nLines - m_nLineCount, book, nullptr);
+    if (result.IsLoaded())
         m_nLineCount = static_cast<int>(nLines);
-    return {Change::Appended, nCode};
+    return {Change::Appended, result};
 }
 
 bool CRecordFile::CanOpen(const std::string& strPath)
 {
     return CFileHandle(strPath).Get() >= 0;
-}
-
-std::string CRecordFile::LoadErrorText(int nCode) const
-{
-    std::string text = ErrorText(nCode);
-    if (nCode == kOpenError && m_nOpenErrno != 0)
-        text += std::string(" (") + std::strerror(m_nOpenErrno) + ")";
-    return text;
-}
-
-std::string CRecordFile::ErrorText(int nCode)
-{
-    switch (nCode) {
-    case kOpenError: return "ファイルを開けません";
-    case kReadError: return "ファイルを読み込めません";
-    case kNotRegular: return "通常のファイルではありません";
-    default: break;
-    }
-    std::string message = LoadString(static_cast<unsigned>(nCode));
-    if (message.starts_with(kHeading))
-        message.erase(0, kHeading.size());
-    return message;
 }

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/record/LoadResult.h"
+
 class CRecordBook;
 
 // Told how a load proceeds: begun, each further 4 %, ended.
@@ -19,10 +21,6 @@ class CRecordFile
 {
 public:
     static constexpr int kRecordBytes = 46; // 44 bytes of text and CR LF
-    // Codes of a file that cannot be used, all below 0.
-    static constexpr int kReadError = -1;  // the file failed while being read
-    static constexpr int kOpenError = -2;  // the file could not be opened at all
-    static constexpr int kNotRegular = -3; // a FIFO, a device or a folder: never opened
 
     enum class Change
     {
@@ -33,21 +31,15 @@ public:
     struct RefreshResult
     {
         Change change = Change::None;
-        int nCode = 0; // 0, or the message ID of the first refused line, or kReadError
+        LoadResult result; // Loaded, a refused line, OutOfMemory or ReadError
     };
 
     // Reads floor(size / 46) lines from the start of the file into book, which the
-    // caller has emptied. Returns 0, the message ID of the first refused line (61475
-    // when memory ran out), kOpenError, kNotRegular or kReadError.
-    [[nodiscard]] int Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver);
+    // caller has emptied, up to the first refused line.
+    [[nodiscard]] LoadResult Load(const std::string& strPath, CRecordBook& book, CLoadObserver* pObserver);
 
     // Whether the file is a regular file that can be opened for reading; it is closed again.
     static bool CanOpen(const std::string& strPath);
-    // What a failed Load means, for a message on standard error.
-    static std::string ErrorText(int nCode);
-    // The same for the code the last Load returned, with the system's reason for a file that
-    // could not be opened.
-    std::string LoadErrorText(int nCode) const;
 
     // Reads what was appended since the last read: only whole records, and only when
     // the file's length is a multiple of 46. A file that shrank below what was read, or
@@ -62,9 +54,11 @@ public:
     std::uint64_t GetBytesRead() const { return m_nBytesRead; }
 
 private:
-    int ReadLines(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
-    int ReadLinesOrThrow(int fd, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
-    int Reload(CRecordBook& book);
+    // Reads nLines lines that follow the first nFirst of the file.
+    LoadResult ReadLines(int fd, std::int64_t nFirst, std::int64_t nLines, CRecordBook& book, CLoadObserver* pObserver);
+    LoadResult ReadLinesOrThrow(int fd, std::int64_t nFirst, std::int64_t nLines, CRecordBook& book,
+                                CLoadObserver* pObserver);
+    LoadResult Reload(CRecordBook& book);
 
     std::string m_strPath;
     int m_nLineCount = 0;    // records accounted for
@@ -72,5 +66,4 @@ private:
     std::uint64_t m_nDevice = 0;
     std::uint64_t m_nInode = 0;
     std::uint64_t m_nBytesRead = 0;
-    int m_nOpenErrno = 0; // why the last Load could not open the file
 };

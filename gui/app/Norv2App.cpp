@@ -2,12 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/record/RecordFile.h"
 #include "core/record/RecordPath.h"
+#include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AppSettings.h"
@@ -17,11 +16,10 @@
 #include "gui/app/RecordFileDialog.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/VersionDlg.h"
-#include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 #include "gui/frame/SplashWin.h"
-#include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "store/FileName.h"
 #include "store/QtProfileStore.h"
 
@@ -69,10 +67,10 @@ bool CNorv2App::InitInstance(const QStringList& args)
     s_pUnsaved = this;
 
     m_pDoc = std::make_unique<CNorv2Doc>();
-    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get(), *m_pSetting);
+    m_pSession = std::make_unique<CRecordSession>(*m_pDoc, *m_pSetting);
+    m_pFrame = std::make_unique<CMainFrame>(*m_pSession, *m_pSetting);
     connect(m_pFrame.get(), &CMainFrame::openFileRequested, this, &CNorv2App::OnFileOpen);
     connect(m_pFrame.get(), &CMainFrame::aboutRequested, this, &CNorv2App::OnAppAbout);
-    connect(m_pFrame.get(), &CMainFrame::userFileChosen, this, &CNorv2App::OnUserFileChosen);
     CSplashWin::ShowSplash(nullptr);
 
     QString strFile;
@@ -84,14 +82,10 @@ bool CNorv2App::InitInstance(const QStringList& args)
     }
     if (strFile.isEmpty() && !Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty())
         strFile = FileNameToQString(RecordPathOf(Setting().m_strVeskDir, Setting().m_strUserName));
-    if (!strFile.isEmpty() && !OpenDocumentFile(strFile)) {
-        Setting().m_strVeskDir.clear();
-        Setting().m_strUserName.clear();
-    }
+    if (!strFile.isEmpty())
+        m_pSession->OpenNamed(strFile);
     m_pFrame->EnableSelectors(!Setting().m_strUserName.empty());
-
-    m_pFrame->SetCompactLayout();
-    m_pFrame->SetFrameTitle(std::nullopt, Scale::Daily);
+    m_pFrame->ShowStrip();
     return true;
 }
 
@@ -104,14 +98,14 @@ int CNorv2App::ExitInstance()
 {
     m_pFrame.reset();
     if (const std::string strFailure = SaveSettings(); !strFailure.empty())
-        AfxMessageBox("Norv2 からのお知らせ\n\n設定を保存できませんでした\n" + strFailure);
+        AfxMessageBox(LoadString(IDP_SETTINGS_NOT_SAVED) + "\n" + strFailure);
     return 0;
 }
 
 void CNorv2App::ExitWithoutDisplay()
 {
     if (const std::string strFailure = SaveSettings(); !strFailure.empty())
-        std::fprintf(stderr, "Norv2: 設定を保存できませんでした: %s\n", strFailure.c_str());
+        std::fprintf(stderr, "Norv2: %s: %s\n", LoadString(IDS_SETTINGS_NOT_SAVED).c_str(), strFailure.c_str());
     m_pInstance.reset();
 }
 
@@ -133,19 +127,6 @@ void CNorv2App::Quit()
     QCoreApplication::quit();
 }
 
-bool CNorv2App::OpenDocumentFile(const QString& strPath)
-{
-    if (!m_bFromDialog && !CRecordFile::CanOpen(FileNameFromQString(strPath)))
-        return false;
-    m_bFromDialog = false;
-    if (m_pFrame)
-        m_pFrame->GetView()->SetCategory(std::nullopt);
-    const bool bOpened = m_pDoc->OnOpenDocument(strPath);
-    if (bOpened && m_pFrame)
-        m_pFrame->GetView()->OnInitialUpdate();
-    return bOpened;
-}
-
 void CNorv2App::OnFileOpen()
 {
     OpenFromDialog();
@@ -156,35 +137,11 @@ void CNorv2App::OnFileOpen()
 
 void CNorv2App::OpenFromDialog()
 {
-    // The dialog starts where the user's record files are: the open file's folder, else the
-    // remembered one.
-    QString strDir = m_pDoc->GetPathName().isEmpty() ? QString() : QFileInfo(m_pDoc->GetPathName()).path();
-    if (strDir.isEmpty())
-        strDir = Setting().m_strVeskDir.empty() ? QDir::homePath() : FileNameToQString(Setting().m_strVeskDir);
-    const QString strPath = GetRecordFileName(strDir);
-    if (strPath.isEmpty())
-        return;
-    m_bFromDialog = true;
-    // A name the dialog offered may be no file that can be read (a FIFO, a device, gone).
-    if (!OpenDocumentFile(strPath)) {
-        AfxMessageBox(IDP_FILE_NOT_FOUND);
-        return;
-    }
-    // The frame enables and refills the selectors when the document says it opened.
-    if (!Setting().m_strVeskDir.empty() && !Setting().m_strUserName.empty()) {
-        m_pFrame->SetCompactLayout();
-        m_pFrame->SetFrameTitle(std::nullopt, Scale::Daily);
-    }
-}
-
-void CNorv2App::OnUserFileChosen(const QString& strPath)
-{
-    if (!OpenDocumentFile(strPath)) {
-        AfxMessageBox(IDP_FILE_NOT_FOUND);
-        m_pFrame->GetUserCombo()->FillUserList();
-    }
-    m_pFrame->SetCompactLayout();
-    m_pFrame->SetFrameTitle(std::nullopt, Scale::Daily);
+    // The dialog starts where the user's record files are.
+    const QString strDir = m_pSession->RecordFolder();
+    const QString strPath = GetRecordFileName(strDir.isEmpty() ? QDir::homePath() : strDir);
+    if (!strPath.isEmpty() && m_pSession->OpenChosen(strPath) == OpenOutcome::Opened)
+        m_pFrame->ShowStrip();
 }
 
 void CNorv2App::OnAppAbout()

@@ -9,6 +9,7 @@ class CAppSettings;
 class CMainFrame;
 class CNorv2Doc;
 class CQtProfileStore;
+class CRecordSession;
 class CQuitSignals;
 class CSingleInstance;
 
@@ -32,16 +33,12 @@ public:
     // is lost): saves the settings, telling a failure on standard error, and releases the lock.
     void ExitWithoutDisplay();
 
-    // Opens a record file (a name as FileNameToQString gives it): a file that cannot be read,
-    // or is no regular file, is refused silently (false).
-    [[nodiscard]] bool OpenDocumentFile(const QString& strPath);
     void OnFileOpen();
-    // Another user chosen on the toolbar.
-    void OnUserFileChosen(const QString& strPath);
     void OnAppAbout();
 
     CMainFrame* GetMainFrame() const { return m_pFrame.get(); }
     CNorv2Doc* GetDocument() const { return m_pDoc.get(); }
+    CRecordSession& GetSession() const { return *m_pSession; }
     CAppSettings& GetSettings() const { return *m_pSetting; }
 
 private:
@@ -60,8 +57,8 @@ private:
     std::unique_ptr<CSingleInstance> m_pInstance;
     std::unique_ptr<CQuitSignals> m_pQuitSignals;
     std::unique_ptr<CNorv2Doc> m_pDoc;
+    std::unique_ptr<CRecordSession> m_pSession;
     std::unique_ptr<CMainFrame> m_pFrame;
-    bool m_bFromDialog = false;
     // QCoreApplication::quit() before the event loop runs (while the file loads) is lost.
     bool m_bQuitRequested = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/board/BoardList.h"
 
 #include <QSignalBlocker>
+#include <ctime>
 
 #include "core/record/Calendar.h"
 #include "core/record/PeriodData.h"
@@ -11,6 +12,7 @@
 #include "gui/app/OnScreen.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 
 namespace {
 
@@ -59,6 +61,11 @@ CNorv2Board* CBoardList::OpenBoard(std::unique_ptr<BOARDDATA> pData)
     return pBoard;
 }
 
+CNorv2Board* CBoardList::OpenBoard(const BOARDDATA& data)
+{
+    return OpenBoard(std::make_unique<BOARDDATA>(data));
+}
+
 QPoint CBoardList::PlaceBoard(int nIndex, const QRect& rcFrameClient, int nLeftGageWidth, int nToolBarHeight,
                               bool bCompactOrMinimized)
 {
@@ -99,6 +106,18 @@ int CBoardList::RelayoutAll(const QRect& rcFrameClient, int nLeftGageWidth, int 
         ++nRepainted;
     }
     return nRepainted;
+}
+
+int CBoardList::TileBoards()
+{
+    const BoardGrid grid = m_GridSource();
+    return TileBoards(grid.rcFrameClient, grid.nLeftGageWidth, grid.nToolBarHeight, grid.bCompactOrMinimized);
+}
+
+int CBoardList::RelayoutAll()
+{
+    const BoardGrid grid = m_GridSource();
+    return RelayoutAll(grid.rcFrameClient, grid.nLeftGageWidth, grid.nToolBarHeight, grid.bCompactOrMinimized);
 }
 
 int CBoardList::RemoveBoard(CNorv2Board* pBoard)
@@ -148,6 +167,13 @@ int CBoardList::RefreshBoards(const CNorv2Doc& doc, CTime now)
         ++nRefreshed;
     }
     return nRefreshed;
+}
+
+void CBoardList::Follow(const CRecordSession& session)
+{
+    connect(&session, &CRecordSession::appended, this, [this, &session] {
+        RefreshBoards(session.GetDocument(), CTime(static_cast<std::int64_t>(std::time(nullptr))));
+    });
 }
 
 CNorv2Board* CBoardList::At(int i) const

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/base/Time.h"
@@ -10,7 +11,17 @@
 class CAppSettings;
 class CNorv2Board;
 class CNorv2Doc;
+class CRecordSession;
 struct BOARDDATA;
+
+// Where the boards' grid stands in the main window.
+struct BoardGrid
+{
+    QRect rcFrameClient; // its client area below the menu bar, in screen coordinates
+    int nLeftGageWidth = 0;
+    int nToolBarHeight = 0;
+    bool bCompactOrMinimized = false; // the boards are sized only, not moved
+};
 
 // The main window's open boards, at most six, in the order they were opened. The list
 // stays compact: closing a board moves the later ones up, so a board's entry (its grid
@@ -31,6 +42,8 @@ public:
     // Shows a board of pData in the next slot at that slot's saved position. With six
     // boards open the user is told and pData dropped; null then.
     CNorv2Board* OpenBoard(std::unique_ptr<BOARDDATA> pData);
+    // The same for a copy of data.
+    CNorv2Board* OpenBoard(const BOARDDATA& data);
 
     // Sizes the board of entry nIndex and, unless bCompactOrMinimized, moves it to its grid
     // cell: columns of three from the top-left of rcFrameClient (screen coordinates),
@@ -44,6 +57,12 @@ public:
     // repainted at once; how many were repainted.
     int RelayoutAll(const QRect& rcFrameClient, int nLeftGageWidth, int nToolBarHeight, bool bCompactOrMinimized);
 
+    // Where the grid stands whenever the boards are tiled or laid out again.
+    void SetGridSource(std::function<BoardGrid()> gridSource) { m_GridSource = std::move(gridSource); }
+    // TileBoards and RelayoutAll at the grid the source gives.
+    int TileBoards();
+    int RelayoutAll();
+
     // Takes pBoard out of the list; its entry index, or -1 when it was not in it.
     int RemoveBoard(CNorv2Board* pBoard);
     // Destroys every board, last entry first; how many there were.
@@ -52,6 +71,8 @@ public:
     // Recomputes from doc the boards whose period holds now, keeping their titles and
     // slots; how many were recomputed.
     int RefreshBoards(const CNorv2Doc& doc, CTime now);
+    // RefreshBoards at the time on the clock whenever the session's file grows.
+    void Follow(const CRecordSession& session);
 
     int Count() const { return m_nCount; }
     // The board of entry i, or null.
@@ -65,4 +86,5 @@ private:
     CAppSettings& m_settings;
     std::array<CNorv2Board*, kMaxBoards> m_pBoards{};
     int m_nCount = 0;
+    std::function<BoardGrid()> m_GridSource;
 };

@@ -20,6 +20,7 @@
 #include "gui/app/OnScreen.h"
 #include "gui/calendar/CalendarGrid.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "store/FileName.h"
 
 namespace {
@@ -49,9 +50,9 @@ std::array<QColor, 5> Shades(const CHARTCOLOR& colors)
 }
 } // namespace
 
-CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& settings, std::function<int()> today,
-                                           QWidget* parent)
-    : QWidget(parent, Qt::Window), m_Doc(doc), m_settings(settings), m_Today(std::move(today))
+CPracticeCalendarWnd::CPracticeCalendarWnd(const CRecordSession& session, CAppSettings& settings,
+                                           std::function<int()> today, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_Doc(session.GetDocument()), m_settings(settings), m_Today(std::move(today))
 {
     m_pCategory = new QComboBox(this);
     for (int i = 0; i < 5; ++i)
@@ -103,11 +104,11 @@ CPracticeCalendarWnd::CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& s
     connect(m_pGrid, &CCalendarGrid::cursorMoved, this, [this](int nDays) { ShowStatus(nDays); });
     connect(m_pGrid, &CCalendarGrid::dayPointed, this,
             [this](std::optional<int> nDays) { ShowStatus(nDays ? nDays : std::optional<int>(m_pGrid->Cursor())); });
-    connect(&m_Doc, &CNorv2Doc::opened, this, &CPracticeCalendarWnd::Rebuild);
-    connect(&m_Doc, &CNorv2Doc::reloaded, this, &CPracticeCalendarWnd::Rebuild);
-    connect(&m_Doc, &CNorv2Doc::recordsAppended, this, &CPracticeCalendarWnd::Update);
+    connect(&session, &CRecordSession::opened, this, &CPracticeCalendarWnd::Rebuild);
+    connect(&session, &CRecordSession::reloaded, this, &CPracticeCalendarWnd::Rebuild);
+    connect(&session, &CRecordSession::appended, this, &CPracticeCalendarWnd::Update);
     // A broken file is no longer open.
-    connect(&m_Doc, &CNorv2Doc::rejected, this, &QWidget::close);
+    connect(&session, &CRecordSession::rejected, this, &QWidget::close);
     connect(&m_settings, &CAppSettings::chartSettingsStored, this, [this] { ShowDays(); });
     m_pCategory->setCurrentIndex(m_settings.Get().m_nCalendarCategory);
     m_Category = CategoryAt(m_pCategory->currentIndex() - 1);

@@ -12,6 +12,7 @@ class QToolButton;
 class CAppSettings;
 class CCalendarGrid;
 class CNorv2Doc;
+class CRecordSession;
 struct BOARDDATA;
 
 // The practice calendar of the open record file: a year of days shaded by runs, the
@@ -23,7 +24,7 @@ class CPracticeCalendarWnd : public QWidget
 
 public:
     // today gives the local day number of today; tests pass their own.
-    CPracticeCalendarWnd(const CNorv2Doc& doc, CAppSettings& settings, std::function<int()> today,
+    CPracticeCalendarWnd(const CRecordSession& session, CAppSettings& settings, std::function<int()> today,
                          QWidget* parent = nullptr);
     // Remembers where the window was.
     ~CPracticeCalendarWnd() override;

@@ -1,93 +1,65 @@
 #include "gui/frame/MainFrame.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
-#include <ctime>
 
 #include "core/calendar/Today.h"
-#include "core/frame/ScreenFit.h"
-#include "core/record/PeriodData.h"
-#include "core/record/RecordBook.h"
-#include "core/record/RecordFile.h"
-#include "core/record/RecordPath.h"
-#include "core/res/LoadSubString.h"
+#include "core/frame/FrameTitle.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
 #include "gui/app/AccessibleNames.h"
 #include "gui/app/AppSettings.h"
-#include "gui/app/HelpFile.h"
-#include "gui/app/MessageBox.h"
-#include "gui/app/OnScreen.h"
 #include "gui/app/OwnerModal.h"
-#include "gui/app/RectConvert.h"
 #include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/chart/Norv2View.h"
+#include "gui/frame/FramePlacement.h"
 #include "gui/frame/GageBar.h"
-#include "gui/frame/LoadProgress.h"
+#include "gui/frame/HelpFileWatcher.h"
 #include "gui/frame/ScaleCombo.h"
+#include "gui/frame/StatusPanes.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
-#include "gui/res/ToolbarIcons.h"
-#include "store/FileName.h"
+#include "gui/record/RecordSession.h"
 
 namespace {
 constexpr int kCompactWidth = 400;
 constexpr int kRefreshMs = 5000;
 constexpr int kUserSlotWidth = 100;
 constexpr int kScaleSlotWidth = 70;
-const char* const kHelpFile = "Norv2.chm";
-const char* const kBrokenFileText = "選択されたファイルが壊れています\n初期状態に戻します";
-const char* const kReadErrorText = "Norv2 からのお知らせ\n\nファイルを読み込めませんでした";
-const char* const kPane1Template = "[9999/99/99～99/99] 999回  最高:999(99)  最低:999(99)  平均:999(99)";
-
-QString Text(unsigned nID, int nPiece)
-{
-    return QString::fromStdString(LoadSubString(nID, nPiece));
-}
-
-QString Format(const std::string& format, std::initializer_list<std::string> args)
-{
-    QString out = QString::fromStdString(format);
-    for (const std::string& arg : args)
-        out.replace(out.indexOf(QLatin1String("%s")), 2, QString::fromStdString(arg));
-    return out;
-}
 } // namespace
 
-CMainFrame::CMainFrame(CNorv2Doc* pDoc, CAppSettings& settings)
-    : m_pDoc(pDoc), m_settings(settings), m_setting(settings.Get()), m_Boards(settings)
+CMainFrame::CMainFrame(CRecordSession& session, CAppSettings& settings)
+    : m_session(session), m_pDoc(&session.GetDocument()), m_settings(settings), m_setting(settings.Get()),
+      m_Placement(*this, settings), m_StatusPanes(*statusBar(), session.GetDocument()), m_Boards(settings)
 {
     CreateCentralArea();
-    CreateActions();
-    CreateMenus();
+    ConnectCommands();
+    m_Commands.FillMenuBar(*menuBar());
     CreateToolBar();
-    CreateStatusBar();
     EnableSelectors(!m_setting.m_strUserName.empty());
-    ConnectDocument();
+    ConnectSession();
 
     // The boards' grid starts at the frame's client area, beside the gauge and below the toolbar.
     connect(&m_settings, &CAppSettings::boardSettingsStored, this, &CMainFrame::RelayoutBoards);
     connect(&m_Boards, &CBoardList::countChanged, this, &CMainFrame::UpdateBoardCommands);
+    m_Boards.SetGridSource([this] { return GetBoardGrid(); });
+    m_Boards.Follow(m_session);
     connect(&m_RefreshTimer, &QTimer::timeout, m_pDoc, &CNorv2Doc::Refresh);
     m_RefreshTimer.start(kRefreshMs);
     // The help command follows the help file's presence in the current folder.
-    m_HelpWatcher.addPath(QDir::currentPath());
-    connect(&m_HelpWatcher, &QFileSystemWatcher::directoryChanged, this, &CMainFrame::UpdateHelpCommand);
+    connect(&m_HelpFile, &CHelpFileWatcher::presenceChanged, GetAction(ID_HELP_FINDER), &QAction::setEnabled);
+    GetAction(ID_HELP_FINDER)->setEnabled(m_HelpFile.Exists());
 
     UpdateCategoryCommands();
     UpdateScaleCommands();
     UpdateBoardCommands();
-    UpdateHelpCommand();
 }
 
 CMainFrame::~CMainFrame()
@@ -99,19 +71,18 @@ CMainFrame::~CMainFrame()
     delete m_pCalendar;
 }
 
-void CMainFrame::ConnectDocument()
+void CMainFrame::ConnectSession()
 {
-    connect(m_pDoc, &CNorv2Doc::loadBegun, this, &CMainFrame::OnLoadBegun);
-    connect(m_pDoc, &CNorv2Doc::loadStepped, this, &CMainFrame::OnLoadStepped);
-    connect(m_pDoc, &CNorv2Doc::loadEnded, this, &CMainFrame::OnLoadEnded);
-    connect(m_pDoc, &CNorv2Doc::opened, this, &CMainFrame::OnDocumentOpened);
-    connect(m_pDoc, &CNorv2Doc::rejected, this, &CMainFrame::OnDocumentRejected);
+    // The chart of the file shown before is void from the start of a load.
+    connect(&m_session, &CRecordSession::opening, this, [this] { m_pView->SetCategory(std::nullopt); });
+    connect(&m_session, &CRecordSession::opened, m_pView, &CNorv2View::OnInitialUpdate);
+    connect(&m_session, &CRecordSession::rejected, m_pView, &CNorv2View::OnInitialUpdate);
+    connect(&m_session, &CRecordSession::opened, this, &CMainFrame::OnSessionOpened);
+    connect(&m_session, &CRecordSession::rejected, this, &CMainFrame::OnSessionRejected);
     // Figures of a bar that may no longer exist must not stay in the status bar.
-    connect(m_pDoc, &CNorv2Doc::reloaded, m_pPane1, &QLabel::clear);
+    connect(&m_session, &CRecordSession::reloaded, &m_StatusPanes, &CStatusPanes::ClearBarText);
     // A category may have got its first runs.
-    connect(m_pDoc, &CNorv2Doc::updateAllViews, this, &CMainFrame::UpdateCategoryCommands);
-    connect(m_pDoc, &CNorv2Doc::recordsAppended, this,
-            [this] { m_Boards.RefreshBoards(*m_pDoc, CTime(static_cast<std::int64_t>(std::time(nullptr)))); });
+    connect(&m_session, &CRecordSession::appended, this, &CMainFrame::UpdateCategoryCommands);
 }
 
 QMenu* CMainFrame::createPopupMenu()
@@ -122,8 +93,7 @@ QMenu* CMainFrame::createPopupMenu()
 
 QAction* CMainFrame::GetAction(int nID) const
 {
-    const auto it = m_Actions.find(nID);
-    return it == m_Actions.end() ? nullptr : it->second;
+    return m_Commands.Get(nID);
 }
 
 void CMainFrame::CreateCentralArea()
@@ -154,75 +124,26 @@ void CMainFrame::CreateCentralArea()
     connect(m_pView, &CNorv2View::titleChanged, this, &CMainFrame::SetFrameTitle);
     connect(m_pView, &CNorv2View::barStatusChanged, this, &CMainFrame::SetBarStatusText);
     connect(m_pView, &CNorv2View::gageInfoChanged, this, &CMainFrame::SetGageInfo);
-    connect(m_pView, &CNorv2View::boardRequested, this, &CMainFrame::OpenBoard);
+    connect(m_pView, &CNorv2View::boardRequested, &m_Boards, qOverload<const BOARDDATA&>(&CBoardList::OpenBoard));
 }
 
-QAction* CMainFrame::AddAction(int nID, const QString& strText)
+void CMainFrame::ConnectCommands()
 {
-    auto* action = new QAction(strText, this);
-    action->setStatusTip(Text(nID, 0));
-    action->setToolTip(Text(nID, 1).isEmpty() ? strText : Text(nID, 1));
-    action->setIcon(ToolbarIcon(nID));
-    // Menus show check marks; the pictures belong to the toolbar.
-    action->setIconVisibleInMenu(false);
-    m_Actions[nID] = action;
-    return action;
-}
-
-void CMainFrame::CreateActions()
-{
-    AddAction(ID_FILE_OPEN_DIALOG, QStringLiteral("ダイアログで開く(&O)"))
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     connect(GetAction(ID_FILE_OPEN_DIALOG), &QAction::triggered, this, &CMainFrame::openFileRequested);
-    connect(AddAction(ID_APP_EXIT, QStringLiteral("Norvを終了する")), &QAction::triggered, this, &QWidget::close);
-
-    const QString categories[] = {QStringLiteral("英字(&A)"), QStringLiteral("かな(&K)"), QStringLiteral("ﾛｰﾏ字(&R)"),
-                                  QStringLiteral("記号(&Y)")};
-    for (const Category k : kCategories) {
-        QAction* action = AddAction(CategoryCommand(k), categories[Index(k)]);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] { m_pView->OnCategory(k); });
-    }
-    const QString scales[] = {QStringLiteral("日ごと(Daily)(&D)"), QStringLiteral("週ごと(Weekly)(&W)"),
-                              QStringLiteral("月ごと(Monthly)(&M)")};
-    for (const Scale k : kScales) {
-        QAction* action = AddAction(ScaleCommand(k), scales[Index(k)]);
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
-    }
-    connect(AddAction(ID_CHART_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
-            [this] { OpenPropertySheet(0); });
-    QAction* calendar = AddAction(ID_CHART_CALENDAR, QStringLiteral("練習カレンダー(&L)..."));
-    calendar->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    connect(calendar, &QAction::triggered, this, &CMainFrame::ShowCalendar);
-    connect(AddAction(ID_BOARD_TILE, QStringLiteral("ボードの整列(&U)")), &QAction::triggered, this,
-            &CMainFrame::TileBoards);
-    connect(AddAction(ID_BOARD_CLOSEALL, QStringLiteral("全ボードを閉じる(&C)")), &QAction::triggered, this,
-            [this] { m_Boards.CloseAllBoards(); });
-    connect(AddAction(ID_BOARD_PROPERTY, QStringLiteral("プロパティ(&P)")), &QAction::triggered, this,
-            [this] { OpenPropertySheet(1); });
-    connect(AddAction(ID_HELP_FINDER, QStringLiteral("トピックの検索(&H)")), &QAction::triggered, this,
-            &CMainFrame::OnHelp);
-    connect(AddAction(ID_APP_ABOUT, QStringLiteral("バージョン情報 Norv2(&A)...")), &QAction::triggered, this,
-            &CMainFrame::aboutRequested);
-}
-
-void CMainFrame::CreateMenus()
-{
-    const auto addMenu = [this](const QString& title, std::initializer_list<int> ids) {
-        QMenu* menu = menuBar()->addMenu(title);
-        for (int nID : ids) {
-            if (nID == 0)
-                menu->addSeparator();
-            else
-                menu->addAction(GetAction(nID));
-        }
-    };
-    addMenu(QStringLiteral("ファイル(&F)"), {ID_FILE_OPEN_DIALOG, 0, ID_APP_EXIT});
-    addMenu(QStringLiteral("グラフ(&C)"), {5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY, ID_SCALE_MONTHLY,
-                                           0, ID_CHART_PROPERTY, 0, ID_CHART_CALENDAR});
-    addMenu(QStringLiteral("ボード(&B)"), {ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_BOARD_PROPERTY});
-    addMenu(QStringLiteral("ヘルプ(&H)"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
+    connect(GetAction(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    for (const Category k : kCategories)
+        connect(GetAction(CategoryCommand(k)), &QAction::triggered, this, [this, k] { m_pView->OnCategory(k); });
+    for (const Scale k : kScales)
+        connect(GetAction(ScaleCommand(k)), &QAction::triggered, this, [this, k] { m_pView->OnScale(k); });
+    connect(GetAction(ID_CHART_PROPERTY), &QAction::triggered, this,
+            [this] { OpenPropertySheet(PropertyPage::Chart); });
+    connect(GetAction(ID_CHART_CALENDAR), &QAction::triggered, this, &CMainFrame::ShowCalendar);
+    connect(GetAction(ID_BOARD_TILE), &QAction::triggered, this, [this] { m_Boards.TileBoards(); });
+    connect(GetAction(ID_BOARD_CLOSEALL), &QAction::triggered, this, [this] { m_Boards.CloseAllBoards(); });
+    connect(GetAction(ID_BOARD_PROPERTY), &QAction::triggered, this,
+            [this] { OpenPropertySheet(PropertyPage::Board); });
+    connect(GetAction(ID_HELP_FINDER), &QAction::triggered, this, [this] { m_HelpFile.Open(*this); });
+    connect(GetAction(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::aboutRequested);
 }
 
 void CMainFrame::CreateToolBar()
@@ -236,31 +157,17 @@ void CMainFrame::CreateToolBar()
     m_pScaleCombo = new CScaleCombo(toolBar);
     // The slot's width, or what the longest scale name needs in the font in use.
     m_pScaleCombo->setFixedWidth(std::max(kScaleSlotWidth, m_pScaleCombo->sizeHint().width()));
-    connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::userFileChosen);
+    connect(m_pUserCombo, &CUserCombo::userFileChosen, this, &CMainFrame::OnUserChosen);
     connect(m_pScaleCombo, &CScaleCombo::scaleChosen, m_pView, &CNorv2View::OnScale);
     toolBar->addWidget(m_pUserCombo);
-    toolBar->addSeparator();
-    for (int nID = ID_CATEGORY_ALPH; nID <= ID_CATEGORY_SYBL; ++nID)
-        toolBar->addAction(GetAction(nID));
-    toolBar->addSeparator();
+    m_Commands.AddTo(*toolBar, {0, ID_CATEGORY_ALPH, ID_CATEGORY_KANA, ID_CATEGORY_ROMA, ID_CATEGORY_SYBL, 0});
     toolBar->addWidget(m_pScaleCombo);
-    toolBar->addSeparator();
-    toolBar->addAction(GetAction(ID_HELP_FINDER));
+    m_Commands.AddTo(*toolBar, {0, ID_HELP_FINDER});
     NameControls(*toolBar);
     // Tab goes from the selectors to the chart and round again.
     setTabOrder(m_pUserCombo, m_pScaleCombo);
     setTabOrder(m_pScaleCombo, m_pView);
     setTabOrder(m_pView, m_pUserCombo);
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    m_pPane0 = new QLabel(Text(IDS_IDLE, 0), this);
-    m_pPane1 = new QLabel(this);
-    m_pPane1->setFrameShape(QFrame::Panel);
-    m_pPane1->setFrameShadow(QFrame::Sunken);
-    statusBar()->addWidget(m_pPane0, 1);
-    statusBar()->addPermanentWidget(m_pPane1);
 }
 
 void CMainFrame::UpdateCategoryCommands()
@@ -287,105 +194,51 @@ void CMainFrame::UpdateBoardCommands()
     GetAction(ID_BOARD_TILE)->setEnabled(m_Boards.Count() > 0 && !m_bCompact);
 }
 
-void CMainFrame::UpdateHelpCommand()
-{
-    GetAction(ID_HELP_FINDER)->setEnabled(QFile::exists(QDir::current().filePath(QLatin1String(kHelpFile))));
-}
-
-void CMainFrame::StoreChartPlacement()
-{
-    // The settings keep the outer window with the chart window's own frame, which may differ
-    // from the strip's (a resizable window gets a resize handle); the next placement sizes
-    // the client by the same frame, so that the stored size does not grow at every switch.
-    if (const QMargins frame = FrameMargins(*this); !frame.isNull() && !isMaximized())
-        m_ChartFrame = frame;
-    const QRect r = normalGeometry().marginsAdded(m_ChartFrame);
-    WINDOWPLACEMENT wp = m_setting.m_pWindowPos ? *m_setting.m_pWindowPos : WINDOWPLACEMENT{};
-    wp.showCmd = WINDOWPLACEMENT::SW_SHOWNORMAL;
-    wp.left = r.left();
-    wp.top = r.top();
-    wp.right = r.left() + r.width();
-    wp.bottom = r.top() + r.height();
-    CAppSettings::Edit(m_settings).SetWindowPos(wp);
-}
-
-void CMainFrame::ApplyChartPlacement()
-{
-    if (m_setting.m_pWindowPos) {
-        // The stored rectangle is the outer window: Qt places a window by its frame and
-        // sizes it by its client area.
-        const QRect rc = OnScreenRect(*this, ToQRect(ChartWindowRect(*m_setting.m_pWindowPos)));
-        // Before the chart window was first framed, the strip's frame is the best guess.
-        if (m_ChartFrame.isNull())
-            m_ChartFrame = FrameMargins(*this);
-        move(rc.topLeft());
-        resize(rc.size().shrunkBy(m_ChartFrame).expandedTo(QSize(1, 1)));
-    }
-    if (m_setting.m_bZoomed)
-        showMaximized();
-    else
-        showNormal();
-}
-
-void CMainFrame::PlaceStrip(QPoint ptFrame)
-{
-    const QPoint pt = OnScreenPosition(
-        *this, ptFrame, size().grownBy(m_StripFrame.isNull() ? ExpectedFrameMargins(*this) : m_StripFrame));
-    // Qt places a window by its frame with the margins it last knew, which after maximizing
-    // are those of the maximized window; the strip's own frame is known once it was shown.
-    if (m_StripFrame.isNull())
-        move(pt);
-    else
-        setGeometry(QRect(pt + QPoint(m_StripFrame.left(), m_StripFrame.top()), size()));
-}
-
-int CMainFrame::SetCompactLayout()
+bool CMainFrame::SetCompactLayout()
 {
     if (m_bCompact) {
         GiveStripTheKeys();
-        return -1;
+        return false;
     }
     m_pView->SetCategory(std::nullopt);
     if (isVisible() && !isMinimized())
-        StoreChartPlacement();
+        m_Placement.StoreChart();
     if (isMaximized())
         CAppSettings::Edit(m_settings).SetZoomed(true);
     m_bCompact = true;
     m_pChartArea->hide();
-    m_pPane1->hide();
+    m_StatusPanes.ShowBarPane(false);
     if (isMaximized())
         showNormal();
     const int nHeight =
         menuBar()->sizeHint().height() + findChild<QToolBar*>()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(kCompactWidth, nHeight);
-    PlaceStrip({m_setting.m_ptFrame.x, m_setting.m_ptFrame.y});
+    m_Placement.PlaceStrip();
     show();
     raise();
     GiveStripTheKeys();
     UpdateCategoryCommands();
     UpdateBoardCommands();
-    return 0;
+    return true;
 }
 
-int CMainFrame::SetChartLayout()
+bool CMainFrame::SetChartLayout()
 {
     if (!m_bCompact) {
         GiveChartTheKeys();
-        return -1;
+        return false;
     }
-    CAppSettings::Edit(m_settings).SetFramePoint({pos().x(), pos().y()});
-    m_StripFrame = FrameMargins(*this);
+    m_Placement.LeaveStrip();
     m_bCompact = false;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_pChartArea->show();
-    ApplyChartPlacement();
+    m_Placement.ApplyChart();
     RefreshGages();
-    m_pPane1->setMinimumWidth(m_pPane1->fontMetrics().horizontalAdvance(QString::fromUtf8(kPane1Template)));
-    m_pPane1->show();
+    m_StatusPanes.ShowBarPane(true);
     GiveChartTheKeys();
     UpdateBoardCommands();
-    return 0;
+    return true;
 }
 
 void CMainFrame::GiveStripTheKeys()
@@ -411,14 +264,7 @@ void CMainFrame::changeEvent(QEvent* event)
 
 void CMainFrame::SetFrameTitle(std::optional<Category> nCategory, Scale nScale)
 {
-    // A file name may hold a line break, which a title cannot show.
-    const std::string user = UserNameForDisplay(m_setting.m_strUserName);
-    if (!nCategory)
-        setWindowTitle(user.empty() ? Text(IDS_TITLE_NONE, 0) : Format(LoadString(IDS_TITLE_USER), {user}));
-    else
-        setWindowTitle(Format(LoadString(IDS_TITLE_CHART),
-                              {user, LoadSubString(IDS_SCALE_WORDS, static_cast<int>(Index(nScale))),
-                               LoadSubString(IDS_CATEGORY_LABELS, static_cast<int>(Index(*nCategory)))}));
+    setWindowTitle(QString::fromStdString(FrameTitle(m_setting.m_strUserName, nCategory, nScale)));
 }
 
 void CMainFrame::EnableSelectors(bool bEnable)
@@ -430,53 +276,52 @@ void CMainFrame::EnableSelectors(bool bEnable)
     UpdateScaleCommands();
 }
 
-void CMainFrame::OnDocumentOpened(const QString& strPath)
+void CMainFrame::ShowStrip()
 {
-    const std::string path = FileNameFromQString(strPath);
-    m_setting.m_strUserName = UserNameOfPath(path);
-    m_setting.m_strVeskDir = DirectoryOfPath(path);
+    SetCompactLayout();
+    SetFrameTitle(std::nullopt, Scale::Daily);
+}
+
+void CMainFrame::OnUserChosen(const QString& strPath)
+{
+    if (m_session.OpenChosen(strPath) == OpenOutcome::Unreadable)
+        m_pUserCombo->FillUserList();
+    ShowStrip();
+}
+
+void CMainFrame::OnSessionOpened()
+{
     EnableSelectors(true);
     m_pUserCombo->FillUserList();
-    m_pPane1->clear();
+    m_StatusPanes.ClearBarText();
     UpdateCategoryCommands();
 }
 
-void CMainFrame::OnDocumentRejected(int nMessage)
+void CMainFrame::OnSessionRejected()
 {
-    if (nMessage == CRecordFile::kReadError) {
-        AfxMessageBox(std::string(kReadErrorText));
-    } else {
-        if (nMessage == IDP_OUT_OF_MEMORY)
-            ReportOutOfMemory();
-        AfxMessageBox(static_cast<unsigned>(nMessage));
-    }
-    AfxMessageBox(std::string(kBrokenFileText), MB_OK);
     ResetLayout();
-    m_setting.m_strUserName.clear();
-    m_setting.m_strVeskDir.clear();
     // Only now, once the user has read why, does the chart go back to no category and the
     // daily scale; no display keeps the user.
     m_pView->ResetChart();
-    m_pPane1->clear();
+    m_StatusPanes.ClearBarText();
     SetFrameTitle(std::nullopt, m_pView->GetScale());
 }
 
-int CMainFrame::ResetLayout()
+void CMainFrame::ResetLayout()
 {
     SetCompactLayout();
     m_pUserCombo->clear();
     EnableSelectors(false);
-    return 0;
 }
 
 void CMainFrame::SetBarStatusText(const QString& strText)
 {
-    m_pPane1->setText(strText);
+    m_StatusPanes.SetBarText(strText);
 }
 
 QString CMainFrame::GetBarStatusText() const
 {
-    return m_pPane1->text();
+    return m_StatusPanes.GetBarText();
 }
 
 void CMainFrame::SetGageInfo(const GAGEINFO& info)
@@ -496,9 +341,10 @@ void CMainFrame::RefreshGages()
 void CMainFrame::ShowCalendar()
 {
     if (!m_pCalendar) {
-        m_pCalendar = new CPracticeCalendarWnd(*m_pDoc, m_settings, TodayOnTheClock);
+        m_pCalendar = new CPracticeCalendarWnd(m_session, m_settings, TodayOnTheClock);
         m_pCalendar->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_pCalendar, &CPracticeCalendarWnd::boardRequested, this, &CMainFrame::OpenBoard);
+        connect(m_pCalendar, &CPracticeCalendarWnd::boardRequested, &m_Boards,
+                qOverload<const BOARDDATA&>(&CBoardList::OpenBoard));
     }
     m_pCalendar->show();
     m_pCalendar->raise();
@@ -510,81 +356,39 @@ CPracticeCalendarWnd* CMainFrame::GetCalendar() const
     return m_pCalendar;
 }
 
-void CMainFrame::OpenBoard(const BOARDDATA& data)
-{
-    m_Boards.OpenBoard(std::make_unique<BOARDDATA>(data));
-}
-
-QRect CMainFrame::BoardGridOrigin() const
-{
-    // Qt's client area includes the menu bar; the grid starts below it.
-    return QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize());
-}
-
 void CMainFrame::RelayoutBoards()
 {
-    m_Boards.RelayoutAll(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
-                         m_bCompact || isMinimized());
+    m_Boards.RelayoutAll();
 }
 
-int CMainFrame::TileBoards()
+BoardGrid CMainFrame::GetBoardGrid() const
 {
-    return m_Boards.TileBoards(BoardGridOrigin(), m_pLeftGage->width(), findChild<QToolBar*>()->height(),
-                               m_bCompact || isMinimized());
+    // Qt's client area includes the menu bar; the grid starts below it.
+    return {QRect(mapToGlobal(QPoint(0, menuBar()->height())), QSize()), m_pLeftGage->width(),
+            findChild<QToolBar*>()->height(), m_bCompact || isMinimized()};
 }
 
-void CMainFrame::OpenPropertySheet(int nPage)
+void CMainFrame::OpenPropertySheet(PropertyPage nPage)
 {
-    CNorvPrpSheet sheet(m_settings, IDS_SHEET_CAPTION, nullptr, nPage, m_pView->GetCategory(), m_pView->GetScale());
-    connect(&sheet, &CNorvPrpSheet::statusTextChanged, m_pPane0, &QLabel::setText);
+    CNorvPrpSheet sheet(m_settings, IDS_SHEET_CAPTION, nullptr, static_cast<int>(nPage), m_pView->GetCategory(),
+                        m_pView->GetScale());
+    connect(&sheet, &CNorvPrpSheet::statusTextChanged, &m_StatusPanes, &CStatusPanes::SetPrompt);
     // The sheet blocks the main window only: the boards stay usable beside it.
     ExecOwnerModal(sheet, *this);
-    m_pPane0->setText(Text(IDS_IDLE, 0));
-}
-
-void CMainFrame::OnLoadBegun()
-{
-    delete m_pProgress;
-    m_pProgress = new CLoadProgress(statusBar());
-    m_pProgress->setGeometry(m_pPane0->geometry());
-    m_pProgress->show();
-    m_pProgress->repaint();
-}
-
-void CMainFrame::OnLoadStepped()
-{
-    if (m_pProgress)
-        m_pProgress->Step();
-}
-
-void CMainFrame::OnLoadEnded()
-{
-    delete m_pProgress;
-    m_pProgress = nullptr;
-}
-
-void CMainFrame::OnHelp()
-{
-    OpenHelpFile(QDir::current().absoluteFilePath(QLatin1String(kHelpFile)), *this);
+    m_StatusPanes.ShowIdle();
 }
 
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal)
 {
     QMenu menu(this);
-    for (int nID : {ID_FILE_OPEN_DIALOG, 0, 5000, 5001, 5002, 5003, 0, ID_SCALE_DAILY, ID_SCALE_WEEKLY,
-                    ID_SCALE_MONTHLY, 0, ID_BOARD_TILE, ID_BOARD_CLOSEALL, 0, ID_APP_EXIT}) {
-        if (nID == 0)
-            menu.addSeparator();
-        else
-            menu.addAction(GetAction(nID));
-    }
+    m_Commands.FillContextMenu(menu);
     menu.exec(ptGlobal);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     m_RefreshTimer.stop();
-    OnLoadEnded();
+    m_StatusPanes.EndProgress();
     SetCompactLayout();
     event->accept();
 }

@@ -31,18 +31,24 @@ const CPracticeDays& CNorv2Doc::GetPracticeDays() const
 
 bool CNorv2Doc::OnOpenDocument(const QString& strPath)
 {
+    const LoadOutcome outcome = Open(strPath).outcome;
+    return outcome != LoadOutcome::OpenError && outcome != LoadOutcome::NotRegular;
+}
+
+LoadResult CNorv2Doc::Open(const QString& strPath)
+{
     DeleteContents();
     std::error_code error;
     const std::string path = std::filesystem::absolute(FileNameFromQString(strPath), error).lexically_normal().string();
-    const int nCode = m_File.Load(path, *m_pBook, this);
-    if (nCode == CRecordFile::kOpenError || nCode == CRecordFile::kNotRegular)
-        return false;
-    if (nCode != 0) {
-        Reject(nCode);
-        return true;
+    const LoadResult result = m_File.Load(path, *m_pBook, this);
+    if (result.outcome == LoadOutcome::OpenError || result.outcome == LoadOutcome::NotRegular)
+        return result;
+    if (!result.IsLoaded()) {
+        Reject(result);
+        return result;
     }
     emit opened(FileNameToQString(path));
-    return true;
+    return result;
 }
 
 void CNorv2Doc::Refresh()
@@ -50,8 +56,8 @@ void CNorv2Doc::Refresh()
     const CRecordFile::RefreshResult result = m_File.Refresh(*m_pBook);
     if (result.change == CRecordFile::Change::None)
         return;
-    if (result.nCode != 0) {
-        Reject(result.nCode);
+    if (!result.result.IsLoaded()) {
+        Reject(result.result);
         return;
     }
     if (result.change == CRecordFile::Change::Reloaded)
@@ -60,13 +66,13 @@ void CNorv2Doc::Refresh()
     emit recordsAppended();
 }
 
-void CNorv2Doc::Reject(int nCode)
+void CNorv2Doc::Reject(const LoadResult& result)
 {
     // The same broken lines would be refused again at every tick.
     m_File.StopWatching();
     // After a failed read the runs read so far stay, as after any failed read.
-    if (nCode != CRecordFile::kReadError && nCode != CRecordFile::kOpenError)
+    if (result.outcome != LoadOutcome::ReadError)
         DeleteContents();
-    emit rejected(nCode == CRecordFile::kOpenError ? CRecordFile::kReadError : nCode);
+    emit rejected(result);
     emit loadEnded();
 }

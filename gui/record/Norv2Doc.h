@@ -18,10 +18,11 @@ class CNorv2Doc : public QObject, private CLoadObserver
 public:
     explicit CNorv2Doc(QObject* parent = nullptr);
 
-    // Empties the book and loads strPath (a name as FileNameToQString gives it). False only
-    // when the file cannot be opened or is no regular file; a broken file, or one that does
-    // not fit into memory, is rejected (with its runs dropped, or kept after a failed read),
-    // yet stays open.
+    // Empties the book and loads strPath (a name as FileNameToQString gives it), saying how
+    // it went. A broken file, or one that does not fit into memory, is rejected (with its
+    // runs dropped, or kept after a failed read), yet stays open.
+    [[nodiscard]] LoadResult Open(const QString& strPath);
+    // Open, false only when the file cannot be opened or is no regular file.
     [[nodiscard]] bool OnOpenDocument(const QString& strPath);
     // Empties the book; the line count stays.
     void DeleteContents();
@@ -52,16 +53,16 @@ signals:
     void reloaded();        // a refresh found the file replaced and read it again from the start
     void recordsAppended(); // a refresh added records: recompute the boards of today
     void updateAllViews();  // the book changed: rebuild the chart
-    // The file was refused: nMessage is the message number of its first broken line,
-    // IDP_OUT_OF_MEMORY, or CRecordFile::kReadError when it failed while being read.
-    void rejected(int nMessage);
+    // The file was refused: for a broken line, for want of memory, or as it failed while
+    // being read.
+    void rejected(const LoadResult& result);
 
 private:
     void OnLoadBegun() override { emit loadBegun(); }
     void OnLoadStepped() override { emit loadStepped(); }
     void OnLoadEnded() override { emit loadEnded(); }
     // Stops following a broken file, drops what it held and says so.
-    void Reject(int nCode);
+    void Reject(const LoadResult& result);
 
     std::unique_ptr<CRecordBook> m_pBook = std::make_unique<CRecordBook>();
     mutable std::optional<CPracticeDays> m_PracticeDays; // none until asked for

@@ -294,7 +294,9 @@ TEST(RecordBulk, LoadMatchesLineByLineWithItsProgressSteps)
             CStepRecorder steps(book);
             CRecordFile file;
             const std::string context = std::to_string(nLines) + (bRefusals ? " lines with refusals" : " lines");
-            EXPECT_EQ(file.Load(dir.Write("u.ｷﾛｸ", bytes), book, &steps), reference.nCode) << context;
+            const LoadResult loaded = file.Load(dir.Write("u.ｷﾛｸ", bytes), book, &steps);
+            EXPECT_EQ(loaded.outcome, LineOutcome(reference.nCode)) << context;
+            EXPECT_EQ(loaded.nLine, reference.nCode != 0 ? reference.nLinesStored + 1 : 0) << context;
             EXPECT_EQ(steps.runsAtStep, expectedSteps) << context;
             ExpectSameBooks(book, expected, context);
         }

@@ -20,7 +20,8 @@ TEST(StringTable, PiecesAreSplitAtLineBreaks)
 
 TEST(StringTable, MessagesCarryTheHeading)
 {
-    for (unsigned id : {10001u, 10002u, 10003u, 10004u, 10005u, 10006u, 10008u, 10009u, 10010u, 10011u}) {
+    for (unsigned id :
+         {10001u, 10002u, 10003u, 10004u, 10005u, 10006u, 10008u, 10009u, 10010u, 10011u, 10012u, 10013u}) {
         const auto text = FindStringEntry(id);
         ASSERT_TRUE(text) << id;
         EXPECT_TRUE(text->starts_with("Norv2 からのお知らせ\n\n")) << id;

@@ -17,6 +17,7 @@
 #include "gui/prop/ChartPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "tests/gui/desktop/DesktopFixture.h"
 #include "tests/support/AccessibleEvents.h"
 #include "tests/support/RecordLines.h"
@@ -137,7 +138,8 @@ TEST_F(ReaderDesktopTest, SelectorsAreReadByPurposeAndTheChartByItsCursorsBar)
 TEST_F(ReaderDesktopTest, ColourButtonsNumberFieldsLoadingAndBoardsSayWhatTheyShow)
 {
     CMainFrame& frame = Start(SampleFile());
-    ASSERT_TRUE(m_pApp->OpenDocumentFile(SampleFile())); // loaded again with the window on screen
+    ASSERT_EQ(m_pApp->GetSession().OpenNamed(SampleFile()),
+              OpenOutcome::Opened); // loaded again with the window on screen
     EXPECT_EQ(m_log.Count(nullptr, QAccessible::ValueChanged, "QProgressBar"), 0);
     OnceShown<CNorvPrpSheet>([&](CNorvPrpSheet& sheet) {
         auto* pAlph = sheet.GetBoardPage().findChild<CColorBtn*>(CPrpPage::CtrlName(1088));

@@ -34,6 +34,7 @@
 #include "gui/prop/ChartPrp.h"
 #include "gui/prop/NorvPrpSheet.h"
 #include "gui/record/Norv2Doc.h"
+#include "gui/record/RecordSession.h"
 #include "norv2/ReportCommand.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/ShownWindow.h"
@@ -51,7 +52,7 @@ protected:
         m_setting.m_pWindowPos = std::make_unique<WINDOWPLACEMENT>();
         *m_setting.m_pWindowPos = {44, 0, 1, 0, 0, 0, 0, 50, 60, 850, 560};
         m_setting.m_ptFrame = {20, 30};
-        m_frame = std::make_unique<CMainFrame>(&m_doc, m_settings);
+        m_frame = std::make_unique<CMainFrame>(m_session, m_settings);
         std::string lines = Records(1, 40);
         lines += RecordLine('R', 2003, 6, 20, 120, 4) + "\r\n";
         ASSERT_TRUE(m_doc.OnOpenDocument(QString::fromStdString(m_dir.Write("user1.ｷﾛｸ", lines))));
@@ -81,7 +82,7 @@ protected:
         data->Date = CTime(2003, 5, 4, 0, 0, 0);
         data->nScale = Scale::Weekly;
         ASSERT_TRUE(m_doc.FillBoard(data.get()));
-        m_frame->OpenBoard(*data);
+        m_frame->GetBoards().OpenBoard(*data);
         ASSERT_EQ(m_frame->GetBoards().Count(), 1);
     }
 
@@ -100,6 +101,7 @@ protected:
     CAppSetting& m_setting = m_settings.Get();
     CTempDir m_dir;
     CNorv2Doc m_doc;
+    CRecordSession m_session{m_doc, m_settings};
     std::unique_ptr<CMainFrame> m_frame;
 };
 } // namespace
@@ -156,14 +158,14 @@ TEST_F(MainFrameTest, TheChartOpensAtTheNewestBarAndAWindowTooLowKeepsNoOldScale
 TEST_F(MainFrameTest, CommandsFollowTheDocumentAndTheView)
 {
     EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
-    EXPECT_FALSE(m_frame->GetAction(5001)->isEnabled()); // no かな runs
-    EXPECT_TRUE(m_frame->GetAction(5002)->isEnabled());
+    EXPECT_FALSE(m_frame->GetAction(ID_CATEGORY_KANA)->isEnabled()); // no かな runs
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_ROMA)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(ID_BOARD_TILE)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(ID_BOARD_CLOSEALL)->isEnabled());
     EXPECT_FALSE(m_frame->GetAction(ID_HELP_FINDER)->isEnabled()); // no Norv2.chm here
     EXPECT_EQ(m_frame->GetAction(ID_FILE_OPEN_DIALOG)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(m_frame->GetAction(5002)->statusTip(), QStringLiteral("ローマ字のグラフを表示する"));
-    EXPECT_EQ(m_frame->GetAction(5002)->toolTip(), QStringLiteral("ローマ字"));
+    EXPECT_EQ(m_frame->GetAction(ID_CATEGORY_ROMA)->statusTip(), QStringLiteral("ローマ字のグラフを表示する"));
+    EXPECT_EQ(m_frame->GetAction(ID_CATEGORY_ROMA)->toolTip(), QStringLiteral("ローマ字"));
 
     Trigger(ID_CATEGORY_ALPH);
     Trigger(ID_SCALE_WEEKLY);
@@ -206,6 +208,20 @@ TEST_F(MainFrameTest, TitlesAndABrokenFileReset)
     EXPECT_EQ(m_frame->GetScaleCombo()->currentIndex(), 0);
 }
 
+TEST_F(MainFrameTest, TheHelpCommandFollowsTheHelpFileInTheCurrentFolder)
+{
+    const QString strWorkDir = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(m_dir.File("")));
+    CMainFrame frame(m_session, m_settings);
+    QAction* help = frame.GetAction(ID_HELP_FINDER);
+    EXPECT_FALSE(help->isEnabled());
+    m_dir.Write("Norv2.chm", "");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return help->isEnabled(); }));
+    std::filesystem::remove(m_dir.File("Norv2.chm"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !help->isEnabled(); }));
+    QDir::setCurrent(strWorkDir);
+}
+
 TEST_F(MainFrameTest, AHelpFileThatNoProgramOpensIsReported)
 {
     m_dir.Write("Norv2.chm", "");
@@ -220,7 +236,7 @@ TEST_F(MainFrameTest, AHelpFileThatNoProgramOpensIsReported)
         messages.push_back(call.nID);
         return IDOK;
     });
-    CMainFrame frame(&m_doc, m_settings); // sees the help file in its folder
+    CMainFrame frame(m_session, m_settings); // sees the help file in its folder
     for (const char* exitCode : {"3", "0"}) {
         qputenv("NORV2_TEST_OPENER_EXIT", exitCode);
         frame.GetAction(ID_HELP_FINDER)->trigger();
@@ -237,7 +253,7 @@ TEST_F(MainFrameTest, CommandsAndSelectorsFollowTheDocumentAtOnce)
     ASSERT_TRUE(m_doc.OnOpenDocument(
         QString::fromStdString(m_dir.Write("user2.ｷﾛｸ", RecordLine('\xB1', 2003, 6, 1, 150, 3) + "\r\n"))));
     EXPECT_FALSE(m_frame->GetAction(ID_CATEGORY_ALPH)->isEnabled());
-    EXPECT_TRUE(m_frame->GetAction(5001)->isEnabled());
+    EXPECT_TRUE(m_frame->GetAction(ID_CATEGORY_KANA)->isEnabled());
     EXPECT_EQ(m_frame->GetUserCombo()->count(), 2);
     EXPECT_EQ(m_frame->GetUserCombo()->currentText(), QStringLiteral("user2"));
 
@@ -312,7 +328,7 @@ TEST_F(MainFrameTest, TheCalendarWalksToADayWhoseEnterOpensItsBoard)
     CCalendarGrid* pGrid = pCalendar->Grid();
     pCalendar->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(pCalendar));
-    QTRY_VERIFY(pGrid->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pGrid->hasFocus(); }));
     // Back year by year to the first record's, whatever year it is now.
     for (int i = 0; i < 200 && pCalendar->ShownYear() != 2003; ++i)
         QTest::keyClick(pGrid, Qt::Key_PageUp);
