@@ -17,7 +17,7 @@
 #include "core/base/Time.h"
 #include "core/calendar/PracticeDays.h"
 #include "core/calendar/Streaks.h"
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 #include "gui/calendar/CalendarGrid.h"
 #include "gui/calendar/PracticeCalendarWnd.h"
 #include "gui/record/Norv2Doc.h"

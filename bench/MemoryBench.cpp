@@ -12,7 +12,7 @@
 #include "ChildRun.h"
 #include "StartViewer.h"
 #include "core/base/Time.h"
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 

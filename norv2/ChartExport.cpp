@@ -13,7 +13,7 @@
 #include "core/record/RecordBook.h"
 #include "core/record/RecordFile.h"
 #include "core/settings/AppSetting.h"
-#include "gui/app/QtDesktopMetrics.h"
+#include "gui/base/QtDesktopMetrics.h"
 #include "gui/chart/ChartPainter.h"
 #include "gui/record/LoadMessages.h"
 #include "norv2/ReportOptions.h"

@@ -5,7 +5,7 @@
 #include "core/settings/AppSetting.h"
 #include "core/settings/FixedDesktopMetrics.h"
 #include "gui/app/Norv2App.h"
-#include "gui/app/QtTranslation.h"
+#include "gui/base/QtTranslation.h"
 #include "norv2/ChartExport.h"
 #include "norv2/NoDisplay.h"
 #include "norv2/ReportCommand.h"

@@ -4,7 +4,7 @@
 #include <QFileSystemModel>
 
 #include "core/record/RecordPath.h"
-#include "gui/app/DialogAboveBoards.h"
+#include "gui/base/DialogAboveBoards.h"
 #include "gui/app/JapaneseFileList.h"
 
 namespace {

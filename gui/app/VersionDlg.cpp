@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "gui/app/DialogAboveBoards.h"
+#include "gui/base/DialogAboveBoards.h"
 #include "gui/res/TitlePicture.h"
 
 CVersionDlg::CVersionDlg() : m_imgTitle(TitlePicture())

@@ -2,7 +2,7 @@
 
 #include <QAccessible>
 
-#include "gui/app/ReadOnlyAccessibleText.h"
+#include "gui/base/ReadOnlyAccessibleText.h"
 #include "gui/board/Norv2Board.h"
 
 namespace {

@@ -16,11 +16,11 @@
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/ColorConvert.h"
-#include "gui/app/FontConvert.h"
-#include "gui/app/MessageBox.h"
-#include "gui/app/RectConvert.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/ColorConvert.h"
+#include "gui/base/FontConvert.h"
+#include "gui/base/MessageBox.h"
+#include "gui/base/RectConvert.h"
 #include "gui/board/BoardAccessible.h"
 
 namespace {

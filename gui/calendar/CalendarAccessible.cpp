@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <map>
 
-#include "gui/app/FocusedItemAnnouncer.h"
+#include "gui/base/FocusedItemAnnouncer.h"
 #include "gui/calendar/CalendarGrid.h"
 
 namespace {

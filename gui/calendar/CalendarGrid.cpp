@@ -7,7 +7,7 @@
 
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
-#include "gui/app/RectConvert.h"
+#include "gui/base/RectConvert.h"
 #include "gui/calendar/CalendarAccessible.h"
 
 namespace {

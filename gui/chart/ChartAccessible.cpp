@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <map>
 
-#include "gui/app/FocusedItemAnnouncer.h"
+#include "gui/base/FocusedItemAnnouncer.h"
 #include "gui/chart/Norv2View.h"
 
 namespace {

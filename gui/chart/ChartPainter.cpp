@@ -10,8 +10,8 @@
 #include "core/record/PeriodData.h"
 #include "core/record/RecordBook.h"
 #include "core/settings/UsableSettings.h"
-#include "gui/app/ColorConvert.h"
-#include "gui/app/FontConvert.h"
+#include "gui/base/ColorConvert.h"
+#include "gui/base/FontConvert.h"
 
 namespace {
 // Added to each component of the bar colour for the fill of a new-best bar.

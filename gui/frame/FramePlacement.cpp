@@ -4,9 +4,9 @@
 
 #include "core/frame/ScreenFit.h"
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/OnScreen.h"
-#include "gui/app/RectConvert.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/OnScreen.h"
+#include "gui/base/RectConvert.h"
 
 CFramePlacement::CFramePlacement(QWidget& window, CAppSettings& settings) : m_Window(window), m_settings(settings) {}
 

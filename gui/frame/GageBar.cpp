@@ -5,9 +5,9 @@
 
 #include "core/frame/GageInfo.h"
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/ColorConvert.h"
-#include "gui/app/FontConvert.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/ColorConvert.h"
+#include "gui/base/FontConvert.h"
 
 GageColorSet GageColors(const CAppSetting* pSetting, std::optional<Category> nCategory, const QPalette& palette)
 {

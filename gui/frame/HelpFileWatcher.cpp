@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "gui/app/HelpFile.h"
+#include "gui/base/HelpFile.h"
 
 namespace {
 const char* const kHelpFile = "Norv2.chm";

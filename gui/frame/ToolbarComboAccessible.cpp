@@ -2,7 +2,7 @@
 
 #include <QAbstractItemView>
 
-#include "gui/app/ReadOnlyAccessibleText.h"
+#include "gui/base/ReadOnlyAccessibleText.h"
 #include "gui/frame/ToolbarCombo.h"
 
 namespace {

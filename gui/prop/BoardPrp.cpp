@@ -12,8 +12,8 @@
 
 #include "core/prop/PrpRules.h"
 #include "core/settings/UsableSettings.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/MessageBox.h"
 
 namespace {
 constexpr int IDC_ROW_FIRST = 1027;

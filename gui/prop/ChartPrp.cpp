@@ -11,7 +11,7 @@
 
 #include "core/prop/PrpRules.h"
 #include "core/settings/SettingTable.h"
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 
 namespace {
 constexpr int IDC_BAR_WIDTH = 7002;

@@ -3,8 +3,8 @@
 #include <QColorDialog>
 #include <QPainter>
 
-#include "gui/app/ColorConvert.h"
-#include "gui/app/DialogAboveBoards.h"
+#include "gui/base/ColorConvert.h"
+#include "gui/base/DialogAboveBoards.h"
 
 namespace {
 CColorBtn::ColorChooser& Chooser()

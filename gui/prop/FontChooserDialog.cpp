@@ -11,8 +11,8 @@
 #include <QStringListModel>
 
 #include "core/prop/PrpRules.h"
-#include "gui/app/DialogAboveBoards.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/DialogAboveBoards.h"
+#include "gui/base/MessageBox.h"
 
 namespace {
 const char* const kSampleText = "AaBbYyZz あいうアイウ漢字";

@@ -9,8 +9,8 @@
 
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/DialogAboveBoards.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/DialogAboveBoards.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/ChartPrp.h"
 

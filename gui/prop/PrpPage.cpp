@@ -17,9 +17,9 @@
 #include "core/res/LoadSubString.h"
 #include "core/res/StringIds.h"
 #include "core/settings/NamedColor.h"
-#include "gui/app/AccessibleNames.h"
-#include "gui/app/FontConvert.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/AccessibleNames.h"
+#include "gui/base/FontConvert.h"
+#include "gui/base/MessageBox.h"
 #include "gui/prop/FontChooserDialog.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #include "gui/app/Norv2App.h"
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@
 #include <unistd.h>
 
 #include "core/settings/AppSetting.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/MessageBox.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"

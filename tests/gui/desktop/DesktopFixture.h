@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "gui/app/MessageBox.h"
+#include "gui/base/MessageBox.h"
 #include "gui/app/Norv2App.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"

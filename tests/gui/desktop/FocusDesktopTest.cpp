@@ -8,8 +8,8 @@
 
 #include "core/record/PeriodData.h"
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/ColorConvert.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/ColorConvert.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/frame/ScaleCombo.h"
 #include "gui/frame/UserCombo.h"

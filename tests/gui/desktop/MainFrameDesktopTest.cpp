@@ -11,7 +11,7 @@
 
 #include "core/settings/AppSetting.h"
 #include "core/settings/WindowPlacement.h"
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/frame/UserCombo.h"
 #include "gui/record/Norv2Doc.h"

@@ -7,7 +7,7 @@
 
 #include "core/frame/GageInfo.h"
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 
 namespace {
 const QColor kButton(200, 200, 200);

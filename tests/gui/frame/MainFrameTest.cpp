@@ -22,8 +22,8 @@
 #include <sstream>
 
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/MessageBox.h"
 #include "gui/board/Norv2Board.h"
 #include "gui/calendar/CalendarGrid.h"
 #include "gui/calendar/PracticeCalendarWnd.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/AppSetting.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/MessageBox.h"
 #include "gui/app/Norv2App.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"

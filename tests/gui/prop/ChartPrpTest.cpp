@@ -17,7 +17,7 @@
 #include "core/base/MulDiv.h"
 #include "core/prop/PrpRules.h"
 #include "core/settings/SettingTable.h"
-#include "gui/app/FontConvert.h"
+#include "gui/base/FontConvert.h"
 #include "gui/prop/BoardPrp.h"
 #include "gui/prop/FontChooserDialog.h"
 #include "gui/prop/NorvPrpSheet.h"

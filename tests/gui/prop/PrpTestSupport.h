@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/MessageBox.h"
 #include "gui/prop/ColorBtn.h"
 #include "gui/prop/PrpPage.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/AppSetting.h"
-#include "gui/app/AppSettings.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/AppSettings.h"
+#include "gui/base/MessageBox.h"
 #include "gui/record/RecordSession.h"
 #include "tests/support/RecordLines.h"
 #include "tests/support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "gui/app/DialogAboveBoards.h"
+#include "gui/base/DialogAboveBoards.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
-#include "gui/app/MessageBox.h"
+#include "gui/base/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
 #include "core/res/LoadSubString.h"
-#include "gui/app/DialogAboveBoards.h"
+#include "gui/base/DialogAboveBoards.h"
 
 namespace {
 MessageBoxRecorder& Recorder()

@@ -1,4 +1,4 @@
-#include "gui/app/QtTranslation.h"
+#include "gui/base/QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

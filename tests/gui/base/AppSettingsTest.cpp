@@ -1,4 +1,4 @@
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "gui/app/FontConvert.h"
+#include "gui/base/FontConvert.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "gui/app/AccessibleNames.h"
+#include "gui/base/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "gui/app/QtDesktopMetrics.h"
+#include "gui/base/QtDesktopMetrics.h"
 
 #include <QApplication>
 #include <QScreen>
 
-#include "gui/app/FontConvert.h"
+#include "gui/base/FontConvert.h"
 
 namespace {
 // Without a screen (a report run with no display) the settings still need a size.

@@ -1,4 +1,4 @@
-#include "gui/app/OwnerModal.h"
+#include "gui/base/OwnerModal.h"
 
 #include <QAction>
 #include <QApplication>

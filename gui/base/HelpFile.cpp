@@ -1,9 +1,9 @@
-#include "gui/app/HelpFile.h"
+#include "gui/base/HelpFile.h"
 
 #include <QProcess>
 
 #include "core/res/StringIds.h"
-#include "gui/app/MessageBox.h"
+#include "gui/base/MessageBox.h"
 
 namespace {
 void ReportNoHelp()

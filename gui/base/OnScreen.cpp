@@ -1,11 +1,11 @@
-#include "gui/app/OnScreen.h"
+#include "gui/base/OnScreen.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include "core/frame/ScreenFit.h"
-#include "gui/app/RectConvert.h"
+#include "gui/base/RectConvert.h"
 
 namespace {
 // A frame as window managers usually draw one, where none has been seen yet.

@@ -1,4 +1,4 @@
-#include "gui/app/FocusedItemAnnouncer.h"
+#include "gui/base/FocusedItemAnnouncer.h"
 
 #include <QAccessible>
 #include <QEvent>

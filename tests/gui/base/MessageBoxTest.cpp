@@ -1,4 +1,4 @@
-#include "gui/app/MessageBox.h"
+#include "gui/base/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "gui/app/QtTranslation.h"
+#include "gui/base/QtTranslation.h"
 
 TEST(MessageBox, RecorderSeesTheTextAndIconInsteadOfABox)
 {

@@ -1,4 +1,4 @@
-#include "gui/app/AppSettings.h"
+#include "gui/base/AppSettings.h"
 
 namespace {
 // Puts lf into a font of the settings, making one where there was none.
