@@ -4,8 +4,8 @@
 #include <QFileSystemModel>
 
 #include "core/record/RecordPath.h"
-#include "gui/base/DialogAboveBoards.h"
 #include "gui/app/JapaneseFileList.h"
+#include "gui/base/DialogAboveBoards.h"
 
 namespace {
 const char* const kFilterText = "Vesk記録ファイル(*.ｷﾛｸ)";

@@ -16,8 +16,8 @@
 #include <unistd.h>
 
 #include "core/settings/AppSetting.h"
-#include "gui/base/MessageBox.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/base/MessageBox.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 #include "gui/frame/UserCombo.h"

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "gui/base/MessageBox.h"
 #include "gui/app/Norv2App.h"
+#include "gui/base/MessageBox.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 #include "tests/gui/desktop/ServerGeometry.h"

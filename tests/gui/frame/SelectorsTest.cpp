@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/AppSetting.h"
-#include "gui/base/MessageBox.h"
 #include "gui/app/Norv2App.h"
+#include "gui/base/MessageBox.h"
 #include "gui/chart/Norv2View.h"
 #include "gui/frame/MainFrame.h"
 #include "gui/frame/ScaleCombo.h"
