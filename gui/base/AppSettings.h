@@ -15,7 +15,7 @@ public:
     class Edit;
 
     const CAppSetting& Get() const { return m_setting; }
-    // For loading at start-up, saving at exit and the user and folder of the open file.
+    // For loading at start-up, and for tests that set values up before the windows exist.
     CAppSetting& Get() { return m_setting; }
 
 signals:

@@ -114,7 +114,7 @@ private:
     CNorv2Doc* m_pDoc;
     CAppSettings& m_settings;
     CFrameCommands m_Commands{*this};
-    CAppSetting& m_setting;
+    const CAppSetting& m_setting;
     CFramePlacement m_Placement;
     CStatusPanes m_StatusPanes;
     bool m_bCompact = false;
